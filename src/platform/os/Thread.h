@@ -1,0 +1,49 @@
+// A joinable thread with the priority control the download threads need.
+#pragma once
+
+#include <pthread.h>
+#include <sys/types.h>
+
+#include <atomic>
+
+#include "platform/Types.h"
+
+namespace os {
+
+// The entry of a thread: takes one untyped parameter, returns an exit code.
+using ThreadEntry = DWORD (*)(LPVOID);
+
+// Owns one thread from Start to Join. Joins in its destructor if the owner
+// did not, so no thread outlives its object. Not copyable or movable.
+class Thread {
+  public:
+    Thread() = default;
+    Thread(const Thread&) = delete;
+    Thread& operator=(const Thread&) = delete;
+    ~Thread();
+
+    // Starts `entry(parameter)` at once; false when no thread could be created.
+    bool Start(ThreadEntry entry, LPVOID parameter);
+    // Lowers the running thread one step below normal priority (nice + 1).
+    bool SetBelowNormalPriority();
+    // Waits without time limit for the thread to end; does nothing if none was started.
+    void Join();
+    bool IsStarted() const { return m_started; }
+
+    // Makes the next `count` calls of Start fail, as when resources run out.
+    static void FailStartsForTesting(int count);
+
+  private:
+    static void* Trampoline(void* self);
+
+    ThreadEntry m_entry = nullptr;
+    LPVOID m_parameter = nullptr;
+    pthread_t m_thread{};
+    bool m_started = false;
+    std::atomic<pid_t> m_tid{0};
+};
+
+// Suspends the calling thread for `milliseconds`.
+void Sleep(DWORD milliseconds);
+
+}  // namespace os

@@ -1,0 +1,32 @@
+// The operating-system version query. On Linux the wizard always runs on the
+// NT family; tests make the query report any platform identifier instead.
+#pragma once
+
+#include <optional>
+
+#include "platform/Types.h"
+
+constexpr DWORD VER_PLATFORM_WIN32s = 0;
+constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
+constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
+
+// The 8-bit version structure; callers set dwOSVersionInfoSize to its size.
+struct OSVERSIONINFO {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    char szCSDVersion[128];
+};
+static_assert(sizeof(OSVERSIONINFO) == 148);
+
+// Fills *info; FALSE when info is null or its size field is not 148.
+BOOL GetVersionEx(OSVERSIONINFO* info);
+
+namespace os {
+
+// Makes GetVersionEx report `platformId`; std::nullopt restores the truth.
+void SetPlatformIdForTesting(std::optional<DWORD> platformId);
+
+}  // namespace os

@@ -1,0 +1,48 @@
+#include "support/TempDir.h"
+
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace testing_support {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vessamo-test-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    m_path = buffer.data();
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    // A test may have made the folder read-only; give write access back first.
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+void TempDir::Write(const std::string& name, const std::string& contents) const {
+    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+    out << contents;
+}
+
+std::string TempDir::Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    if (!in) return "<missing>";
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+bool TempDir::Exists(const std::string& name) const {
+    struct stat info {};
+    return stat(File(name).c_str(), &info) == 0;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,31 @@
+// A fresh temporary directory for one test, removed with everything in it
+// when the test ends.
+#pragma once
+
+#include <string>
+
+namespace testing_support {
+
+class TempDir {
+  public:
+    TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir();
+
+    // The directory's POSIX path, without a trailing slash.
+    const std::string& Path() const { return m_path; }
+    // Path() + "/" + name.
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+    // Creates (or replaces) a file with `contents`.
+    void Write(const std::string& name, const std::string& contents) const;
+    // The contents of a file, or "<missing>" when it cannot be read.
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+
+  private:
+    std::string m_path;
+};
+
+}  // namespace testing_support
