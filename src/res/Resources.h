@@ -1,0 +1,43 @@
+// The wizard's resources, compiled into the executable: dialog templates,
+// the string table, the side bitmap, the program icon, version information.
+#pragma once
+
+#include <span>
+
+#include "platform/CString.h"
+#include "platform/ui/DialogTemplate.h"
+
+namespace res {
+
+// Every dialog template of the wizard.
+std::span<const ui::DialogTemplate> DialogTemplates();
+// The template with identifier `id`, or nullptr.
+const ui::DialogTemplate* FindDialogTemplate(UINT id);
+
+// The string-table entry `id`, or "" when there is none.
+CString LoadString(UINT id);
+
+// An image as 8-bit RGB (depth 3) or RGBA (depth 4) pixels, rows top to bottom.
+struct Image {
+    int width = 0;
+    int height = 0;
+    int depth = 0;
+    const unsigned char* pixels = nullptr;
+};
+// The bitmap resource `id` (IDB_WIZARD), or an empty Image.
+Image LoadBitmap(UINT id);
+// The program icon (IDR_MAINFRAME), 32 x 32.
+Image LoadIcon();
+
+// The version resource: "1, 0, 0, 1" and its named strings.
+struct VersionInfo {
+    const char* fileVersion;
+    const char* productVersion;
+    const char* fileDescription;
+    const char* internalName;
+    const char* originalFilename;
+    const char* productName;
+};
+const VersionInfo& GetVersionInfo();
+
+}  // namespace res
