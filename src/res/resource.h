@@ -13,8 +13,6 @@
 #define IDD_WIZ_OUTRO 107
 #define IDD_DOWNLOAD_PROGRESS 129
 #define IDD_WIZ_MANUAL_DOWNLOAD 130
-// The credential dialog shown when the download host answers 401.
-#define IDD_CREDENTIALS 140
 
 // Bitmaps and icons
 #define IDR_MAINFRAME 128
@@ -38,8 +36,3 @@
 // Download progress dialog (129)
 #define IDC_PROGRESS 1001
 #define IDC_PROGRESS_TEXT 1004
-
-// Credential dialog (140)
-#define IDC_USER_NAME 1010
-#define IDC_PASSWORD 1011
-#define IDC_CREDENTIALS_PROMPT 1012
