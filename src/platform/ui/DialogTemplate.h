@@ -54,7 +54,7 @@ struct ControlTemplate {
     ControlKind kind;
     const char* text;  // initial text; '&' marks the mnemonic
     DialogRect rect;
-    DWORD style;      // WS_TABSTOP, WS_GROUP, WS_BORDER, BS_DEFPUSHBUTTON, ...
+    DWORD style;       // WS_TABSTOP, WS_GROUP, WS_BORDER, BS_DEFPUSHBUTTON, ...
     UINT imageId = 0;  // Picture only: the bitmap resource it shows
 };
 
