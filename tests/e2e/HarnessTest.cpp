@@ -1,0 +1,40 @@
+// The harness itself: an X server of our own, a window found by its title,
+// keys reaching it, a screenshot taken, and everything stopped afterwards.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+
+#include "e2e/support/Desktop.h"
+
+namespace {
+
+TEST(E2EHarness, FindsDrivesAndPhotographsAWindow) {
+    e2e::VirtualDisplay display;
+    e2e::Desktop desktop(display, std::string(E2E_OUTPUT_DIR) + "/harness");
+    pid_t clientPid = -1;
+    {
+        e2e::SpawnOptions options;
+        options.env = {display.EnvironmentEntry()};
+        e2e::Subprocess client(
+            {"xmessage", "-buttons", "Done:7", "-default", "Done", "harness check"}, options);
+        clientPid = client.Pid();
+        std::string window = desktop.WaitForWindow("xmessage");
+        ASSERT_FALSE(window.empty());
+        e2e::WindowGeometry geometry = desktop.Geometry(window);
+        EXPECT_GT(geometry.width, 0);
+        EXPECT_GT(geometry.height, 0);
+        std::string shot = desktop.Screenshot("xmessage");
+        EXPECT_GT(std::filesystem::file_size(shot), 0u);
+        // The bare root is black; the message window is drawn in white.
+        EXPECT_EQ(desktop.PixelColour(1000, 700), "#000000");
+        EXPECT_EQ(desktop.PixelColour(geometry.x + geometry.width - 3, geometry.y + 3), "#FFFFFF");
+        // Return presses the default button, which ends xmessage with 7.
+        desktop.Keys(window, {"Return"});
+        EXPECT_EQ(client.Wait(std::chrono::seconds(10)), 7);
+        EXPECT_TRUE(desktop.WaitForWindowGone("xmessage"));
+    }
+    EXPECT_NE(kill(clientPid, 0), 0) << "the client must be gone";
+}
+
+}  // namespace

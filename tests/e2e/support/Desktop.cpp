@@ -1,0 +1,131 @@
+#include "e2e/support/Desktop.h"
+
+#include <filesystem>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace e2e {
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+// xdotool takes its name pattern as a regular expression.
+std::string ExactPattern(const std::string& title) {
+    std::string pattern = "^";
+    for (char ch : title) {
+        if (std::string("\\^$.|?*+()[]{}").find(ch) != std::string::npos) pattern += '\\';
+        pattern += ch;
+    }
+    return pattern + "$";
+}
+
+}  // namespace
+
+Desktop::Desktop(const VirtualDisplay& display, std::string screenshotDir)
+    : m_displayEnv(display.EnvironmentEntry()), m_screenshotDir(std::move(screenshotDir)) {
+    std::filesystem::create_directories(m_screenshotDir);
+}
+
+std::string Desktop::Run(const std::vector<std::string>& argv) {
+    CommandResult result = RunCommand(argv, {m_displayEnv});
+    return result.exitCode == 0 ? result.output : "";
+}
+
+std::string Desktop::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout) {
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        std::vector<std::string> found =
+            Lines(Run({"xdotool", "search", "--onlyvisible", "--name", ExactPattern(title)}));
+        if (!found.empty()) return found.back();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return "";
+}
+
+bool Desktop::WaitForWindowGone(const std::string& title, std::chrono::milliseconds timeout) {
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        if (Lines(Run({"xdotool", "search", "--onlyvisible", "--name", ExactPattern(title)}))
+                .empty()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+}
+
+std::vector<std::string> Desktop::WindowTitles() {
+    std::vector<std::string> titles;
+    for (const std::string& id :
+         Lines(Run({"xdotool", "search", "--onlyvisible", "--name", "."}))) {
+        titles.push_back(WindowTitle(id));
+    }
+    return titles;
+}
+
+std::string Desktop::WindowTitle(const std::string& window) {
+    std::vector<std::string> lines = Lines(Run({"xdotool", "getwindowname", window}));
+    return lines.empty() ? "" : lines.front();
+}
+
+WindowGeometry Desktop::Geometry(const std::string& window) {
+    WindowGeometry geometry;
+    for (const std::string& line :
+         Lines(Run({"xdotool", "getwindowgeometry", "--shell", window}))) {
+        std::string name = line.substr(0, line.find('='));
+        int value = std::atoi(line.substr(line.find('=') + 1).c_str());
+        if (name == "X") geometry.x = value;
+        if (name == "Y") geometry.y = value;
+        if (name == "WIDTH") geometry.width = value;
+        if (name == "HEIGHT") geometry.height = value;
+    }
+    return geometry;
+}
+
+void Desktop::Keys(const std::string& window, const std::vector<std::string>& keys) {
+    Run({"xdotool", "windowfocus", "--sync", window});
+    for (const std::string& key : keys) {
+        Run({"xdotool", "key", "--clearmodifiers", key});
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    }
+}
+
+void Desktop::Type(const std::string& window, const std::string& text) {
+    Run({"xdotool", "windowfocus", "--sync", window});
+    Run({"xdotool", "type", "--delay", "30", text});
+}
+
+void Desktop::Click(const std::string& window, int x, int y) {
+    Run({"xdotool", "mousemove", "--sync", "--window", window, std::to_string(x), std::to_string(y),
+         "click", "1"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+}
+
+std::string Desktop::Screenshot(const std::string& name) {
+    std::string path = m_screenshotDir + "/" + name + ".png";
+    CommandResult result =
+        RunCommand({"import", "-window", "root", path}, {m_displayEnv}, std::chrono::seconds(30));
+    if (result.exitCode != 0) throw std::runtime_error("screenshot failed: " + path);
+    return path;
+}
+
+std::string Desktop::PixelColour(int x, int y) {
+    CommandResult result =
+        RunCommand({"import", "-window", "root", "-crop",
+                    "1x1+" + std::to_string(x) + "+" + std::to_string(y), "-depth", "8", "txt:-"},
+                   {m_displayEnv});
+    // The first line is a header comment; the pixel line reads "0,0: (r,g,b)  #RRGGBB  name".
+    std::size_t hash = result.output.find('#', result.output.find('\n'));
+    return hash == std::string::npos ? "" : result.output.substr(hash, 7);
+}
+
+}  // namespace e2e

@@ -1,0 +1,58 @@
+// What a user does at the screen, for end-to-end tests: find windows, press
+// keys, click, and take screenshots. Drives xdotool and ImageMagick on a
+// VirtualDisplay.
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "e2e/support/VirtualDisplay.h"
+
+namespace e2e {
+
+struct WindowGeometry {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class Desktop {
+  public:
+    // `screenshotDir` receives the PNGs of Screenshot(); it is created if missing.
+    Desktop(const VirtualDisplay& display, std::string screenshotDir);
+
+    // The id of a mapped window whose title is exactly `title`, waiting up to
+    // `timeout`; "" when none appeared.
+    std::string WaitForWindow(const std::string& title,
+                              std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    // Waits until no mapped window has the title; false if one is still there.
+    bool WaitForWindowGone(const std::string& title,
+                           std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    // The titles of all mapped windows (for diagnostics).
+    std::vector<std::string> WindowTitles();
+    std::string WindowTitle(const std::string& window);
+    WindowGeometry Geometry(const std::string& window);
+
+    // Gives the window the keyboard focus, then presses each key in turn
+    // (xdotool names: "Tab", "Return", "Escape", "alt+n", "space", ...).
+    void Keys(const std::string& window, const std::vector<std::string>& keys);
+    // Types text into the focused control of `window`.
+    void Type(const std::string& window, const std::string& text);
+    // Clicks at (x, y) relative to the window's top-left corner.
+    void Click(const std::string& window, int x, int y);
+
+    // Writes <screenshotDir>/<name>.png of the whole screen; returns its path.
+    std::string Screenshot(const std::string& name);
+    // The colour "#rrggbb" of one pixel of the screen.
+    std::string PixelColour(int x, int y);
+
+  private:
+    std::string Run(const std::vector<std::string>& argv);
+
+    std::string m_displayEnv;
+    std::string m_screenshotDir;
+};
+
+}  // namespace e2e

@@ -1,0 +1,29 @@
+// An Xvfb server of the test's own on the first free display number. It is
+// ready when the constructor returns and stops when the object goes.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "e2e/support/Subprocess.h"
+
+namespace e2e {
+
+class VirtualDisplay {
+  public:
+    // Starts Xvfb with one 24-bit screen of width x height; throws on failure.
+    explicit VirtualDisplay(int width = 1024, int height = 768);
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+    // The display name, e.g. ":3".
+    const std::string& Name() const { return m_name; }
+    // "DISPLAY=:3", for a child's environment.
+    std::string EnvironmentEntry() const { return "DISPLAY=" + m_name; }
+
+  private:
+    std::unique_ptr<Subprocess> m_server;
+    std::string m_name;
+};
+
+}  // namespace e2e
