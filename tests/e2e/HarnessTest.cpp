@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "e2e/support/Desktop.h"
+#include "e2e/support/NginxServer.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -35,6 +37,26 @@ TEST(E2EHarness, FindsDrivesAndPhotographsAWindow) {
         EXPECT_TRUE(desktop.WaitForWindowGone("xmessage"));
     }
     EXPECT_NE(kill(clientPid, 0), 0) << "the client must be gone";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(E2EHarness, NginxServesTheDocumentRootAndStops) {
+    testing_support::TempDir root;
+    root.Write("index.html", "<html>ok</html>\n");
+    int port = e2e::FreeLoopbackPort();
+    {
+        e2e::NginxServer server({root.Path(), port, ""});
+        e2e::CommandResult fetched =
+            e2e::RunCommand({"curl", "-s", "--noproxy", "*",
+                             "http://127.0.0.1:" + std::to_string(port) + "/index.html"},
+                            {});
+        EXPECT_EQ(fetched.exitCode, 0);
+        EXPECT_EQ(fetched.output, "<html>ok</html>\n");
+    }
+    EXPECT_FALSE(e2e::WaitForListener(port, 1)) << "nginx must be stopped";
 }
 
 }  // namespace

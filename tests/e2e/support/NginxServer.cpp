@@ -1,0 +1,100 @@
+#include "e2e/support/NginxServer.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <thread>
+
+namespace e2e {
+
+namespace {
+
+sockaddr_in Loopback(int port) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+}
+
+void WriteConfiguration(const std::string& path, const std::string& prefix,
+                        const NginxOptions& options) {
+    std::ofstream conf(path);
+    // Root's workers would otherwise switch to an unprivileged user that may
+    // not read the test's files; the directive is ignored when not root.
+    if (geteuid() == 0) conf << "user root;\n";
+    conf << "worker_processes 1;\n"
+         << "daemon off;\n"
+         << "pid " << prefix << "/nginx.pid;\n"
+         << "error_log " << prefix << "/error.log warn;\n"
+         << "events { worker_connections 64; }\n"
+         << "http {\n"
+         << "  access_log " << prefix << "/access.log;\n"
+         << "  client_body_temp_path " << prefix << "/tmp;\n"
+         << "  proxy_temp_path " << prefix << "/tmp;\n"
+         << "  fastcgi_temp_path " << prefix << "/tmp;\n"
+         << "  uwsgi_temp_path " << prefix << "/tmp;\n"
+         << "  scgi_temp_path " << prefix << "/tmp;\n"
+         << "  types { text/html html; application/octet-stream exe; }\n"
+         << "  server {\n"
+         << "    listen 127.0.0.1:" << options.port << ";\n"
+         << "    root " << options.documentRoot << ";\n";
+    if (!options.limitRate.empty()) conf << "    limit_rate " << options.limitRate << ";\n";
+    conf << "  }\n}\n";
+}
+
+}  // namespace
+
+NginxServer::NginxServer(const NginxOptions& options) : m_port(options.port) {
+    char pattern[] = "/tmp/vessamo-nginx-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
+    m_prefix = pattern;
+    std::filesystem::create_directories(m_prefix + "/tmp");
+    std::filesystem::create_directories(m_prefix + "/logs");
+    WriteConfiguration(m_prefix + "/nginx.conf", m_prefix, options);
+    m_process = std::make_unique<Subprocess>(std::vector<std::string>{
+        "/usr/sbin/nginx", "-p", m_prefix, "-c", m_prefix + "/nginx.conf"});
+    if (!WaitForListener(m_port, 20)) {
+        m_process.reset();
+        throw std::runtime_error("nginx did not start on port " + std::to_string(m_port));
+    }
+}
+
+NginxServer::~NginxServer() {
+    m_process.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(m_prefix, ignored);
+}
+
+int FreeLoopbackPort() {
+    int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address = Loopback(0);
+    socklen_t length = sizeof address;
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        if (fd >= 0) close(fd);
+        throw std::runtime_error("no free port");
+    }
+    close(fd);
+    return ntohs(address.sin_port);
+}
+
+bool WaitForListener(int port, int seconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    do {
+        int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address = Loopback(port);
+        bool connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        close(fd);
+        if (connected) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+}
+
+}  // namespace e2e

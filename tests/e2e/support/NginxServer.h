@@ -1,0 +1,41 @@
+// A real web server for end-to-end tests: nginx, configured in a folder of
+// its own, serving one document root on one loopback port, stopped when the
+// object goes.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "e2e/support/Subprocess.h"
+
+namespace e2e {
+
+struct NginxOptions {
+    std::string documentRoot;  // served at "/"
+    int port = 0;              // on 127.0.0.1
+    std::string limitRate;     // nginx's limit_rate per connection, e.g. "200k"; "" for none
+};
+
+class NginxServer {
+  public:
+    // Writes the configuration next to a fresh prefix folder and starts nginx;
+    // returns once the port accepts connections. Throws on failure.
+    explicit NginxServer(const NginxOptions& options);
+    NginxServer(const NginxServer&) = delete;
+    NginxServer& operator=(const NginxServer&) = delete;
+    ~NginxServer();
+
+    int Port() const { return m_port; }
+
+  private:
+    std::string m_prefix;
+    int m_port;
+    std::unique_ptr<Subprocess> m_process;
+};
+
+// A TCP port on 127.0.0.1 that nobody listens on at the moment of the call.
+int FreeLoopbackPort();
+// True once something accepts connections on 127.0.0.1:port (waits up to `seconds`).
+bool WaitForListener(int port, int seconds);
+
+}  // namespace e2e
