@@ -1,0 +1,39 @@
+// Template 129: the modal download progress window. Neither button is the
+// default button, so Cancel (first in tab order, OK being disabled) has the
+// focus when the window opens.
+#include "res/TemplateParts.h"
+#include "res/Templates.h"
+
+namespace res::templates {
+namespace {
+
+using namespace parts;
+using ui::ControlKind;
+
+// The standard dialog command identifiers of the OK and Cancel buttons.
+constexpr int kOkId = 1;
+constexpr int kCancelId = 2;
+
+constexpr ui::ControlTemplate kControls[] = {
+    {kCancelId, ControlKind::PushButton, "&Cancel", {114, 68, 50, 14}, kPushButtonStyle},
+    {IDC_PROGRESS, ControlKind::ProgressBar, "", {15, 34, 193, 14}, ui::WS_BORDER},
+    {IDC_PROGRESS_TEXT,
+     ControlKind::Static,
+     "Downloading Korvane Vessamo",
+     {15, 22, 193, 8},
+     kStaticStyle},
+    {kOkId, ControlKind::PushButton, "&OK", {60, 68, 50, 14}, kPushButtonStyle},
+};
+
+}  // namespace
+
+constinit const ui::DialogTemplate kDownloadProgress{IDD_DOWNLOAD_PROGRESS,
+                                                     "Download Progress",
+                                                     223,
+                                                     89,
+                                                     kFontFace,
+                                                     kPointSize,
+                                                     kPopupDialogStyle,
+                                                     kControls};
+
+}  // namespace res::templates
