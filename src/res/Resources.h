@@ -24,12 +24,15 @@ struct Image {
     int depth = 0;
     const unsigned char* pixels = nullptr;
 };
-// The bitmap resource `id` (IDB_WIZARD), or an empty Image.
+// The bitmap resource `id` (IDB_WIZARD: 80 x 280, RGB), or an empty Image.
+// The pixels live as long as the program.
 Image LoadBitmap(UINT id);
-// The program icon (IDR_MAINFRAME), 32 x 32.
+// The program icon (IDR_MAINFRAME), 32 x 32 RGBA; transparent pixels have
+// alpha 0, all others 255. The pixels live as long as the program.
 Image LoadIcon();
 
-// The version resource: "1, 0, 0, 1" and its named strings.
+// The version resource: "1, 0, 0, 1" and its named strings. The same strings
+// sit in the executable's ".vessamo_version" section (see Version.cpp).
 struct VersionInfo {
     const char* fileVersion;
     const char* productVersion;
@@ -37,6 +40,7 @@ struct VersionInfo {
     const char* internalName;
     const char* originalFilename;
     const char* productName;
+    const char* stringFileInfoBlock;  // "040904B0": U.S. English, Unicode
 };
 const VersionInfo& GetVersionInfo();
 
