@@ -22,6 +22,8 @@ class CDialog : public CWnd {
     // Ends the modal loop with `nResult` (the window closes when the loop returns).
     void EndDialog(int nResult);
     UINT GetTemplateId() const { return m_nIDTemplate; }
+    // The dialog's template, or nullptr when it is not registered.
+    const ui::DialogTemplate* FindTemplate() const;
 
     // Transfers the members to the controls; TRUE lets the focus go to the
     // first tab stop.
@@ -39,7 +41,6 @@ class CDialog : public CWnd {
     // Builds the model window of the template as a top-level dialog.
     BOOL CreateDialogWindow();
     void DestroyDialogWindow();
-    const ui::DialogTemplate* FindTemplate() const;
     CCmdTarget* GetCommandRouteNext() const override;
 
     UINT m_nIDTemplate = 0;

@@ -59,7 +59,10 @@ class CPropertySheet : public CWnd {
     CCmdTarget* GetCommandRouteNext() const override;
 
   private:
+    void DestroyModelWindow();
     void CreateButtons(ui::Window& sheet);
+    void LayoutButtons();
+    void FocusFirstControl(ui::Window& page);
     void ApplyWizardButtons(DWORD dwFlags);
     void UpdateHelpButton();
     // Moves in `step` direction (+1 Next, -1 Back) after the page's answer.
@@ -77,6 +80,7 @@ class CPropertySheet : public CWnd {
     CWnd* m_pParentWnd = nullptr;
     std::vector<CPropertyPage*> m_pages;
     int m_nStartPage = 0;
+    ui::DialogRect m_pageArea{};
     int m_nActive = -1;
     DWORD m_dwWizardButtons = PSWIZB_BACK | PSWIZB_NEXT;
     int m_nResult = -1;

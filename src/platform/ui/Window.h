@@ -65,7 +65,7 @@ class Window final : public MessageTarget {
     // The dialog or page whose controls this is (itself for dialogs and pages).
     Window* DialogOwner();
     // Children in template order (tab and drawing order); the sheet lists its
-    // pages (in page order, once created) and then its buttons.
+    // buttons, then its pages in the order they were first visited.
     const std::vector<std::unique_ptr<Window>>& Children() const { return m_children; }
     // The child with identifier `id`, or nullptr.
     Window* FindChild(int id) const;
@@ -99,6 +99,9 @@ class Window final : public MessageTarget {
     bool StartsGroup() const;
     // The framework object that takes this window's messages, or nullptr.
     CWnd* Owner() const { return m_owner; }
+    // A framework object for a window without owner (GetDlgItem's answer),
+    // kept as long as the window lives.
+    CWnd* Wrapper();
 
     // --- Changes: each one tells the renderer -------------------------------
     void SetText(const CString& text);
@@ -113,6 +116,14 @@ class Window final : public MessageTarget {
     void SetFocus(Window* control);  // top-level windows only
     void Redraw();
     void SetOwner(CWnd* owner) { m_owner = owner; }
+    // A click (BM_CLICK): an automatic check box toggles, an automatic radio
+    // button checks itself and clears the others of its group, and the
+    // parent gets BN_CLICKED. Nothing happens while disabled.
+    void Click();
+    // The close box (WM_CLOSE): Cancel, unless a Cancel button is disabled.
+    void Close();
+    // The controls of this control's group, in template order.
+    std::vector<Window*> GroupOf();
 
     // Adds a child built by the caller (pages of a sheet, the sheet's buttons).
     Window& AddChild(std::unique_ptr<Window> child);
@@ -151,6 +162,7 @@ class Window final : public MessageTarget {
     bool m_default = false;
     Window* m_focus = nullptr;
     CWnd* m_owner = nullptr;
+    std::unique_ptr<CWnd> m_wrapper;
 };
 
 }  // namespace ui

@@ -1,0 +1,174 @@
+#include "platform/os/ShellOpen.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <vector>
+
+#include "platform/os/PosixPath.h"
+
+namespace os {
+namespace {
+
+std::mutex g_handlerMutex;
+std::function<std::intptr_t(const ShellOpenCall&)> g_handler;
+
+bool StartsWithNoCase(const std::string& text, const char* prefix) {
+    size_t length = std::strlen(prefix);
+    return text.size() >= length && strncasecmp(text.c_str(), prefix, length) == 0;
+}
+
+bool IsWebAddress(const std::string& target) {
+    return StartsWithNoCase(target, "http://") || StartsWithNoCase(target, "https://");
+}
+
+// The file the shell would open for `target`: a name with a directory part
+// as given, a bare name inside `directory`.
+std::string ResolveFile(const std::string& target, const std::string& directory) {
+    std::string posix = ToPosixPath(target.c_str());
+    if (posix.find('/') != std::string::npos || directory.empty()) return posix;
+    return directory.back() == '/' ? directory + posix : directory + "/" + posix;
+}
+
+bool IsWindowsExecutable(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    char magic[2] = {};
+    ssize_t got = read(fd, magic, sizeof magic);
+    close(fd);
+    return got == 2 && magic[0] == 'M' && magic[1] == 'Z';
+}
+
+// The full path of `program` on PATH, or "" (looked up before forking, so
+// the child needs nothing but async-signal-safe calls).
+std::string FindOnPath(const char* program) {
+    const char* path = std::getenv("PATH");
+    std::string dirs = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= dirs.size()) {
+        size_t end = dirs.find(':', start);
+        if (end == std::string::npos) end = dirs.size();
+        std::string candidate = dirs.substr(start, end - start);
+        candidate = (candidate.empty() ? "." : candidate) + "/" + program;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+        start = end + 1;
+    }
+    return "";
+}
+
+// The grandchild's side: never returns. Reports a failure to `report`.
+[[noreturn]] void ExecDetached(char* const argv[], const char* directory, bool mustChangeDir,
+                               int report) {
+    int error = 0;
+    if (directory[0] != '\0' && chdir(directory) != 0 && mustChangeDir) {
+        error = errno;
+    } else {
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        int null = open("/dev/null", O_RDWR);
+        if (null >= 0) {
+            dup2(null, 0);
+            dup2(null, 1);
+            dup2(null, 2);
+            if (null > 2) close(null);
+        }
+        execv(argv[0], argv);
+        error = errno;
+    }
+    ssize_t ignored = write(report, &error, sizeof error);
+    (void)ignored;
+    _exit(127);
+}
+
+// Starts argv[0] in `directory` as a grandchild that no one waits for: the
+// intermediate child exits at once and is reaped here, so no zombie is
+// left and the program outlives nothing of ours. Returns 0 once exec
+// succeeded, else the errno of the failure.
+int SpawnDetached(const std::vector<std::string>& args, const std::string& directory,
+                  bool mustChangeDir) {
+    std::vector<char*> argv;
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) return errno;
+    pid_t child = fork();
+    if (child < 0) {
+        int error = errno;
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        return error;
+    }
+    if (child == 0) {
+        close(pipeFds[0]);
+        setsid();
+        pid_t grandchild = fork();
+        if (grandchild == 0)
+            ExecDetached(argv.data(), directory.c_str(), mustChangeDir, pipeFds[1]);
+        _exit(grandchild < 0 ? 1 : 0);
+    }
+    close(pipeFds[1]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    int error = 0;
+    ssize_t got;
+    do {
+        got = read(pipeFds[0], &error, sizeof error);
+    } while (got < 0 && errno == EINTR);
+    close(pipeFds[0]);
+    if (got == static_cast<ssize_t>(sizeof error)) return error;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return EAGAIN;
+    return 0;
+}
+
+std::intptr_t StartWithOpener(const std::string& target, const std::string& directory) {
+    std::string opener = FindOnPath("xdg-open");
+    if (opener.empty()) return SE_ERR_NOASSOC;
+    return SpawnDetached({opener, target}, directory, false) == 0 ? kShellOpenStarted
+                                                                  : SE_ERR_NOASSOC;
+}
+
+std::intptr_t StartProgram(const std::string& path, const std::string& directory) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return SE_ERR_FNF;
+    if (IsWindowsExecutable(path)) return StartWithOpener(path, directory);
+    if ((info.st_mode & S_IXUSR) == 0) chmod(path.c_str(), info.st_mode | S_IXUSR);
+    int error = SpawnDetached({path}, directory, true);
+    if (error == 0) return kShellOpenStarted;
+    return error == ENOENT ? SE_ERR_FNF : SE_ERR_ACCESSDENIED;
+}
+
+}  // namespace
+
+std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR parameters,
+                           LPCTSTR directory, int show) {
+    ShellOpenCall call{verb ? verb : "", file ? file : "", parameters ? parameters : "",
+                       directory ? directory : "", show};
+    std::function<std::intptr_t(const ShellOpenCall&)> handler;
+    {
+        std::lock_guard lock(g_handlerMutex);
+        handler = g_handler;
+    }
+    if (handler) return handler(call);
+    if (!call.verb.empty() && call.verb != "open") return SE_ERR_NOASSOC;
+    if (call.file.empty()) return SE_ERR_FNF;
+    std::string posixDirectory = ToPosixPath(call.directory.c_str());
+    if (IsWebAddress(call.file)) return StartWithOpener(call.file, posixDirectory);
+    return StartProgram(ResolveFile(call.file, posixDirectory), posixDirectory);
+}
+
+void SetShellOpenHandlerForTesting(std::function<std::intptr_t(const ShellOpenCall&)> handler) {
+    std::lock_guard lock(g_handlerMutex);
+    g_handler = std::move(handler);
+}
+
+}  // namespace os

@@ -1,0 +1,51 @@
+// The shell's "open" verb: shows a web address in the user's browser, or
+// starts a program found in the working directory. The caller never waits
+// for what it starts.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/Types.h"
+
+// Show commands, shared by the shell open and by windows.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOW = 5;
+
+namespace os {
+
+// Results of ShellExecute: above 32 means started.
+constexpr std::intptr_t SE_ERR_FNF = 2;  // no such file
+constexpr std::intptr_t SE_ERR_ACCESSDENIED = 5;
+constexpr std::intptr_t SE_ERR_NOASSOC = 31;  // nothing opens it (no desktop opener)
+constexpr std::intptr_t kShellOpenStarted = 42;
+
+// Opens `file` with `verb` ("open" or null). An http or https address goes
+// to the desktop's opener (xdg-open). A bare file name is looked up in
+// `directory`; a program found there is made executable for its owner and
+// started with `directory` as its working directory, except a Windows
+// executable (a file starting with "MZ"), which goes to the desktop's
+// opener. Everything is started detached, with no shell in between and
+// standard streams on /dev/null. `owner`, `parameters` and `show` are
+// accepted as the original call has them; parameters must be empty.
+// Returns kShellOpenStarted once the program has been executed, or an
+// SE_ERR_* value.
+std::intptr_t ShellExecute(HWND owner, LPCTSTR verb, LPCTSTR file, LPCTSTR parameters,
+                           LPCTSTR directory, int show);
+
+// One call of ShellExecute, as the test seam sees it.
+struct ShellOpenCall {
+    std::string verb;
+    std::string file;
+    std::string parameters;
+    std::string directory;
+    int show = SW_SHOW;
+};
+
+// Makes ShellExecute hand every call to `handler` instead of starting
+// anything, and return the handler's result; an empty handler restores
+// the real behaviour.
+void SetShellOpenHandlerForTesting(std::function<std::intptr_t(const ShellOpenCall&)> handler);
+
+}  // namespace os
