@@ -189,13 +189,29 @@ void CPropertySheet::ApplyWizardButtons(DWORD dwFlags) {
     finish->SetVisible(showFinish);
     finish->SetDefaultButton(showFinish);
     // A button that just went away or grew disabled cannot keep the focus.
+    // It goes where Enter does no harm: the default button, else the page,
+    // else Back; never Cancel, where a second Enter would end the wizard.
     ui::Window* focus = m_window->Focus();
     if (focus != nullptr && focus->Parent() == m_window.get() &&
         (!focus->IsVisible() || !focus->IsEnabled())) {
         ui::Window* fallback = showFinish ? finish : next;
-        if (!fallback->IsEnabled()) fallback = m_window->FindChild(IDCANCEL);
+        if (!fallback->IsEnabled()) fallback = FirstPageTabStop();
+        if (fallback == nullptr && back->IsEnabled()) fallback = back;
         m_window->SetFocus(fallback);
     }
+}
+
+ui::Window* CPropertySheet::FirstPageTabStop() const {
+    CPropertyPage* page = GetActivePage();
+    ui::Window* window = page ? page->GetModelWindow() : nullptr;
+    if (window == nullptr) return nullptr;
+    for (const auto& control : window->Children()) {
+        if ((control->Style() & ui::WS_TABSTOP) != 0 && control->IsEffectivelyVisible() &&
+            control->IsEffectivelyEnabled()) {
+            return control.get();
+        }
+    }
+    return nullptr;
 }
 
 void CPropertySheet::UpdateHelpButton() {
@@ -238,16 +254,13 @@ void CPropertySheet::ShowPage(int index) {
     bool hasCaption = dialogTemplate->caption != nullptr && dialogTemplate->caption[0] != '\0';
     m_window->SetText(hasCaption ? CString(dialogTemplate->caption) : m_strCaption);
     UpdateHelpButton();
-    FocusFirstControl(*window);
+    FocusFirstControl();
 }
 
-void CPropertySheet::FocusFirstControl(ui::Window& page) {
-    for (const auto& control : page.Children()) {
-        if ((control->Style() & ui::WS_TABSTOP) != 0 && control->IsEffectivelyVisible() &&
-            control->IsEffectivelyEnabled()) {
-            m_window->SetFocus(control.get());
-            return;
-        }
+void CPropertySheet::FocusFirstControl() {
+    if (ui::Window* control = FirstPageTabStop()) {
+        m_window->SetFocus(control);
+        return;
     }
     ui::Window* next = m_window->FindChild(ID_WIZNEXT);
     ui::Window* finish = m_window->FindChild(ID_WIZFINISH);

@@ -62,7 +62,8 @@ class CPropertySheet : public CWnd {
     void DestroyModelWindow();
     void CreateButtons(ui::Window& sheet);
     void LayoutButtons();
-    void FocusFirstControl(ui::Window& page);
+    void FocusFirstControl();
+    ui::Window* FirstPageTabStop() const;
     void ApplyWizardButtons(DWORD dwFlags);
     void UpdateHelpButton();
     // Moves in `step` direction (+1 Next, -1 Back) after the page's answer.

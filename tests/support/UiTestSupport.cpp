@@ -1,0 +1,79 @@
+#include "support/UiTestSupport.h"
+
+#include <stdexcept>
+
+#include "platform/ui/Input.h"
+#include "platform/ui/ModalLoop.h"
+#include "platform/ui/Renderer.h"
+
+namespace testing_support {
+
+UiTestEnvironment::UiTestEnvironment() {
+    ui::MessageQueue::Instance().BindToCurrentThread();
+    ui::MessageQueue::Instance().DiscardAll();
+    ui::ClearResources();
+    ui::SetRenderer(&m_renderer);
+}
+
+UiTestEnvironment::~UiTestEnvironment() {
+    ui::SetRenderer(nullptr);
+    ui::MessageQueue::Instance().DiscardAll();
+    ui::ClearResources();
+}
+
+ui::Window& ControlOf(ui::Window& parent, int id) {
+    ui::Window* control = parent.FindChild(id);
+    if (control == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+    return *control;
+}
+
+ui::Window& ControlOf(const CWnd& parent, int id) {
+    ui::Window* window = parent.GetModelWindow();
+    if (window == nullptr) throw std::runtime_error("the window is not open");
+    return ControlOf(*window, id);
+}
+
+bool Click(ui::Window& parent, int id) {
+    return ui::ClickControl(ControlOf(parent, id).Handle());
+}
+
+bool Click(const CWnd& parent, int id) {
+    return ui::ClickControl(ControlOf(parent, id).Handle());
+}
+
+std::string WizardButtons(const CPropertySheet& sheet) {
+    std::string shown;
+    for (auto [id, name] : {std::pair{ID_WIZBACK, "Back"}, std::pair{ID_WIZNEXT, "Next"},
+                            std::pair{ID_WIZFINISH, "Finish"}}) {
+        ui::Window& button = ControlOf(sheet, id);
+        if (!button.IsVisible() || !button.IsEnabled()) continue;
+        if (!shown.empty()) shown += ' ';
+        shown += name;
+    }
+    return shown;
+}
+
+bool PressWizardButton(const CPropertySheet& sheet, int id) {
+    bool pressed = Click(sheet, id);
+    ui::PumpMessages();
+    return pressed;
+}
+
+ShellOpenRecorder::ShellOpenRecorder() {
+    os::SetShellOpenHandlerForTesting([this](const os::ShellOpenCall& call) {
+        std::lock_guard lock(m_mutex);
+        m_calls.push_back(call);
+        return os::kShellOpenStarted;
+    });
+}
+
+ShellOpenRecorder::~ShellOpenRecorder() {
+    os::SetShellOpenHandlerForTesting({});
+}
+
+std::vector<os::ShellOpenCall> ShellOpenRecorder::Calls() const {
+    std::lock_guard lock(m_mutex);
+    return m_calls;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,61 @@
+// Helpers for tests of the window model, the wizard and its pages: a clean
+// model per test with a scripted headless renderer, short ways to reach and
+// press controls, and a recorder in place of the shell open.
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/os/ShellOpen.h"
+#include "platform/ui/Afx.h"
+#include "platform/ui/HeadlessRenderer.h"
+
+namespace testing_support {
+
+// While it lives: the calling thread is the UI thread, the queue starts
+// empty, the resource registry holds only what the test registers, and a
+// fresh headless renderer takes the model's calls.
+class UiTestEnvironment {
+  public:
+    UiTestEnvironment();
+    UiTestEnvironment(const UiTestEnvironment&) = delete;
+    UiTestEnvironment& operator=(const UiTestEnvironment&) = delete;
+    ~UiTestEnvironment();
+
+    ui::HeadlessRenderer& Renderer() { return m_renderer; }
+
+  private:
+    ui::HeadlessRenderer m_renderer;
+};
+
+// The model window of control `id` of a dialog, page or sheet; throws when
+// there is none, so a test fails instead of crashing.
+ui::Window& ControlOf(const CWnd& parent, int id);
+ui::Window& ControlOf(ui::Window& parent, int id);
+// A click on control `id`, as the user's; false when the model refused it.
+bool Click(const CWnd& parent, int id);
+bool Click(ui::Window& parent, int id);
+
+// The wizard's Back, Next and Finish buttons that are shown and enabled,
+// e.g. "Back Next" or "Back Finish"; "" when none.
+std::string WizardButtons(const CPropertySheet& sheet);
+// Presses a wizard button as the user does, then delivers what it posted.
+bool PressWizardButton(const CPropertySheet& sheet, int id);
+
+// Records every shell open instead of starting anything.
+class ShellOpenRecorder {
+  public:
+    ShellOpenRecorder();
+    ShellOpenRecorder(const ShellOpenRecorder&) = delete;
+    ShellOpenRecorder& operator=(const ShellOpenRecorder&) = delete;
+    ~ShellOpenRecorder();
+
+    std::vector<os::ShellOpenCall> Calls() const;
+
+  private:
+    mutable std::mutex m_mutex;
+    std::vector<os::ShellOpenCall> m_calls;
+};
+
+}  // namespace testing_support
