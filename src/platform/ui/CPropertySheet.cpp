@@ -206,8 +206,9 @@ ui::Window* CPropertySheet::FirstPageTabStop() const {
     ui::Window* window = page ? page->GetModelWindow() : nullptr;
     if (window == nullptr) return nullptr;
     for (const auto& control : window->Children()) {
-        if ((control->Style() & ui::WS_TABSTOP) != 0 && control->IsEffectivelyVisible() &&
-            control->IsEffectivelyEnabled()) {
+        // The sheet itself may not be shown yet: look at the controls only.
+        if ((control->Style() & ui::WS_TABSTOP) != 0 && control->IsVisible() &&
+            control->IsEnabled()) {
             return control.get();
         }
     }

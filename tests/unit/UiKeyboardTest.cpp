@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/Afx.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/ModalLoop.h"
+#include "support/UiTestSupport.h"
+
+namespace {
+
+using testing_support::ControlOf;
+using ui::ControlKind;
+using ui::ControlTemplate;
+using ui::Key;
+
+constexpr UINT IDD_KEYS = 700;
+constexpr DWORD kPopup = ui::WS_POPUP | ui::WS_CAPTION;
+constexpr ControlTemplate kControls[] = {
+    {ui::IDC_STATIC, ControlKind::Static, "&Name:", {7, 7, 40, 8}, 0},
+    {1, ControlKind::Edit, "", {50, 7, 100, 12}, ui::WS_TABSTOP},
+    {2, ControlKind::AutoCheckBox, "&Keep", {7, 25, 60, 10}, ui::WS_TABSTOP},
+    {3, ControlKind::AutoRadioButton, "&Left", {7, 37, 60, 10}, 0},
+    {4, ControlKind::AutoRadioButton, "&Right", {7, 49, 60, 10}, 0},
+    {5, ControlKind::PushButton, "&Apply", {7, 62, 50, 14}, ui::WS_TABSTOP | ui::WS_DISABLED},
+    {6, ControlKind::PushButton, "&Go && stay", {60, 62, 50, 14}, ui::WS_TABSTOP},
+    {IDOK, ControlKind::PushButton, "OK", {113, 62, 50, 14}, ui::WS_TABSTOP},
+};
+constexpr ui::DialogTemplate kKeys{IDD_KEYS,        "Keys", 170,    80,
+                                   "MS Sans Serif", 8,      kPopup, kControls};
+
+class CKeysDlg : public CDialog {
+  public:
+    CKeysDlg() : CDialog(IDD_KEYS) {}
+    int m_nGo = 0;
+    void OnGo() { ++m_nGo; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CKeysDlg, CDialog)
+ON_BN_CLICKED(6, &CKeysDlg::OnGo)
+END_MESSAGE_MAP()
+
+class UiKeyboardTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ui::RegisterDialogTemplate(kKeys); }
+    void Run(std::function<void(CKeysDlg&, ui::Window&)> body) {
+        CKeysDlg dialog;
+        m_env.Renderer().WhenOpened(IDD_KEYS, [&](ui::Window& window) {
+            body(dialog, window);
+            if (dialog.GetModelWindow() != nullptr) dialog.EndDialog(IDCANCEL);
+        });
+        dialog.DoModal();
+    }
+    static int FocusId(ui::Window& window) { return window.Focus() ? window.Focus()->Id() : 0; }
+    testing_support::UiTestEnvironment m_env;
+};
+
+TEST_F(UiKeyboardTest, TabFollowsTemplateOrderOverEnabledTabStops) {
+    Run([&](CKeysDlg&, ui::Window& w) {
+        EXPECT_EQ(FocusId(w), 1);  // the first tab stop when the dialog opens
+        std::vector<int> order;
+        for (int i = 0; i < 5; ++i) {
+            ui::PressKey(Key::Tab);
+            order.push_back(FocusId(w));
+        }
+        EXPECT_EQ(order, (std::vector<int>{2, 6, IDOK, 1, 2}));  // no radio, no disabled Apply
+        ui::PressKey(Key::Tab, {.shift = true});
+        EXPECT_EQ(FocusId(w), 1);
+        ui::PressKey(Key::Tab, {.shift = true});
+        EXPECT_EQ(FocusId(w), IDOK);
+    });
+}
+
+TEST_F(UiKeyboardTest, MnemonicsClickButtonsAndLabelsPassTheFocusOn) {
+    Run([&](CKeysDlg& dialog, ui::Window& w) {
+        ASSERT_TRUE(ui::PressKey(Key::Tab));  // focus on the check box, away from the edit
+        EXPECT_TRUE(ui::TypeCharacter('k', {.alt = true}));
+        EXPECT_EQ(ControlOf(w, 2).Check(), BST_CHECKED);
+        EXPECT_TRUE(ui::TypeCharacter('G'));  // plain letter, focus not in an edit field
+        EXPECT_EQ(dialog.m_nGo, 1);
+        EXPECT_FALSE(ui::TypeCharacter('a', {.alt = true}));  // Apply is disabled
+        EXPECT_FALSE(ui::TypeCharacter('s', {.alt = true}));  // "&&" is no mnemonic
+        EXPECT_TRUE(ui::TypeCharacter('r', {.alt = true}));
+        EXPECT_EQ(ControlOf(w, 4).Check(), BST_CHECKED);
+        EXPECT_TRUE(ui::TypeCharacter('n', {.alt = true}));  // the label gives focus to the edit
+        EXPECT_EQ(FocusId(w), 1);
+        EXPECT_TRUE(ui::TypeCharacter('x'));  // now typing goes into the edit field
+        EXPECT_TRUE(ui::TypeCharacter('y'));
+        EXPECT_EQ(ControlOf(w, 1).Text(), "xy");
+    });
+}
+
+TEST_F(UiKeyboardTest, ArrowsMoveWithinTheGroupAndSpaceClicks) {
+    Run([&](CKeysDlg& dialog, ui::Window& w) {
+        ASSERT_TRUE(ui::FocusControl(ControlOf(w, 2).Handle()));
+        EXPECT_TRUE(ui::PressKey(Key::Space));
+        EXPECT_EQ(ControlOf(w, 2).Check(), BST_CHECKED);
+        EXPECT_TRUE(ui::PressKey(Key::Down));
+        EXPECT_EQ(FocusId(w), 3);
+        EXPECT_EQ(ControlOf(w, 3).Check(), BST_CHECKED);
+        EXPECT_TRUE(ui::PressKey(Key::Down));
+        EXPECT_EQ(ControlOf(w, 4).Check(), BST_CHECKED);
+        EXPECT_EQ(ControlOf(w, 3).Check(), BST_UNCHECKED);
+        EXPECT_TRUE(ui::PressKey(Key::Up));
+        EXPECT_EQ(ControlOf(w, 3).Check(), BST_CHECKED);
+        ASSERT_TRUE(ui::FocusControl(ControlOf(w, 6).Handle()));
+        EXPECT_TRUE(ui::PressKey(Key::Space));
+        EXPECT_EQ(dialog.m_nGo, 1);
+        // Enter presses the focused push button rather than OK.
+        EXPECT_TRUE(ui::PressKey(Key::Enter));
+        EXPECT_EQ(dialog.m_nGo, 2);
+        EXPECT_FALSE(ui::FocusControl(ControlOf(w, 5).Handle()));  // disabled
+    });
+}
+
+TEST_F(UiKeyboardTest, InputOutsideTheActiveWindowIsRefused) {
+    CKeysDlg dialog;
+    HWND stale = nullptr;
+    m_env.Renderer().WhenOpened(IDD_KEYS, [&](ui::Window& w) {
+        stale = ControlOf(w, 6).Handle();
+        dialog.EndDialog(IDOK);
+    });
+    dialog.DoModal();
+    EXPECT_FALSE(ui::ClickControl(stale));
+    EXPECT_FALSE(ui::PressKey(Key::Enter));
+    EXPECT_EQ(ui::ActiveWindow(), nullptr);
+    EXPECT_EQ(dialog.m_nGo, 0);
+}
+
+}  // namespace
