@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "platform/ui/Afx.h"
+#include "platform/ui/CredentialDialog.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/ModalLoop.h"
+#include "support/UiTestSupport.h"
+
+namespace {
+
+using testing_support::ControlOf;
+
+constexpr UINT IDD_WAITING = 900;
+constexpr ui::ControlTemplate kWaitingControls[] = {
+    {IDCANCEL, ui::ControlKind::PushButton, "Cancel", {7, 7, 50, 14}, ui::WS_TABSTOP},
+};
+constexpr ui::DialogTemplate kWaiting{IDD_WAITING,  "Downloading",   100, 30, "MS Sans Serif", 8,
+                                      ui::WS_POPUP, kWaitingControls};
+
+// Runs `ask` on a worker thread while the UI thread sits in a modal dialog,
+// as a download worker runs under the progress window.
+class UiCredentialDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ui::RegisterDialogTemplate(kWaiting); }
+
+    void RunUnderModalDialog(std::function<void()> ask) {
+        CDialog waiting(IDD_WAITING);
+        std::atomic<bool> done{false};
+        std::thread worker;
+        Script().WhenOpened(IDD_WAITING, [&](ui::Window&) {
+            worker = std::thread([&] {
+                ask();
+                done = true;
+            });
+        });
+        Script().WhenTrue([&] { return done.load(); },
+                          [&](ui::Window&) { waiting.EndDialog(IDOK); });
+        EXPECT_EQ(waiting.DoModal(), IDOK);
+        worker.join();
+    }
+    ui::HeadlessRenderer& Script() { return m_env.Renderer(); }
+    testing_support::UiTestEnvironment m_env;
+};
+
+TEST_F(UiCredentialDialogTest, WorkerGetsTheValuesTypedOnTheUiThread) {
+    Script().WhenOpened(ui::IDD_CREDENTIALS, [&](ui::Window& dialog) {
+        EXPECT_EQ(dialog.Text(), "Enter Network Password");
+        const CString& prompt = ControlOf(dialog, ui::IDC_CREDENTIAL_PROMPT).Text();
+        EXPECT_GE(prompt.Find("download.example"), 0);
+        EXPECT_GE(prompt.Find("Staff only"), 0);
+        ui::Window& user = ControlOf(dialog, ui::IDC_CREDENTIAL_USER);
+        ui::Window& password = ControlOf(dialog, ui::IDC_CREDENTIAL_PASSWORD);
+        EXPECT_EQ(user.Text(), "previous");  // the last name tried
+        EXPECT_EQ(password.Text(), "");
+        EXPECT_NE(password.Style() & ui::ES_PASSWORD, 0u);
+        EXPECT_EQ(dialog.Focus(), &user);
+        EXPECT_TRUE(ui::EditText(user.Handle(), "ada"));
+        EXPECT_TRUE(ui::PressKey(ui::Key::Tab));
+        for (char ch : std::string("s3cret")) EXPECT_TRUE(ui::TypeCharacter(ch));
+        EXPECT_TRUE(ui::PressKey(ui::Key::Enter));  // OK is the default button
+    });
+    bool accepted = false;
+    ui::CredentialValues values{"previous", "old"};
+    RunUnderModalDialog([&] {
+        accepted = ui::AskForCredentials({"download.example", "Staff only"}, values);
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(values.userName, "ada");
+    EXPECT_EQ(values.password, "s3cret");
+}
+
+TEST_F(UiCredentialDialogTest, CancelAnswersNoAndKeepsTheValues) {
+    Script().WhenOpened(ui::IDD_CREDENTIALS, [&](ui::Window& dialog) {
+        ui::EditText(ControlOf(dialog, ui::IDC_CREDENTIAL_USER).Handle(), "typed");
+        EXPECT_TRUE(ui::PressKey(ui::Key::Escape));
+    });
+    bool accepted = true;
+    ui::CredentialValues values{"kept", "kept too"};
+    RunUnderModalDialog([&] { accepted = ui::AskForCredentials({"host", ""}, values); });
+    EXPECT_FALSE(accepted);
+    EXPECT_EQ(values.userName, "kept");
+    EXPECT_EQ(values.password, "kept too");
+}
+
+TEST_F(UiCredentialDialogTest, AnAbandonedQuestionReturnsAndClosesItsDialog) {
+    std::atomic<bool> giveUp{false};
+    Script().WhenOpened(ui::IDD_CREDENTIALS, [&](ui::Window&) { giveUp = true; });
+    bool accepted = true;
+    ui::CredentialValues values;
+    RunUnderModalDialog([&] {
+        accepted = ui::AskForCredentials({"host", "realm"}, values, [&] { return giveUp.load(); });
+    });
+    EXPECT_FALSE(accepted);
+    // The dialog was closed for the worker; nothing is left open or pending.
+    ui::PumpMessages();
+    EXPECT_EQ(ui::ActiveWindow(), nullptr);
+    EXPECT_EQ(Script().PendingActions(), 0u);
+}
+
+TEST_F(UiCredentialDialogTest, OnTheUiThreadTheDialogIsShownDirectly) {
+    Script().WhenOpened(ui::IDD_CREDENTIALS, [&](ui::Window& dialog) {
+        ui::EditText(ControlOf(dialog, ui::IDC_CREDENTIAL_USER).Handle(), "u");
+        ui::EditText(ControlOf(dialog, ui::IDC_CREDENTIAL_PASSWORD).Handle(), "p");
+        testing_support::Click(dialog, IDOK);
+    });
+    ui::CredentialValues values;
+    EXPECT_TRUE(ui::AskForCredentials({"host", ""}, values));
+    EXPECT_EQ(values.userName, "u");
+    EXPECT_EQ(values.password, "p");
+    EXPECT_EQ(ui::CredentialPromptText({"h", ""}).Find("Realm"), -1);
+}
+
+}  // namespace
