@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "package/OSType.h"
+#include "pages/WizIntro.h"
+#include "pages/WizOutro.h"
+#include "platform/ui/ModalLoop.h"
+#include "support/PageTestSupport.h"
+
+namespace {
+
+using testing_support::PressWizardButton;
+using testing_support::WizardButtons;
+
+// The welcome page followed by the completion page: enough to arrive at
+// the completion page, leave it with Back and come again.
+class PageOutroTest : public testing_support::PageTest {
+  protected:
+    void Open() {
+        sheet.AddPage(&intro);
+        sheet.AddPage(&outro);
+        sheet.SetWizardMode();
+        ASSERT_TRUE(sheet.Create());
+        ui::PumpMessages();
+    }
+    void TearDown() override {
+        sheet.DestroyWindow();
+        PageTest::TearDown();
+    }
+    void Press(int id) { ASSERT_TRUE(PressWizardButton(sheet, id)); }
+
+    CWizIntro intro;
+    CWizOutro outro;
+    CPropertySheet sheet{"Wizard"};
+};
+
+TEST_F(PageOutroTest, EveryVisitStartsThePackageOfTheSelectedFamilyFromTheExecutablesDirectory) {
+    struct Case {
+        int osType;
+        const char* package;
+    } const cases[] = {{OSTYPE_WINNT, "vessamo-nten.exe"}, {OSTYPE_WIN9X, "vessamo-w9xen.exe"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.package);
+        testing_support::ShellOpenRecorder recorder;
+        dir.Write(c.package, "MZ installer");
+        SetOSType(c.osType);
+        CWizIntro introPage;
+        CWizOutro outroPage;
+        CPropertySheet wizard("Wizard");
+        wizard.AddPage(&introPage);
+        wizard.AddPage(&outroPage);
+        wizard.SetWizardMode();
+        ASSERT_TRUE(wizard.Create());
+        ui::PumpMessages();
+        EXPECT_TRUE(recorder.Calls().empty());
+
+        ASSERT_TRUE(PressWizardButton(wizard, ID_WIZNEXT));
+        EXPECT_EQ(WizardButtons(wizard), "Back Finish");
+        ASSERT_TRUE(PressWizardButton(wizard, ID_WIZBACK));
+        ASSERT_TRUE(PressWizardButton(wizard, ID_WIZNEXT));
+
+        auto calls = recorder.Calls();
+        ASSERT_EQ(calls.size(), 2u);
+        for (const os::ShellOpenCall& call : calls) {
+            EXPECT_EQ(call.verb, "open");
+            EXPECT_EQ(call.file, c.package);  // the bare name, not the path
+            EXPECT_EQ(call.parameters, "");
+            EXPECT_EQ(call.directory, ModuleDirectory());
+            EXPECT_EQ(call.show, SW_HIDE);
+        }
+        EXPECT_TRUE(dir.Exists(c.package));  // showing the page deletes nothing
+        wizard.DestroyWindow();
+    }
+}
+
+TEST_F(PageOutroTest, WithoutThePackageNothingIsStartedAndFinishDeletesNothing) {
+    dir.Write("vessamo-w9xen.exe", "MZ the other family");
+    dir.Write("index.html", "the user's");
+    Open();
+    Press(ID_WIZNEXT);
+    ASSERT_EQ(sheet.GetActivePage(), &outro);
+    EXPECT_EQ(WizardButtons(sheet), "Back Finish");
+    Press(ID_WIZFINISH);
+    EXPECT_EQ(sheet.GetResult(), ID_WIZFINISH);
+    EXPECT_TRUE(shell.Calls().empty());
+    EXPECT_EQ(dir.Read("vessamo-w9xen.exe"), "MZ the other family");
+    EXPECT_EQ(dir.Read("index.html"), "the user's");
+}
+
+TEST_F(PageOutroTest, FinishDeletesThePackageOfTheSelectedFamilyOnly) {
+    dir.Write("vessamo-nten.exe", "MZ nt");
+    dir.Write("vessamo-w9xen.exe", "MZ 9x");
+    Open();
+    Press(ID_WIZNEXT);
+    Press(ID_WIZFINISH);
+    EXPECT_EQ(sheet.GetResult(), ID_WIZFINISH);
+    EXPECT_FALSE(dir.Exists("vessamo-nten.exe"));
+    EXPECT_TRUE(dir.Exists("vessamo-w9xen.exe"));
+}
+
+TEST_F(PageOutroTest, APackageThatVanishedWhileThePageWasShownIsNeitherStartedNorMissed) {
+    dir.Write("vessamo-nten.exe", "MZ nt");
+    Open();
+    Press(ID_WIZNEXT);
+    ASSERT_EQ(shell.Calls().size(), 1u);
+    std::remove(dir.File("vessamo-nten.exe").c_str());
+    Press(ID_WIZBACK);
+    Press(ID_WIZNEXT);
+    EXPECT_EQ(shell.Calls().size(), 1u);
+    Press(ID_WIZFINISH);
+    EXPECT_EQ(sheet.GetResult(), ID_WIZFINISH);
+}
+
+TEST_F(PageOutroTest, WelcomePageOffersNextOnlyOnEveryVisit) {
+    Open();
+    EXPECT_EQ(sheet.GetActivePage(), &intro);
+    EXPECT_EQ(WizardButtons(sheet), "Next");
+    Press(ID_WIZNEXT);
+    EXPECT_EQ(WizardButtons(sheet), "Back Finish");
+    Press(ID_WIZBACK);
+    EXPECT_EQ(sheet.GetActivePage(), &intro);
+    EXPECT_EQ(WizardButtons(sheet), "Next");
+}
+
+}  // namespace
