@@ -1,9 +1,9 @@
 #include "pages/WizDownload.h"
 
-#include "pages/InstallWizardAccess.h"
-#include "pages/WizardButtons.h"
 #include "package/LocalFiles.h"
 #include "package/PackageName.h"
+#include "pages/InstallWizardAccess.h"
+#include "pages/WizardButtons.h"
 
 BEGIN_MESSAGE_MAP(CWizDownload, CPropertyPage)
 END_MESSAGE_MAP()
