@@ -1,0 +1,116 @@
+#include "platform/ui/fltk/CheckButton.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+
+#include "platform/ui/Input.h"
+#include "platform/ui/fltk/ClassicLook.h"
+
+namespace ui::fltk {
+
+namespace {
+
+constexpr int kGlyphSize = 13;
+// The text starts this far right of the control's left edge.
+constexpr int kTextOffset = kGlyphSize + 4;
+
+// The classic tick, 7 x 7 pixels.
+constexpr const char* kTick[] = {
+    "......#", ".....##", "#...###", "##.###.", "#####..", ".###...", "..#....",
+};
+
+}  // namespace
+
+CheckButton::CheckButton(HWND control, Shape shape, int x, int y, int w, int h)
+    : Fl_Widget(x, y, w, h), ModelBinding(control), m_shape(shape) {}
+
+void CheckButton::DrawBox(int bx, int by, bool enabled, bool checked) const {
+    DrawSunkenEdge(bx, by, kGlyphSize, kGlyphSize);
+    fl_color(enabled && !m_pressed ? colours::Window() : colours::Face());
+    fl_rectf(bx + 2, by + 2, kGlyphSize - 4, kGlyphSize - 4);
+    if (!checked) return;
+    fl_color(enabled ? colours::Text() : colours::Shadow());
+    for (int row = 0; row < 7; ++row) {
+        for (int col = 0; col < 7; ++col) {
+            if (kTick[row][col] == '#') fl_point(bx + 3 + col, by + 3 + row);
+        }
+    }
+}
+
+void CheckButton::DrawRadio(int bx, int by, bool enabled, bool checked) const {
+    constexpr int d = kGlyphSize - 1;
+    fl_color(enabled && !m_pressed ? colours::Window() : colours::Face());
+    fl_pie(bx + 2, by + 2, d - 4, d - 4, 0, 360);
+    // Outer ring: shaded above-left, lit below-right; the inner ring darker.
+    fl_color(colours::Shadow());
+    fl_arc(bx, by, d, d, 45, 225);
+    fl_color(colours::Highlight());
+    fl_arc(bx, by, d, d, 225, 405);
+    fl_color(colours::DarkShadow());
+    fl_arc(bx + 1, by + 1, d - 2, d - 2, 45, 225);
+    fl_color(colours::Face());
+    fl_arc(bx + 1, by + 1, d - 2, d - 2, 225, 405);
+    if (!checked) return;
+    fl_color(enabled ? colours::Text() : colours::Shadow());
+    fl_pie(bx + 4, by + 4, 4, 4, 0, 360);
+}
+
+void CheckButton::draw() {
+    Window* model = Model();
+    fl_color(colours::Face());
+    fl_rectf(x(), y(), w(), h());
+    if (model == nullptr) return;
+    bool enabled = model->IsEnabled();
+    bool checked = model->Check() != 0;
+    int glyphY = y() + (h() - kGlyphSize) / 2;
+    if (m_shape == Shape::Box) {
+        DrawBox(x(), glyphY, enabled, checked);
+    } else {
+        DrawRadio(x(), glyphY, enabled, checked);
+    }
+    int textX = x() + kTextOffset;
+    int textW = std::max(0, w() - kTextOffset);
+    int drawn = DrawControlText(TextOf(*model), model->Font(), textX, y(), textW, h(),
+                                TextAlign::Left, false, enabled);
+    if (HasModelFocus() && drawn > 0) {
+        int textW2 = 0, textH = 0;
+        MeasureControlText(TextOf(*model), model->Font(), textW2, textH);
+        int focusH = std::min(h(), textH + 2);
+        DrawFocusRect(textX - 1, y() + (h() - focusH) / 2, std::min(drawn + 2, textW + 1), focusH);
+    }
+}
+
+int CheckButton::handle(int event) {
+    switch (event) {
+        case FL_PUSH: {
+            Window* model = Model();
+            if (Fl::event_button() != FL_LEFT_MOUSE || model == nullptr || !model->IsEnabled()) {
+                return 0;
+            }
+            m_tracking = m_pressed = true;
+            redraw();
+            return 1;
+        }
+        case FL_DRAG: {
+            bool inside = Fl::event_inside(this);
+            if (m_tracking && inside != m_pressed) {
+                m_pressed = inside;
+                redraw();
+            }
+            return 1;
+        }
+        case FL_RELEASE: {
+            bool click = m_tracking && Fl::event_inside(this);
+            m_tracking = m_pressed = false;
+            redraw();
+            if (click) ClickControl(Handle());
+            return 1;
+        }
+        default:
+            return 0;
+    }
+}
+
+}  // namespace ui::fltk

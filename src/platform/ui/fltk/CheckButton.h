@@ -1,0 +1,29 @@
+// Check boxes and radio buttons of the classic size: a 13-pixel sunken box
+// with a tick, or a 12-pixel sunken circle with a dot, the text to its
+// right. The model owns the check state; a click is reported to it.
+#pragma once
+
+#include <FL/Fl_Widget.H>
+
+#include "platform/ui/fltk/ModelBinding.h"
+
+namespace ui::fltk {
+
+class CheckButton final : public Fl_Widget, public ModelBinding {
+  public:
+    enum class Shape { Box, Radio };
+    CheckButton(HWND control, Shape shape, int x, int y, int w, int h);
+
+    void draw() override;
+    int handle(int event) override;
+
+  private:
+    void DrawBox(int bx, int by, bool enabled, bool checked) const;
+    void DrawRadio(int bx, int by, bool enabled, bool checked) const;
+
+    Shape m_shape;
+    bool m_pressed = false;
+    bool m_tracking = false;
+};
+
+}  // namespace ui::fltk

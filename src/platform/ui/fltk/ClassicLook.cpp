@@ -1,0 +1,162 @@
+#include "platform/ui/fltk/ClassicLook.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+
+#include "platform/ui/fltk/Fonts.h"
+#include "platform/ui/fltk/TextLayout.h"
+
+namespace ui::fltk {
+
+namespace colours {
+Fl_Color Face() {
+    return fl_rgb_color(212, 208, 200);
+}
+Fl_Color Highlight() {
+    return fl_rgb_color(255, 255, 255);
+}
+Fl_Color Shadow() {
+    return fl_rgb_color(128, 128, 128);
+}
+Fl_Color DarkShadow() {
+    return fl_rgb_color(64, 64, 64);
+}
+Fl_Color Text() {
+    return fl_rgb_color(0, 0, 0);
+}
+Fl_Color Window() {
+    return fl_rgb_color(255, 255, 255);
+}
+Fl_Color Selection() {
+    return fl_rgb_color(10, 36, 106);
+}
+}  // namespace colours
+
+namespace {
+
+// Draws the top and left sides in `topLeft`, the bottom and right in `bottomRight`.
+void DrawFrame(int x, int y, int w, int h, Fl_Color topLeft, Fl_Color bottomRight) {
+    if (w <= 0 || h <= 0) return;
+    fl_color(topLeft);
+    fl_xyline(x, y, x + w - 2);
+    fl_yxline(x, y, y + h - 2);
+    fl_color(bottomRight);
+    fl_xyline(x, y + h - 1, x + w - 1);
+    fl_yxline(x + w - 1, y, y + h - 1);
+}
+
+void SetFont(const LOGFONT& lf) {
+    FontChoice font = Fonts::For(lf);
+    fl_font(font.face, font.size);
+}
+
+// Draws one line of `text` with its baseline at `baseline`, underlining the
+// byte at `underline` (an offset into the line, npos for none).
+void DrawLine(std::string_view text, std::size_t underline, int x, int baseline) {
+    fl_draw(text.data(), static_cast<int>(text.size()), x, baseline);
+    if (underline >= text.size()) return;
+    int start = x + static_cast<int>(fl_width(text.data(), static_cast<int>(underline)));
+    int width = static_cast<int>(fl_width(text.data() + underline, 1));
+    fl_xyline(start, baseline + 1, start + std::max(width, 2) - 1);
+}
+
+}  // namespace
+
+namespace {
+
+void DrawSunkenField(int x, int y, int w, int h, Fl_Color colour) {
+    DrawSunkenEdge(x, y, w, h);
+    fl_color(colour);
+    fl_rectf(x + 2, y + 2, w - 4, h - 4);
+}
+
+}  // namespace
+
+Fl_Boxtype SunkenFieldBox() {
+    static bool registered = false;
+    constexpr auto kBox = static_cast<Fl_Boxtype>(FL_FREE_BOXTYPE);
+    if (!registered) {
+        Fl::set_boxtype(kBox, DrawSunkenField, 2, 2, 4, 4);
+        registered = true;
+    }
+    return kBox;
+}
+
+void DrawRaisedEdge(int x, int y, int w, int h) {
+    DrawFrame(x, y, w, h, colours::Highlight(), colours::DarkShadow());
+    DrawFrame(x + 1, y + 1, w - 2, h - 2, colours::Face(), colours::Shadow());
+}
+
+void DrawSunkenEdge(int x, int y, int w, int h) {
+    DrawFrame(x, y, w, h, colours::Shadow(), colours::Highlight());
+    DrawFrame(x + 1, y + 1, w - 2, h - 2, colours::DarkShadow(), colours::Face());
+}
+
+void DrawEtchedLine(int x, int y, int w) {
+    fl_color(colours::Shadow());
+    fl_xyline(x, y, x + w - 1);
+    fl_color(colours::Highlight());
+    fl_xyline(x, y + 1, x + w - 1);
+}
+
+void DrawFocusRect(int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0) return;
+    fl_color(colours::Text());
+    // Every other pixel, as the classic focus rectangle.
+    for (int i = 0; i < w; i += 2) {
+        fl_point(x + i, y);
+        fl_point(x + w - 1 - i, y + h - 1);
+    }
+    for (int i = 0; i < h; i += 2) {
+        fl_point(x, y + h - 1 - i);
+        fl_point(x + w - 1, y + i);
+    }
+}
+
+int DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int w, int h,
+                    TextAlign align, bool wrap, bool enabled) {
+    LabelText parsed = ParseMnemonic(label);
+    SetFont(lf);
+    std::vector<TextLine> lines;
+    if (wrap) {
+        lines = WrapText(parsed.text, w, [](std::string_view run) {
+            return fl_width(run.data(), static_cast<int>(run.size()));
+        });
+    } else {
+        lines.push_back({0, parsed.text.size()});
+    }
+    int lineHeight = fl_height();
+    int top = wrap ? y : y + (h - lineHeight) / 2;
+    int widest = 0;
+    fl_push_clip(x, y, w, h);
+    for (int pass = enabled ? 1 : 0; pass < 2; ++pass) {
+        int offset = pass == 0 ? 1 : 0;
+        fl_color(enabled ? colours::Text() : pass == 0 ? colours::Highlight() : colours::Shadow());
+        int baseline = top + lineHeight - fl_descent();
+        for (const TextLine& line : lines) {
+            std::string_view text(parsed.text.data() + line.begin, line.length);
+            int width = static_cast<int>(fl_width(text.data(), static_cast<int>(text.size())));
+            widest = std::max(widest, width);
+            int left = align == TextAlign::Center ? x + (w - width) / 2 : x;
+            std::size_t underline =
+                parsed.underline >= line.begin && parsed.underline < line.begin + line.length
+                    ? parsed.underline - line.begin
+                    : std::string::npos;
+            DrawLine(text, underline, left + offset, baseline + offset);
+            baseline += lineHeight;
+        }
+    }
+    fl_pop_clip();
+    return widest;
+}
+
+void MeasureControlText(std::string_view label, const LOGFONT& lf, int& w, int& h) {
+    LabelText parsed = ParseMnemonic(label);
+    SetFont(lf);
+    w = static_cast<int>(fl_width(parsed.text.data(), static_cast<int>(parsed.text.size())));
+    h = fl_height();
+}
+
+}  // namespace ui::fltk

@@ -1,0 +1,48 @@
+// The classic desktop look: the system colours of the grey scheme and the
+// drawing of 3D edges, focus rectangles and control texts (mnemonic
+// underlined, disabled text etched). Call only from a widget's draw().
+#pragma once
+
+#include <FL/Enumerations.H>
+
+#include <string_view>
+
+#include "platform/ui/Font.h"
+
+namespace ui::fltk {
+
+namespace colours {
+Fl_Color Face();        // dialogs and buttons
+Fl_Color Highlight();   // the lit edge
+Fl_Color Shadow();      // the shaded edge, and disabled text
+Fl_Color DarkShadow();  // the outer shaded edge
+Fl_Color Text();
+Fl_Color Window();     // the inside of fields and check boxes
+Fl_Color Selection();  // progress blocks
+}  // namespace colours
+
+// The box type of text fields: a sunken edge around the field's colour.
+Fl_Boxtype SunkenFieldBox();
+
+// A raised edge: two pixels, lit top-left, shaded bottom-right.
+void DrawRaisedEdge(int x, int y, int w, int h);
+// A sunken edge (fields, check boxes, the progress bar's client edge).
+void DrawSunkenEdge(int x, int y, int w, int h);
+// A one-pixel-wide sunken line pair, as the etched separator of a wizard.
+void DrawEtchedLine(int x, int y, int w);
+// The dotted rectangle around the focused control's text.
+void DrawFocusRect(int x, int y, int w, int h);
+
+enum class TextAlign { Left, Center };
+
+// Draws a control's text inside the rectangle in the font of `lf`: '&'
+// marks underline their letter; `wrap` breaks lines at the width (static
+// texts), otherwise the text is one line vertically centred. Disabled text
+// is etched (light copy one pixel down-right, shaded copy on top). Clipped
+// to the rectangle. Returns the drawn text's bounding box width.
+int DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int w, int h,
+                    TextAlign align, bool wrap, bool enabled);
+// The width and height the one-line text of `label` takes in `lf`.
+void MeasureControlText(std::string_view label, const LOGFONT& lf, int& w, int& h);
+
+}  // namespace ui::fltk

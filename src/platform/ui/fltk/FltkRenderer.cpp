@@ -1,0 +1,293 @@
+#include "platform/ui/fltk/FltkRenderer.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/x.H>
+
+#include <algorithm>
+
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/ModalLoop.h"
+#include "platform/ui/ResourceRegistry.h"
+#include "platform/ui/fltk/CheckButton.h"
+#include "platform/ui/fltk/ClassicLook.h"
+#include "platform/ui/fltk/DialogUnits.h"
+#include "platform/ui/fltk/EditField.h"
+#include "platform/ui/fltk/Fonts.h"
+#include "platform/ui/fltk/PageGroup.h"
+#include "platform/ui/fltk/Picture.h"
+#include "platform/ui/fltk/ProgressBar.h"
+#include "platform/ui/fltk/PushButton.h"
+#include "platform/ui/fltk/StaticText.h"
+#include "platform/ui/fltk/TopLevelWindow.h"
+
+namespace ui::fltk {
+
+namespace {
+
+// The program icon, made once; FLTK copies it into each window it is set on.
+const Fl_RGB_Image* ProgramIcon() {
+    static std::unique_ptr<Fl_RGB_Image> icon = [] {
+        Bitmap bitmap = LoadResourceBitmap(kProgramIconId);
+        std::unique_ptr<Fl_RGB_Image> image;
+        if (bitmap.pixels != nullptr && bitmap.width > 0 && bitmap.height > 0 &&
+            (bitmap.depth == 3 || bitmap.depth == 4)) {
+            image = std::make_unique<Fl_RGB_Image>(bitmap.pixels, bitmap.width, bitmap.height,
+                                                   bitmap.depth);
+        }
+        return image;
+    }();
+    return icon.get();
+}
+
+void CopyTitle(TopLevelWindow& window, const Window& model) {
+    window.copy_label(model.Text().GetString());
+}
+
+}  // namespace
+
+std::unique_ptr<FltkRenderer> FltkRenderer::Open() {
+    // FLTK's own display opening ends the process with its own message;
+    // opening it here first lets the program say what is wrong.
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return nullptr;
+    // The fonts are chosen before FLTK or Xft open any font.
+    Fonts::Initialise();
+    fl_open_display(display);
+    // Turns on FLTK's thread support, without which Fl::awake() from
+    // another thread does not wake Fl::wait(). Only this thread ever holds
+    // the lock.
+    Fl::lock();
+    Fl::background(212, 208, 200);
+    Fl::foreground(0, 0, 0);
+    Fl::background2(255, 255, 255);
+    SunkenFieldBox();
+    return std::unique_ptr<FltkRenderer>(new FltkRenderer());
+}
+
+FltkRenderer::~FltkRenderer() = default;
+
+void FltkRenderer::TopLevelCreated(Window& window) {
+    PixelRect rect = UnitsToPixels(window.Rect());
+    Fl_Group::current(nullptr);
+    auto* top = new TopLevelWindow(window.Handle(), rect.w, rect.h);
+    CopyTitle(*top, window);
+    m_widgets[window.Handle()] = top;
+    BuildChildren(window, *top, 0, 0);
+    if (window.Role() == WindowRole::Sheet) PlaceSeparator(window);
+}
+
+void FltkRenderer::ChildCreated(Window& child) {
+    Window* parent = child.Parent();
+    if (parent == nullptr) return;
+    auto it = m_widgets.find(parent->Handle());
+    if (it == m_widgets.end()) return;
+    Fl_Group* group = it->second->as_group();
+    if (group == nullptr) return;
+    // Widgets are placed in window coordinates; a window is its own origin.
+    bool isWindow = parent->IsTopLevel();
+    AddWidget(child, *group, isWindow ? 0 : group->x(), isWindow ? 0 : group->y());
+    group->redraw();
+    if (Window* topLevel = child.TopLevel(); topLevel && topLevel->Role() == WindowRole::Sheet) {
+        PlaceSeparator(*topLevel);
+    }
+}
+
+void FltkRenderer::BuildChildren(Window& model, Fl_Group& group, int originX, int originY) {
+    for (const std::unique_ptr<Window>& child : model.Children()) {
+        AddWidget(*child, group, originX, originY);
+    }
+}
+
+void FltkRenderer::AddWidget(Window& child, Fl_Group& group, int originX, int originY) {
+    Fl_Group::current(nullptr);
+    PixelRect rect = UnitsToPixels(child.Rect());
+    int x = originX + rect.x;
+    int y = originY + rect.y;
+    Fl_Widget* widget = nullptr;
+    if (child.Role() == WindowRole::Page) {
+        auto* page = new PageGroup(child.Handle(), x, y, rect.w, rect.h);
+        BuildChildren(child, *page, x, y);
+        widget = page;
+    } else {
+        widget = MakeWidget(child, x, y, rect.w, rect.h);
+    }
+    if (widget == nullptr) return;
+    if (!child.IsVisible()) widget->hide();
+    group.add(widget);
+    m_widgets[child.Handle()] = widget;
+}
+
+Fl_Widget* FltkRenderer::MakeWidget(Window& control, int x, int y, int w, int h) {
+    HWND handle = control.Handle();
+    switch (control.Kind()) {
+        case ControlKind::Static:
+            return new StaticText(handle, x, y, w, h);
+        case ControlKind::PushButton:
+            return new PushButton(handle, x, y, w, h);
+        case ControlKind::AutoCheckBox:
+            return new CheckButton(handle, CheckButton::Shape::Box, x, y, w, h);
+        case ControlKind::AutoRadioButton:
+            return new CheckButton(handle, CheckButton::Shape::Radio, x, y, w, h);
+        case ControlKind::ProgressBar:
+            return new ProgressBar(handle, x, y, w, h);
+        case ControlKind::Picture:
+            return new Picture(handle, x, y, w, h);
+        case ControlKind::Edit:
+            return new EditField(handle, x, y, w, h);
+    }
+    return nullptr;
+}
+
+TopLevelWindow* FltkRenderer::TopLevelOf(Window& window) {
+    Window* topLevel = window.TopLevel();
+    if (topLevel == nullptr) return nullptr;
+    auto it = m_widgets.find(topLevel->Handle());
+    return it == m_widgets.end() ? nullptr : static_cast<TopLevelWindow*>(it->second);
+}
+
+void FltkRenderer::PlaceSeparator(Window& sheet) {
+    auto it = m_widgets.find(sheet.Handle());
+    if (it == m_widgets.end()) return;
+    int pageBottom = 0;
+    int buttonTop = 0;
+    for (const std::unique_ptr<Window>& child : sheet.Children()) {
+        PixelRect rect = UnitsToPixels(child->Rect());
+        if (child->Role() == WindowRole::Page) {
+            pageBottom = std::max(pageBottom, rect.y + rect.h);
+        } else if (buttonTop == 0 || rect.y < buttonTop) {
+            buttonTop = rect.y;
+        }
+    }
+    if (buttonTop == 0) return;
+    auto* top = static_cast<TopLevelWindow*>(it->second);
+    int margin = UnitsToPixelsX(7);
+    int y = pageBottom > 0 && pageBottom < buttonTop ? (pageBottom + buttonTop) / 2 - 1
+                                                     : buttonTop - UnitsToPixelsY(7);
+    top->SetSeparator(margin, y, top->w() - 2 * margin);
+}
+
+void FltkRenderer::TopLevelShown(Window& window) {
+    TopLevelWindow* top = TopLevelOf(window);
+    if (top == nullptr) return;
+    // A dialog opens centred over the window it belongs to: its parent's,
+    // else the newest other open window.
+    TopLevelWindow* over = window.Parent() != nullptr ? TopLevelOf(*window.Parent()) : nullptr;
+    if (over == nullptr && window.Role() == WindowRole::Dialog) {
+        const std::vector<Window*>& open = OpenTopLevelWindows();
+        for (auto it = open.rbegin(); it != open.rend() && over == nullptr; ++it) {
+            if (*it != &window) over = TopLevelOf(**it);
+        }
+    }
+    if (over != nullptr && over->shown()) {
+        top->position(over->x() + (over->w() - top->w()) / 2,
+                      over->y() + (over->h() - top->h()) / 2);
+        // FLTK makes a modal window transient for the first window in its
+        // list: put the owner there.
+        Fl::first_window(over);
+    } else {
+        int sx = 0, sy = 0, sw = 0, sh = 0;
+        Fl::screen_work_area(sx, sy, sw, sh);
+        top->position(sx + (sw - top->w()) / 2, sy + (sh - top->h()) / 2);
+    }
+    if (window.Role() == WindowRole::Dialog) top->set_modal();
+    if (const Fl_RGB_Image* icon = ProgramIcon()) top->icon(icon);
+    top->show();
+    top->ApplyModelFocus();
+}
+
+void FltkRenderer::Forget(Window& model) {
+    for (const std::unique_ptr<Window>& child : model.Children()) Forget(*child);
+    m_widgets.erase(model.Handle());
+    m_focus.erase(model.Handle());
+}
+
+void FltkRenderer::TopLevelDestroyed(Window& window) {
+    auto it = m_widgets.find(window.Handle());
+    if (it == m_widgets.end()) return;
+    auto* top = static_cast<TopLevelWindow*>(it->second);
+    Forget(window);
+    top->hide();
+    // The window may be closing from inside one of its own widgets' event
+    // handlers: FLTK deletes it once that handler has returned.
+    Fl::delete_widget(top);
+    // Give the keyboard back to the newest window still open.
+    const std::vector<Window*>& open = OpenTopLevelWindows();
+    for (auto other = open.rbegin(); other != open.rend(); ++other) {
+        if (*other == &window) continue;
+        TopLevelWindow* below = TopLevelOf(**other);
+        if (below != nullptr && below->shown() && below->visible()) {
+            XSetInputFocus(fl_display, fl_xid(below), RevertToParent, CurrentTime);
+            below->ApplyModelFocus();
+        }
+        break;
+    }
+}
+
+void FltkRenderer::WindowChanged(Window& window, unsigned changes) {
+    auto it = m_widgets.find(window.Handle());
+    if (it == m_widgets.end()) return;
+    Fl_Widget* widget = it->second;
+    if (window.IsTopLevel()) {
+        auto* top = static_cast<TopLevelWindow*>(widget);
+        if (changes & kChangeText) CopyTitle(*top, window);
+        if (changes & kChangeRect) {
+            PixelRect rect = UnitsToPixels(window.Rect());
+            top->size(rect.w, rect.h);
+            if (window.Role() == WindowRole::Sheet) PlaceSeparator(window);
+        }
+        top->redraw();
+        return;
+    }
+    if (changes & kChangeRect) {
+        Fl_Group* group = widget->parent();
+        bool inWindow = group == nullptr || group->as_window() != nullptr;
+        PixelRect rect = UnitsToPixels(window.Rect());
+        int originX = inWindow ? 0 : group->x();
+        int originY = inWindow ? 0 : group->y();
+        widget->resize(originX + rect.x, originY + rect.y, rect.w, rect.h);
+        if (group != nullptr) group->redraw();
+    }
+    if (changes & kChangeVisible) {
+        if (window.IsVisible()) {
+            widget->show();
+        } else {
+            widget->hide();
+        }
+        if (widget->parent() != nullptr) widget->parent()->redraw();
+    }
+    if (changes & (kChangeText | kChangeFont | kChangeEnabled)) {
+        if (auto* field = dynamic_cast<EditField*>(widget)) field->Refresh();
+    }
+    widget->redraw();
+}
+
+void FltkRenderer::FocusChanged(Window& topLevel, Window* focus) {
+    HWND& drawn = m_focus[topLevel.Handle()];
+    for (HWND handle : {drawn, focus != nullptr ? focus->Handle() : nullptr}) {
+        auto it = m_widgets.find(handle);
+        if (handle != nullptr && it != m_widgets.end()) it->second->redraw();
+    }
+    drawn = focus != nullptr ? focus->Handle() : nullptr;
+    TopLevelWindow* top = TopLevelOf(topLevel);
+    if (top != nullptr && top->shown()) top->ApplyModelFocus();
+}
+
+void FltkRenderer::PollEvents() {
+    Fl::check();
+}
+
+void FltkRenderer::WaitForEvents(Window&) {
+    if (!MessageQueue::Instance().IsEmpty()) {
+        Fl::flush();
+        return;
+    }
+    // Wakes for X events, or when Wake writes FLTK's wake-up pipe.
+    Fl::wait(1e20);
+}
+
+void FltkRenderer::Wake() {
+    Fl::awake();
+}
+
+}  // namespace ui::fltk

@@ -1,0 +1,103 @@
+#include "platform/ui/fltk/Fonts.h"
+
+#include <FL/Enumerations.H>
+#include <FL/Fl.H>
+#include <fontconfig/fontconfig.h>
+
+#include <cstdlib>
+
+namespace ui::fltk {
+
+namespace {
+
+constexpr const char* kClassicFamily = "MS Sans Serif";
+constexpr const char* kFallbackFamily = "Liberation Sans";
+
+// The classic face is a bitmap font; fontconfig's distribution rules reject
+// bitmap fonts, and only a rule read before the font list is built can let
+// one font through again.
+constexpr char kAcceptClassicFace[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <selectfont>
+    <acceptfont>
+      <pattern><patelt name="family"><string>MS Sans Serif</string></patelt></pattern>
+    </acceptfont>
+  </selectfont>
+</fontconfig>
+)";
+
+// Makes fontconfig's current configuration the system's plus the rule above.
+void AcceptClassicFace() {
+    FcConfig* config = FcInitLoadConfig();
+    if (config == nullptr) return;
+    if (!FcConfigParseAndLoadFromMemory(
+            config, reinterpret_cast<const FcChar8*>(kAcceptClassicFace), FcFalse) ||
+        !FcConfigBuildFonts(config) || !FcConfigSetCurrent(config)) {
+        FcConfigDestroy(config);
+        return;
+    }
+    // The current configuration holds its own reference now.
+    FcConfigDestroy(config);
+}
+
+// True when fontconfig lists a font of exactly this family (no substitutes).
+bool HasFamily(const char* family) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    bool found = fonts != nullptr && fonts->nfont > 0;
+    if (fonts != nullptr) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return found;
+}
+
+struct Registry {
+    std::string family = kFallbackFamily;
+    bool classic = false;
+    // FLTK keeps the name pointers: they live here for the whole run. The
+    // first character is FLTK's style prefix (' ', 'B', 'I', 'P').
+    std::string names[4];
+};
+
+Registry& TheRegistry() {
+    static Registry registry;
+    return registry;
+}
+
+}  // namespace
+
+void Fonts::Initialise() {
+    Registry& registry = TheRegistry();
+    AcceptClassicFace();
+    registry.classic = HasFamily(kClassicFamily);
+    registry.family = registry.classic ? kClassicFamily : kFallbackFamily;
+    const char prefixes[4] = {' ', 'B', 'I', 'P'};
+    for (int style = 0; style < 4; ++style) {
+        registry.names[style] = prefixes[style] + registry.family;
+        Fl::set_font(static_cast<Fl_Font>(FL_FREE_FONT + style), registry.names[style].c_str());
+    }
+}
+
+const std::string& Fonts::Family() {
+    return TheRegistry().family;
+}
+
+FontChoice Fonts::For(const LOGFONT& lf) {
+    const Registry& registry = TheRegistry();
+    int style = (lf.lfWeight >= 600 ? 1 : 0) + (lf.lfItalic ? 2 : 0);
+    // A negative height is the character height; a positive one the cell
+    // height, which includes the internal leading (2 px of 13 in the dialog
+    // font). Xft sizes outline fonts by character height, while the bitmap
+    // face's strikes are named by their cell height.
+    int height = lf.lfHeight == 0 ? 11 : std::abs(static_cast<int>(lf.lfHeight));
+    bool isCellHeight = lf.lfHeight > 0;
+    int size = height;
+    if (registry.classic && !isCellHeight) size = (height * 13 + 5) / 11;
+    if (!registry.classic && isCellHeight) size = (height * 11 + 6) / 13;
+    return {FL_FREE_FONT + style, size};
+}
+
+}  // namespace ui::fltk

@@ -1,0 +1,24 @@
+// A picture control: shows its bitmap resource at its top-left corner,
+// unscaled, as a bitmap static does.
+#pragma once
+
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Widget.H>
+
+#include <memory>
+
+#include "platform/ui/fltk/ModelBinding.h"
+
+namespace ui::fltk {
+
+class Picture final : public Fl_Widget, public ModelBinding {
+  public:
+    Picture(HWND control, int x, int y, int w, int h);
+
+    void draw() override;
+
+  private:
+    std::unique_ptr<Fl_RGB_Image> m_image;  // nullptr when the bitmap is missing
+};
+
+}  // namespace ui::fltk

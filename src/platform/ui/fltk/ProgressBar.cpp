@@ -1,0 +1,49 @@
+#include "platform/ui/fltk/ProgressBar.h"
+
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+
+#include "platform/ui/fltk/ClassicLook.h"
+
+namespace ui::fltk {
+
+int ProgressFill(int width, int low, int high, int pos) {
+    if (high <= low || width <= 0) return 0;
+    long long done = std::clamp(pos, low, high) - static_cast<long long>(low);
+    return static_cast<int>(done * width / (static_cast<long long>(high) - low));
+}
+
+ProgressBar::ProgressBar(HWND control, int x, int y, int w, int h)
+    : Fl_Widget(x, y, w, h), ModelBinding(control) {}
+
+void ProgressBar::draw() {
+    fl_color(colours::Face());
+    fl_rectf(x(), y(), w(), h());
+    // The thin sunken frame of a bordered progress bar.
+    fl_color(colours::Shadow());
+    fl_xyline(x(), y(), x() + w() - 1);
+    fl_yxline(x(), y(), y() + h() - 1);
+    fl_color(colours::Highlight());
+    fl_xyline(x(), y() + h() - 1, x() + w() - 1);
+    fl_yxline(x() + w() - 1, y(), y() + h() - 1);
+    Window* model = Model();
+    if (model == nullptr) return;
+    // Blocks two thirds as wide as the bar is high, two pixels apart, as
+    // many as the position covers (a block that has begun is drawn whole,
+    // clipped at the end of the bar).
+    int innerX = x() + 2, innerY = y() + 2, innerW = w() - 4, innerH = h() - 4;
+    if (innerW <= 0 || innerH <= 0) return;
+    int fill =
+        ProgressFill(innerW, model->ProgressLow(), model->ProgressHigh(), model->ProgressPos());
+    if (fill <= 0) return;
+    int block = std::max(2, innerH * 2 / 3);
+    fl_push_clip(innerX, innerY, innerW, innerH);
+    fl_color(colours::Selection());
+    for (int left = 0; left < fill; left += block + 2) {
+        fl_rectf(innerX + left, innerY, block, innerH);
+    }
+    fl_pop_clip();
+}
+
+}  // namespace ui::fltk

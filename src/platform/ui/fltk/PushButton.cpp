@@ -1,0 +1,74 @@
+#include "platform/ui/fltk/PushButton.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+#include "platform/ui/Input.h"
+#include "platform/ui/fltk/ClassicLook.h"
+
+namespace ui::fltk {
+
+PushButton::PushButton(HWND control, int x, int y, int w, int h)
+    : Fl_Widget(x, y, w, h), ModelBinding(control) {}
+
+void PushButton::draw() {
+    Window* model = Model();
+    fl_color(colours::Face());
+    fl_rectf(x(), y(), w(), h());
+    if (model == nullptr) return;
+    int bx = x(), by = y(), bw = w(), bh = h();
+    bool framed = model->IsDefaultButton() || m_pressed;
+    if (framed) {
+        fl_color(colours::Text());
+        fl_rect(bx, by, bw, bh);
+        bx += 1;
+        by += 1;
+        bw -= 2;
+        bh -= 2;
+    }
+    if (m_pressed) {
+        fl_color(colours::Shadow());
+        fl_rect(bx, by, bw, bh);
+    } else {
+        DrawRaisedEdge(bx, by, bw, bh);
+    }
+    int shift = m_pressed ? 1 : 0;
+    DrawControlText(TextOf(*model), model->Font(), x() + 4 + shift, y() + 3 + shift, w() - 8,
+                    h() - 6, TextAlign::Center, false, model->IsEnabled());
+    if (HasModelFocus()) DrawFocusRect(x() + 4, y() + 4, w() - 8, h() - 8);
+}
+
+int PushButton::handle(int event) {
+    switch (event) {
+        case FL_PUSH: {
+            Window* model = Model();
+            if (Fl::event_button() != FL_LEFT_MOUSE || model == nullptr || !model->IsEnabled()) {
+                return 0;
+            }
+            m_tracking = m_pressed = true;
+            redraw();
+            return 1;
+        }
+        case FL_DRAG: {
+            bool inside = Fl::event_inside(this);
+            if (m_tracking && inside != m_pressed) {
+                m_pressed = inside;
+                redraw();
+            }
+            return 1;
+        }
+        case FL_RELEASE: {
+            bool click = m_tracking && Fl::event_inside(this);
+            m_tracking = m_pressed = false;
+            redraw();
+            // The click may open a modal window or close this one: the
+            // widget's own state is settled before the model acts.
+            if (click) ClickControl(Handle());
+            return 1;
+        }
+        default:
+            return 0;
+    }
+}
+
+}  // namespace ui::fltk

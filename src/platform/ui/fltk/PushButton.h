@@ -1,0 +1,25 @@
+// A push button with the classic bevel: raised when up, sunken while the
+// mouse holds it, a dark frame when it is the default button, the dotted
+// focus rectangle when it has the model's focus. A click is reported to
+// the model, which decides what it does.
+#pragma once
+
+#include <FL/Fl_Widget.H>
+
+#include "platform/ui/fltk/ModelBinding.h"
+
+namespace ui::fltk {
+
+class PushButton final : public Fl_Widget, public ModelBinding {
+  public:
+    PushButton(HWND control, int x, int y, int w, int h);
+
+    void draw() override;
+    int handle(int event) override;
+
+  private:
+    bool m_pressed = false;   // the mouse is down on it and inside
+    bool m_tracking = false;  // the mouse went down on it
+};
+
+}  // namespace ui::fltk
