@@ -128,4 +128,18 @@ std::string Desktop::PixelColour(int x, int y) {
     return hash == std::string::npos ? "" : result.output.substr(hash, 7);
 }
 
+std::string Desktop::ScreenshotWindow(const std::string& window, const std::string& name) {
+    std::string path = m_screenshotDir + "/" + name + ".png";
+    CommandResult result =
+        RunCommand({"import", "-window", window, path}, {m_displayEnv}, std::chrono::seconds(30));
+    if (result.exitCode != 0) throw std::runtime_error("screenshot failed: " + path);
+    return path;
+}
+
+WindowImage Desktop::CaptureWindow(const std::string& window) {
+    CommandResult result = RunCommand({"import", "-window", window, "-depth", "8", "ppm:-"},
+                                      {m_displayEnv}, std::chrono::seconds(30));
+    return result.exitCode == 0 ? WindowImage::FromPpm(result.output) : WindowImage();
+}
+
 }  // namespace e2e

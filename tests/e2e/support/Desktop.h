@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "e2e/support/VirtualDisplay.h"
+#include "e2e/support/WindowImage.h"
 
 namespace e2e {
 
@@ -47,6 +48,10 @@ class Desktop {
     std::string Screenshot(const std::string& name);
     // The colour "#rrggbb" of one pixel of the screen.
     std::string PixelColour(int x, int y);
+    // Writes <screenshotDir>/<name>.png of one window's area; returns its path.
+    std::string ScreenshotWindow(const std::string& window, const std::string& name);
+    // The pixels of one window's area as the screen shows them now.
+    WindowImage CaptureWindow(const std::string& window);
 
   private:
     std::string Run(const std::vector<std::string>& argv);

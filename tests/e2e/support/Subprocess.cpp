@@ -25,12 +25,14 @@ std::vector<char*> CStrings(std::vector<std::string>& strings) {
     return pointers;
 }
 
-std::vector<std::string> MergedEnvironment(const std::vector<std::string>& extra) {
+std::vector<std::string> MergedEnvironment(const std::vector<std::string>& extra,
+                                           const std::vector<std::string>& unset) {
     std::vector<std::string> merged;
     for (char** entry = environ; *entry; ++entry) {
         std::string current = *entry;
         std::string name = current.substr(0, current.find('='));
         bool replaced = false;
+        for (const std::string& removed : unset) replaced |= removed == name;
         for (const std::string& e : extra)
             replaced |= e.compare(0, name.size() + 1, name + "=") == 0;
         if (!replaced) merged.push_back(current);
@@ -54,6 +56,10 @@ Subprocess::Subprocess(const std::vector<std::string>& argv, const SpawnOptions&
         posix_spawn_file_actions_addopen(&actions, 1, options.stdoutPath.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
+    if (!options.stderrPath.empty()) {
+        posix_spawn_file_actions_addopen(&actions, 2, options.stderrPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     if (!options.workingDirectory.empty()) {
         posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory.c_str());
@@ -68,7 +74,7 @@ Subprocess::Subprocess(const std::vector<std::string>& argv, const SpawnOptions&
     posix_spawnattr_setpgroup(&attributes, 0);
 
     std::vector<std::string> args = argv;
-    std::vector<std::string> env = MergedEnvironment(options.env);
+    std::vector<std::string> env = MergedEnvironment(options.env, options.unset);
     std::vector<char*> argPointers = CStrings(args);
     std::vector<char*> envPointers = CStrings(env);
     int error = posix_spawnp(&m_pid, args.at(0).c_str(), &actions, &attributes, argPointers.data(),

@@ -13,10 +13,12 @@
 namespace e2e {
 
 struct SpawnOptions {
-    std::vector<std::string> env;  // extra "NAME=value" entries on top of ours
-    std::string stdoutPath;        // "" keeps the test's own output
-    std::string workingDirectory;  // "" keeps ours
-    int passFd = -1;               // a descriptor the child keeps open (same number)
+    std::vector<std::string> env;    // extra "NAME=value" entries on top of ours
+    std::vector<std::string> unset;  // names removed from our environment (before `env`)
+    std::string stdoutPath;          // "" keeps the test's own output
+    std::string stderrPath;          // "" keeps the test's own error output
+    std::string workingDirectory;    // "" keeps ours
+    int passFd = -1;                 // a descriptor the child keeps open (same number)
 };
 
 class Subprocess {

@@ -1,0 +1,154 @@
+// The wizard in a real window, walked with the keyboard alone: the window
+// appears with its title, icon and template layout; Return goes to the
+// next page, Alt+B back again, Escape cancels and the program ends.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "WizardLayout.h"
+#include "WizardRun.h"
+
+#ifdef VESSAMO_EXECUTABLE
+
+namespace {
+
+using e2e::WindowImage;
+using e2e::layout::Button;
+using e2e::layout::Rect;
+
+constexpr const char* kBlack = "#000000";
+constexpr const char* kWhite = "#FFFFFF";
+constexpr const char* kFace = "#D4D0C8";
+
+Rect PageArea() {
+    return e2e::layout::ToPixels(e2e::layout::PageArea());
+}
+
+// The welcome page's first text has been drawn.
+bool ShowsWelcome(const WindowImage& image) {
+    Rect text = e2e::layout::Control(IDD_WIZ_INTRO, 1);
+    return image.CountDark(text.x, text.y, text.w, text.h) > 0;
+}
+
+// The OS page: the inside of the "Select package manually." box, a
+// 13-pixel glyph centred in the control's height, is white.
+bool ShowsOsPage(const WindowImage& image) {
+    Rect box = e2e::layout::ControlById(IDD_WIZ_OS, IDC_SELECT_MANUALLY);
+    int top = box.y + (box.h - 13) / 2;
+    return image.Filled(box.x + 2, top + 2, 9, 9, kWhite);
+}
+
+// The first dot of the focus rectangle, 4 pixels inside a button.
+bool HasFocusDot(const WindowImage& image, Button button) {
+    Rect r = e2e::layout::SheetButton(button);
+    return image.Colour(r.x + 4, r.y + 4) == kBlack;
+}
+
+int CountBitmapMismatches(const WindowImage& image) {
+    res::Image bitmap = res::LoadBitmap(IDB_WIZARD);
+    Rect picture = e2e::layout::ToPixels({7, 7, 53, 172});
+    if (picture.w != bitmap.width || picture.h != bitmap.height) return -1;
+    int wrong = 0;
+    for (int y = 0; y < bitmap.height; ++y) {
+        for (int x = 0; x < bitmap.width; ++x) {
+            const unsigned char* p = bitmap.pixels + (y * bitmap.width + x) * bitmap.depth;
+            char expected[8];
+            std::snprintf(expected, sizeof expected, "#%02X%02X%02X", p[0], p[1], p[2]);
+            if (image.Colour(picture.x + x, picture.y + y) != expected) ++wrong;
+        }
+    }
+    return wrong;
+}
+
+TEST(WizardWindow, OpensWithTitleIconAndTemplateLayout) {
+    e2e::WizardRun run("window");
+    ASSERT_FALSE(run.WindowId().empty()) << "no window titled " << e2e::kWizardTitle;
+    Rect sheet = e2e::layout::Sheet();
+    e2e::WindowGeometry geometry = run.Screen().Geometry(run.WindowId());
+    EXPECT_EQ(geometry.width, sheet.w);
+    EXPECT_EQ(geometry.height, sheet.h);
+
+    WindowImage welcome = run.WaitForImage(ShowsWelcome);
+    ASSERT_FALSE(welcome.Empty());
+    run.Screen().ScreenshotWindow(run.WindowId(), "welcome");
+
+    EXPECT_EQ(CountBitmapMismatches(welcome), 0) << "the side picture is not the bitmap, unscaled";
+    // Next is the default button (dark outer frame) and has the focus;
+    // Cancel has the raised edge only.
+    Rect next = e2e::layout::SheetButton(Button::Next);
+    Rect cancel = e2e::layout::SheetButton(Button::Cancel);
+    EXPECT_EQ(welcome.Colour(next.x, next.y), kBlack);
+    EXPECT_EQ(welcome.Colour(next.x + next.w - 1, next.y + next.h - 1), kBlack);
+    EXPECT_EQ(welcome.Colour(cancel.x, cancel.y), kWhite);
+    EXPECT_TRUE(HasFocusDot(welcome, Button::Next));
+    EXPECT_FALSE(HasFocusDot(welcome, Button::Cancel));
+    // Each button shows its label inside its bevel (Back's greyed).
+    for (Button button : {Button::Back, Button::Next, Button::Cancel, Button::Help}) {
+        Rect r = e2e::layout::SheetButton(button);
+        EXPECT_GT(welcome.CountOther(r.x + 5, r.y + 5, r.w - 10, r.h - 10, kFace), 10);
+    }
+    // The page's texts stay inside the page: nothing drawn right of the
+    // welcome template's width but the face colour.
+    const ui::DialogTemplate* intro = res::FindDialogTemplate(IDD_WIZ_INTRO);
+    int introRight = e2e::layout::Px(intro->cx);
+    EXPECT_EQ(welcome.CountOther(introRight, 0, sheet.w - introRight, PageArea().h, kFace), 0);
+
+    // The icon was set before the window was mapped.
+    e2e::CommandResult icon =
+        e2e::RunCommand({"xprop", "-id", run.WindowId(), "_NET_WM_ICON"}, {run.DisplayEntry()});
+    EXPECT_NE(icon.output.find("32 x 32"), std::string::npos) << icon.output;
+}
+
+TEST(WizardWindow, KeyboardWalksNextBackAndCancel) {
+    e2e::WizardRun run("keyboard");
+    ASSERT_FALSE(run.WindowId().empty());
+    WindowImage welcome = run.WaitForImage(ShowsWelcome);
+    ASSERT_FALSE(welcome.Empty());
+    ASSERT_FALSE(ShowsOsPage(welcome));
+    run.Screen().ScreenshotWindow(run.WindowId(), "1-welcome");
+
+    // Return presses the default button, Next. The OS page tests the
+    // connection first, which may take a while; its result does not matter.
+    run.Keys({"Return"});
+    WindowImage os = run.WaitForImage(ShowsOsPage);
+    run.Screen().ScreenshotWindow(run.WindowId(), "2-os-page");
+    ASSERT_FALSE(os.Empty()) << "Return did not lead to the OS page";
+    Rect area = PageArea();
+    EXPECT_GT(os.CountDifferences(welcome, 0, 0, area.w, area.h), 1000);
+    EXPECT_EQ(run.Screen().WindowTitle(run.WindowId()), e2e::kWizardTitle);
+
+    // Alt+B presses "< &Back": the welcome page again, pixel for pixel.
+    run.Keys({"alt+b"});
+    WindowImage again = run.WaitForImage(
+        [](const WindowImage& image) { return !ShowsOsPage(image) && ShowsWelcome(image); });
+    run.Screen().ScreenshotWindow(run.WindowId(), "3-welcome-again");
+    ASSERT_FALSE(again.Empty()) << "Alt+B did not lead back to the welcome page";
+    EXPECT_EQ(again.CountDifferences(welcome, 0, 0, area.w, area.h), 0);
+
+    // Escape presses Cancel: the wizard closes and the program ends.
+    run.Keys({"Escape"});
+    EXPECT_EQ(run.Process().Wait(std::chrono::seconds(30)), 0);
+    EXPECT_TRUE(run.Screen().WaitForWindowGone(e2e::kWizardTitle));
+}
+
+TEST(WizardWindow, TabMovesTheFocusAndSpacePressesCancel) {
+    e2e::WizardRun run("tab");
+    ASSERT_FALSE(run.WindowId().empty());
+    ASSERT_FALSE(run.WaitForImage(ShowsWelcome).Empty());
+
+    // Back is disabled on the welcome page: Tab goes from Next to Cancel.
+    run.Keys({"Tab"});
+    WindowImage moved = run.WaitForImage(
+        [](const WindowImage& image) { return HasFocusDot(image, Button::Cancel); });
+    run.Screen().ScreenshotWindow(run.WindowId(), "focus-on-cancel");
+    ASSERT_FALSE(moved.Empty()) << "Tab did not move the focus to Cancel";
+    EXPECT_FALSE(HasFocusDot(moved, Button::Next));
+
+    run.Keys({"space"});
+    EXPECT_EQ(run.Process().Wait(std::chrono::seconds(30)), 0);
+    EXPECT_TRUE(run.Screen().WaitForWindowGone(e2e::kWizardTitle));
+}
+
+}  // namespace
+
+#endif  // VESSAMO_EXECUTABLE

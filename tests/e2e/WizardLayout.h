@@ -1,0 +1,78 @@
+// Where the wizard's parts are on screen, computed from the templates the
+// way the window is laid out: dialog units of the 8-point dialog font
+// (x * 6 / 4, y * 13 / 8, each rounded), pages at the sheet's top-left,
+// the button row 11 units below the tallest page, 50 x 14 unit buttons
+// right-aligned with 7-unit margins (Help, Cancel, then Next with Back
+// against it).
+#pragma once
+
+#include <algorithm>
+
+#include "platform/ui/DialogTemplate.h"
+#include "res/Resources.h"
+#include "res/resource.h"
+
+namespace e2e::layout {
+
+struct Rect {
+    int x, y, w, h;
+};
+
+inline int Px(int units) {
+    return (units * 6 + 2) / 4;
+}
+inline int Py(int units) {
+    return (units * 13 + 4) / 8;
+}
+inline Rect ToPixels(ui::DialogRect r) {
+    return {Px(r.x), Py(r.y), Px(r.cx), Py(r.cy)};
+}
+
+// The page area in dialog units: the largest page template.
+inline ui::DialogRect PageArea() {
+    ui::DialogRect area{0, 0, 0, 0};
+    for (UINT id :
+         {IDD_WIZ_INTRO, IDD_WIZ_OS, IDD_WIZ_DOWNLOAD, IDD_WIZ_OUTRO, IDD_WIZ_MANUAL_DOWNLOAD}) {
+        const ui::DialogTemplate* page = res::FindDialogTemplate(id);
+        area.cx = std::max(area.cx, page->cx);
+        area.cy = std::max(area.cy, page->cy);
+    }
+    return area;
+}
+
+inline Rect Sheet() {
+    ui::DialogRect area = PageArea();
+    return ToPixels({0, 0, area.cx, area.cy + 11 + 14 + 7});
+}
+
+enum class Button { Back, Next, Cancel, Help };
+
+inline Rect SheetButton(Button button) {
+    ui::DialogRect area = PageArea();
+    int y = area.cy + 11;
+    int help = area.cx - 7 - 50;
+    int cancel = help - 7 - 50;
+    int next = cancel - 7 - 50;
+    int back = next - 50;
+    int x = button == Button::Back     ? back
+            : button == Button::Next   ? next
+            : button == Button::Cancel ? cancel
+                                       : help;
+    return ToPixels({x, y, 50, 14});
+}
+
+// The control with `id` (or the `index`-th row) of page template `page`.
+inline Rect Control(UINT page, int index) {
+    const ui::DialogTemplate* dialog = res::FindDialogTemplate(page);
+    return ToPixels(dialog->controls[static_cast<std::size_t>(index)].rect);
+}
+
+inline Rect ControlById(UINT page, int id) {
+    const ui::DialogTemplate* dialog = res::FindDialogTemplate(page);
+    for (const ui::ControlTemplate& control : dialog->controls) {
+        if (control.id == id) return ToPixels(control.rect);
+    }
+    return {0, 0, 0, 0};
+}
+
+}  // namespace e2e::layout

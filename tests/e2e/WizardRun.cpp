@@ -1,0 +1,44 @@
+#include "WizardRun.h"
+
+#include <filesystem>
+#include <thread>
+
+#ifdef VESSAMO_EXECUTABLE
+
+namespace e2e {
+
+WizardRun::WizardRun(const std::string& shots)
+    : m_desktop(m_display, std::string(E2E_OUTPUT_DIR) + "/" + shots) {
+    std::string copy = m_folder.File("vessamo-installer");
+    std::filesystem::copy_file(VESSAMO_EXECUTABLE, copy);
+    SpawnOptions options;
+    options.env = {m_display.EnvironmentEntry()};
+    options.workingDirectory = m_folder.Path();
+    m_process = std::make_unique<Subprocess>(std::vector<std::string>{copy}, options);
+    m_window = m_desktop.WaitForWindow(kWizardTitle, std::chrono::seconds(60));
+}
+
+WindowImage WizardRun::WaitForImage(const std::function<bool(const WindowImage&)>& done,
+                                    std::chrono::milliseconds timeout) {
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    WindowImage previous;
+    do {
+        WindowImage image = m_desktop.CaptureWindow(m_window);
+        if (!image.Empty() && done(image)) {
+            if (!previous.Empty() && previous.Width() == image.Width() &&
+                previous.Height() == image.Height() &&
+                image.CountDifferences(previous, 0, 0, image.Width(), image.Height()) == 0) {
+                return image;
+            }
+            previous = image;
+        } else {
+            previous = WindowImage();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return WindowImage();
+}
+
+}  // namespace e2e
+
+#endif  // VESSAMO_EXECUTABLE

@@ -1,0 +1,49 @@
+// One run of the real wizard for an end-to-end test: a copy of the
+// executable in a folder of its own (the wizard works in its executable's
+// folder), started on the test's own X server, its window found by title.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "e2e/support/Desktop.h"
+#include "e2e/support/Subprocess.h"
+#include "e2e/support/VirtualDisplay.h"
+#include "support/TempDir.h"
+
+namespace e2e {
+
+constexpr const char* kWizardTitle = "K7 Vessamo Download Wizard";
+
+class WizardRun {
+  public:
+    // Starts the wizard; `shots` names the folder of this test's screenshots.
+    explicit WizardRun(const std::string& shots);
+
+    Desktop& Screen() { return m_desktop; }
+    Subprocess& Process() { return *m_process; }
+    // The wizard window's id ("" until it appeared).
+    const std::string& WindowId() const { return m_window; }
+    const testing_support::TempDir& Folder() const { return m_folder; }
+    // "DISPLAY=:n" of the wizard's X server.
+    std::string DisplayEntry() const { return m_display.EnvironmentEntry(); }
+
+    // Captures the window until `done` holds for a capture that is also
+    // steady (two captures in a row alike); returns it, or an empty image
+    // after `timeout`.
+    WindowImage WaitForImage(const std::function<bool(const WindowImage&)>& done,
+                             std::chrono::milliseconds timeout = std::chrono::seconds(90));
+    // Presses keys in the wizard window.
+    void Keys(const std::vector<std::string>& keys) { m_desktop.Keys(m_window, keys); }
+
+  private:
+    testing_support::TempDir m_folder;
+    VirtualDisplay m_display;
+    Desktop m_desktop;
+    std::unique_ptr<Subprocess> m_process;
+    std::string m_window;
+};
+
+}  // namespace e2e
