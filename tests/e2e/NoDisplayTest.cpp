@@ -20,6 +20,10 @@ struct NoDisplayCase {
     std::vector<std::string> env;
 };
 
+void PrintTo(const NoDisplayCase& param, std::ostream* out) {
+    *out << param.name;
+}
+
 class NoDisplay : public testing::TestWithParam<NoDisplayCase> {};
 
 TEST_P(NoDisplay, ExitsWithOneLineOnStderr) {

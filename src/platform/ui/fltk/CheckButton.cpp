@@ -21,6 +21,17 @@ constexpr const char* kTick[] = {
     "......#", ".....##", "#...###", "##.###.", "#####..", ".###...", "..#....",
 };
 
+// The classic radio button, 12 x 12 pixels: O the outer ring, I the inner
+// ring, W the inside; and its dot.
+constexpr const char* kRadio[] = {
+    "....OOOO....", "..OOIIIIOO..", ".OIIWWWWIIO.", ".OIWWWWWWIO.", "OIWWWWWWWWIO", "OIWWWWWWWWIO",
+    "OIWWWWWWWWIO", "OIWWWWWWWWIO", ".OIWWWWWWIO.", ".OIIWWWWIIO.", "..OOIIIIOO..", "....OOOO....",
+};
+constexpr const char* kRadioDot[] = {
+    "............", "............", "............", "............", ".....##.....", "....####....",
+    "....####....", ".....##.....", "............", "............", "............", "............",
+};
+
 }  // namespace
 
 CheckButton::CheckButton(HWND control, Shape shape, int x, int y, int w, int h)
@@ -40,21 +51,25 @@ void CheckButton::DrawBox(int bx, int by, bool enabled, bool checked) const {
 }
 
 void CheckButton::DrawRadio(int bx, int by, bool enabled, bool checked) const {
-    constexpr int d = kGlyphSize - 1;
-    fl_color(enabled && !m_pressed ? colours::Window() : colours::Face());
-    fl_pie(bx + 2, by + 2, d - 4, d - 4, 0, 360);
-    // Outer ring: shaded above-left, lit below-right; the inner ring darker.
-    fl_color(colours::Shadow());
-    fl_arc(bx, by, d, d, 45, 225);
-    fl_color(colours::Highlight());
-    fl_arc(bx, by, d, d, 225, 405);
-    fl_color(colours::DarkShadow());
-    fl_arc(bx + 1, by + 1, d - 2, d - 2, 45, 225);
-    fl_color(colours::Face());
-    fl_arc(bx + 1, by + 1, d - 2, d - 2, 225, 405);
-    if (!checked) return;
-    fl_color(enabled ? colours::Text() : colours::Shadow());
-    fl_pie(bx + 4, by + 4, 4, 4, 0, 360);
+    // Outer ring shaded above-left and lit below-right, the inner ring
+    // darker above-left and face-coloured below-right.
+    for (int row = 0; row < 12; ++row) {
+        for (int col = 0; col < 12; ++col) {
+            char part = kRadio[row][col];
+            if (part == '.') continue;
+            bool upperLeft = row + col <= 10;
+            if (part == 'O') {
+                fl_color(upperLeft ? colours::Shadow() : colours::Highlight());
+            } else if (part == 'I') {
+                fl_color(upperLeft ? colours::DarkShadow() : colours::Face());
+            } else if (checked && kRadioDot[row][col] == '#') {
+                fl_color(enabled ? colours::Text() : colours::Shadow());
+            } else {
+                fl_color(enabled && !m_pressed ? colours::Window() : colours::Face());
+            }
+            fl_point(bx + col, by + row);
+        }
+    }
 }
 
 void CheckButton::draw() {
@@ -64,22 +79,21 @@ void CheckButton::draw() {
     if (model == nullptr) return;
     bool enabled = model->IsEnabled();
     bool checked = model->Check() != 0;
-    int glyphY = y() + (h() - kGlyphSize) / 2;
     if (m_shape == Shape::Box) {
-        DrawBox(x(), glyphY, enabled, checked);
+        DrawBox(x(), y() + (h() - kGlyphSize) / 2, enabled, checked);
     } else {
-        DrawRadio(x(), glyphY, enabled, checked);
+        DrawRadio(x(), y() + (h() - kGlyphSize + 1) / 2, enabled, checked);
     }
     int textX = x() + kTextOffset;
     int textW = std::max(0, w() - kTextOffset);
     int drawn = DrawControlText(TextOf(*model), model->Font(), textX, y(), textW, h(),
                                 TextAlign::Left, false, enabled);
-    if (HasModelFocus() && drawn > 0) {
-        int textW2 = 0, textH = 0;
-        MeasureControlText(TextOf(*model), model->Font(), textW2, textH);
-        int focusH = std::min(h(), textH + 2);
-        DrawFocusRect(textX - 1, y() + (h() - focusH) / 2, std::min(drawn + 2, textW + 1), focusH);
-    }
+    if (!HasModelFocus()) return;
+    // The focus rectangle hugs the text, one pixel around it, inside the control.
+    int lineW = 0, lineH = 0;
+    MeasureControlText(TextOf(*model), model->Font(), lineW, lineH);
+    int focusH = std::min(h(), lineH + 2);
+    DrawFocusRect(textX - 1, y() + (h() - focusH) / 2, std::min(drawn + 2, textW + 1), focusH);
 }
 
 int CheckButton::handle(int event) {

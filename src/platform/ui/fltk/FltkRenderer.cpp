@@ -51,9 +51,9 @@ std::unique_ptr<FltkRenderer> FltkRenderer::Open() {
     // opening it here first lets the program say what is wrong.
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return nullptr;
-    // The fonts are chosen before FLTK or Xft open any font.
-    Fonts::Initialise();
     fl_open_display(display);
+    // Before FLTK or Xft opens any font.
+    Fonts::Initialise();
     // Turns on FLTK's thread support, without which Fl::awake() from
     // another thread does not wake Fl::wait(). Only this thread ever holds
     // the lock.
@@ -199,7 +199,6 @@ void FltkRenderer::TopLevelShown(Window& window) {
 void FltkRenderer::Forget(Window& model) {
     for (const std::unique_ptr<Window>& child : model.Children()) Forget(*child);
     m_widgets.erase(model.Handle());
-    m_focus.erase(model.Handle());
 }
 
 void FltkRenderer::TopLevelDestroyed(Window& window) {
@@ -262,15 +261,13 @@ void FltkRenderer::WindowChanged(Window& window, unsigned changes) {
     widget->redraw();
 }
 
-void FltkRenderer::FocusChanged(Window& topLevel, Window* focus) {
-    HWND& drawn = m_focus[topLevel.Handle()];
-    for (HWND handle : {drawn, focus != nullptr ? focus->Handle() : nullptr}) {
-        auto it = m_widgets.find(handle);
-        if (handle != nullptr && it != m_widgets.end()) it->second->redraw();
-    }
-    drawn = focus != nullptr ? focus->Handle() : nullptr;
+void FltkRenderer::FocusChanged(Window& topLevel, Window*) {
     TopLevelWindow* top = TopLevelOf(topLevel);
-    if (top != nullptr && top->shown()) top->ApplyModelFocus();
+    if (top == nullptr) return;
+    // The focus rectangle moves, and with it the default frame when the
+    // focus enters or leaves a push button: the window is drawn again.
+    top->redraw();
+    if (top->shown()) top->ApplyModelFocus();
 }
 
 void FltkRenderer::PollEvents() {

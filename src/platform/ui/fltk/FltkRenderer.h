@@ -48,7 +48,6 @@ class FltkRenderer final : public Renderer {
     TopLevelWindow* TopLevelOf(Window& window);
 
     std::unordered_map<HWND, Fl_Widget*> m_widgets;
-    std::unordered_map<HWND, HWND> m_focus;  // top-level -> the control drawn focused
 };
 
 }  // namespace ui::fltk

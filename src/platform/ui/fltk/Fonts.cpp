@@ -2,8 +2,10 @@
 
 #include <FL/Enumerations.H>
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace ui::fltk {
@@ -54,9 +56,27 @@ bool HasFamily(const char* family) {
     return found;
 }
 
+// The dialog font's character height (8 points at 96 DPI).
+constexpr int kDialogHeight = 11;
+// The base unit's width: the average character the templates assume.
+constexpr double kBaseUnitWidth = 6.0;
+
+// The largest pixel size, up to the dialog height, at which the average
+// width of the 52 letters (as the base unit is defined) fits the base unit.
+int FittingSize(Fl_Font face) {
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    int size = kDialogHeight;
+    for (; size > 8; --size) {
+        fl_font(face, size);
+        if (fl_width(kLetters) / 52.0 <= kBaseUnitWidth) break;
+    }
+    return size;
+}
+
 struct Registry {
     std::string family = kFallbackFamily;
     bool classic = false;
+    int sizeOffset = 0;  // added to every outline height
     // FLTK keeps the name pointers: they live here for the whole run. The
     // first character is FLTK's style prefix (' ', 'B', 'I', 'P').
     std::string names[4];
@@ -79,6 +99,8 @@ void Fonts::Initialise() {
         registry.names[style] = prefixes[style] + registry.family;
         Fl::set_font(static_cast<Fl_Font>(FL_FREE_FONT + style), registry.names[style].c_str());
     }
+    // The classic face's strikes define the base units themselves.
+    if (!registry.classic) registry.sizeOffset = FittingSize(FL_FREE_FONT) - kDialogHeight;
 }
 
 const std::string& Fonts::Family() {
@@ -92,11 +114,12 @@ FontChoice Fonts::For(const LOGFONT& lf) {
     // height, which includes the internal leading (2 px of 13 in the dialog
     // font). Xft sizes outline fonts by character height, while the bitmap
     // face's strikes are named by their cell height.
-    int height = lf.lfHeight == 0 ? 11 : std::abs(static_cast<int>(lf.lfHeight));
+    int height = lf.lfHeight == 0 ? kDialogHeight : std::abs(static_cast<int>(lf.lfHeight));
     bool isCellHeight = lf.lfHeight > 0;
     int size = height;
     if (registry.classic && !isCellHeight) size = (height * 13 + 5) / 11;
     if (!registry.classic && isCellHeight) size = (height * 11 + 6) / 13;
+    if (!registry.classic) size = std::max(1, size + registry.sizeOffset);
     return {FL_FREE_FONT + style, size};
 }
 

@@ -1,9 +1,17 @@
 // The fonts the renderer draws with. The dialog face is "MS Sans Serif"
 // where fontconfig has it (it is a bitmap font, so it is accepted against
-// the usual rule that hides bitmap fonts), else Liberation Sans, which has
-// the same metrics as the usual sans-serif faces at 11 pixels. Every
+// the usual rule that hides bitmap fonts), else Liberation Sans. Every
 // LOGFONT maps onto the chosen face: its height and weight are honoured,
 // its face name is not (all dialog fonts here are the dialog face).
+//
+// Templates are measured in the dialog font's base units, 6 x 13 pixels:
+// its average character is 6 pixels wide. Liberation Sans is wider than
+// the classic face at the same height (6.4 pixels at 11), and several of
+// the templates' texts would no longer fit their rectangles; so the
+// outline face is drawn at the largest size whose average character fits
+// the base unit (10 pixels for Liberation Sans, whose lines are then 13
+// pixels high, as the classic face's), and every other height keeps its
+// distance to the dialog font's (the bold name one pixel larger).
 #pragma once
 
 #include <string>
@@ -19,8 +27,9 @@ struct FontChoice {
 
 class Fonts {
   public:
-    // Chooses the face and registers it with FLTK; call once, on the UI
-    // thread, before anything is drawn.
+    // Chooses the face, registers it with FLTK and fits its size to the
+    // base units; call once, on the UI thread, with the display open and
+    // before anything is drawn.
     static void Initialise();
     // The family in use ("MS Sans Serif" or "Liberation Sans").
     static const std::string& Family();

@@ -8,6 +8,22 @@
 
 namespace ui::fltk {
 
+namespace {
+
+// Enter presses the focused push button, else the default button: the one
+// Enter would press wears the dark frame.
+bool ShowsDefaultFrame(Window& button) {
+    Window* topLevel = button.TopLevel();
+    Window* focus = topLevel != nullptr ? topLevel->Focus() : nullptr;
+    if (focus != nullptr && focus->Kind() == ControlKind::PushButton &&
+        focus->Role() == WindowRole::Control) {
+        return focus == &button;
+    }
+    return button.IsDefaultButton();
+}
+
+}  // namespace
+
 PushButton::PushButton(HWND control, int x, int y, int w, int h)
     : Fl_Widget(x, y, w, h), ModelBinding(control) {}
 
@@ -17,7 +33,7 @@ void PushButton::draw() {
     fl_rectf(x(), y(), w(), h());
     if (model == nullptr) return;
     int bx = x(), by = y(), bw = w(), bh = h();
-    bool framed = model->IsDefaultButton() || m_pressed;
+    bool framed = m_pressed || ShowsDefaultFrame(*model);
     if (framed) {
         fl_color(colours::Text());
         fl_rect(bx, by, bw, bh);

@@ -45,8 +45,13 @@ void TopLevelWindow::ApplyModelFocus() {
     Window* model = Model();
     Window* focus = model != nullptr ? model->Focus() : nullptr;
     Fl_Widget* target = focus != nullptr ? FindWidget(*this, focus->Handle()) : nullptr;
-    if (dynamic_cast<EditField*>(target) != nullptr) {
-        if (Fl::focus() != target) Fl::focus(target);
+    if (auto* field = dynamic_cast<EditField*>(target)) {
+        // A field the focus moves to shows its whole text selected, so that
+        // typing replaces it, as dialog fields do.
+        if (Fl::focus() != field) {
+            Fl::focus(field);
+            field->position(field->size(), 0);
+        }
     } else if (Fl::focus() != nullptr && contains(Fl::focus())) {
         Fl::focus(this);
     }

@@ -19,7 +19,7 @@ class TopLevelWindow final : public Fl_Double_Window, public ModelBinding {
     // The etched separator, in window pixels; none by default.
     void SetSeparator(int x, int y, int w);
     // Gives FLTK's keyboard focus to the text field that has the model's
-    // focus, or to the window itself.
+    // focus (its text selected), or to the window itself.
     void ApplyModelFocus();
 
     void draw() override;
