@@ -149,6 +149,15 @@ TEST(WizardWindow, TabMovesTheFocusAndSpacePressesCancel) {
     EXPECT_TRUE(run.Screen().WaitForWindowGone(e2e::kWizardTitle));
 }
 
+TEST(WizardWindow, CloseBoxCancelsTheWizard) {
+    e2e::WizardRun run("close-box");
+    ASSERT_FALSE(run.WindowId().empty());
+    ASSERT_FALSE(run.WaitForImage(ShowsWelcome).Empty());
+    ASSERT_TRUE(run.Screen().CloseBox(run.WindowId()));
+    EXPECT_EQ(run.Process().Wait(std::chrono::seconds(30)), 0);
+    EXPECT_TRUE(run.Screen().WaitForWindowGone(e2e::kWizardTitle));
+}
+
 }  // namespace
 
 #endif  // VESSAMO_EXECUTABLE

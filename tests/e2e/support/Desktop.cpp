@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <thread>
 
+// Last: Xlib's macros must not meet the standard headers.
+#include <X11/Xlib.h>
+
 namespace e2e {
 
 namespace {
@@ -140,6 +143,22 @@ WindowImage Desktop::CaptureWindow(const std::string& window) {
     CommandResult result = RunCommand({"import", "-window", window, "-depth", "8", "ppm:-"},
                                       {m_displayEnv}, std::chrono::seconds(30));
     return result.exitCode == 0 ? WindowImage::FromPpm(result.output) : WindowImage();
+}
+
+bool Desktop::CloseBox(const std::string& window) {
+    std::string name = m_displayEnv.substr(m_displayEnv.find('=') + 1);
+    Display* display = XOpenDisplay(name.c_str());
+    if (display == nullptr) return false;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = static_cast<::Window>(std::stoul(window));
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    Status sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+    return sent != 0;
 }
 
 }  // namespace e2e

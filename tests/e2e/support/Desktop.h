@@ -41,6 +41,9 @@ class Desktop {
     void Keys(const std::string& window, const std::vector<std::string>& keys);
     // Types text into the focused control of `window`.
     void Type(const std::string& window, const std::string& text);
+    // Asks the window to close as a window manager's close box does
+    // (WM_DELETE_WINDOW); false when the message could not be sent.
+    bool CloseBox(const std::string& window);
     // Clicks at (x, y) relative to the window's top-left corner.
     void Click(const std::string& window, int x, int y);
 

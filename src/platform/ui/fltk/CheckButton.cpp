@@ -88,7 +88,7 @@ void CheckButton::draw() {
     int textW = std::max(0, w() - kTextOffset);
     int drawn = DrawControlText(TextOf(*model), model->Font(), textX, y(), textW, h(),
                                 TextAlign::Left, false, enabled);
-    if (!HasModelFocus()) return;
+    if (!HasModelFocus() || !enabled) return;
     // The focus rectangle hugs the text, one pixel around it, inside the control.
     int lineW = 0, lineH = 0;
     MeasureControlText(TextOf(*model), model->Font(), lineW, lineH);

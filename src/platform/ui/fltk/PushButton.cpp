@@ -4,22 +4,44 @@
 #include <FL/fl_draw.H>
 
 #include "platform/ui/Input.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/fltk/ClassicLook.h"
 
 namespace ui::fltk {
 
 namespace {
 
-// Enter presses the focused push button, else the default button: the one
-// Enter would press wears the dark frame.
-bool ShowsDefaultFrame(Window& button) {
-    Window* topLevel = button.TopLevel();
-    Window* focus = topLevel != nullptr ? topLevel->Focus() : nullptr;
-    if (focus != nullptr && focus->Kind() == ControlKind::PushButton &&
-        focus->Role() == WindowRole::Control) {
-        return focus == &button;
+bool IsUsablePushButton(const Window& window) {
+    return window.Role() == WindowRole::Control && window.Kind() == ControlKind::PushButton &&
+           window.IsEnabled() && window.IsEffectivelyVisible();
+}
+
+// The button Enter presses when the focus is on no usable push button: the
+// visible default button, else a dialog's OK button.
+Window* DefaultButton(Window& parent, Window& topLevel) {
+    Window* okButton = nullptr;
+    for (const std::unique_ptr<Window>& child : parent.Children()) {
+        if (!child->IsVisible()) continue;
+        if (child->Role() == WindowRole::Page) {
+            if (Window* found = DefaultButton(*child, topLevel)) return found;
+            continue;
+        }
+        if (child->Kind() != ControlKind::PushButton) continue;
+        if (child->IsDefaultButton()) return child.get();
+        if (child->Id() == IDOK && topLevel.Role() == WindowRole::Dialog) okButton = child.get();
     }
-    return button.IsDefaultButton();
+    return okButton;
+}
+
+// The button that Enter would press wears the dark frame: the focused push
+// button, else the default one. A disabled button never does.
+bool WearsDefaultFrame(Window& button) {
+    if (!button.IsEnabled()) return false;
+    Window* topLevel = button.TopLevel();
+    if (topLevel == nullptr) return false;
+    Window* focus = topLevel->Focus();
+    if (focus != nullptr && IsUsablePushButton(*focus)) return focus == &button;
+    return DefaultButton(*topLevel, *topLevel) == &button;
 }
 
 }  // namespace
@@ -33,7 +55,7 @@ void PushButton::draw() {
     fl_rectf(x(), y(), w(), h());
     if (model == nullptr) return;
     int bx = x(), by = y(), bw = w(), bh = h();
-    bool framed = m_pressed || ShowsDefaultFrame(*model);
+    bool framed = m_pressed || WearsDefaultFrame(*model);
     if (framed) {
         fl_color(colours::Text());
         fl_rect(bx, by, bw, bh);
@@ -51,7 +73,7 @@ void PushButton::draw() {
     int shift = m_pressed ? 1 : 0;
     DrawControlText(TextOf(*model), model->Font(), x() + 4 + shift, y() + 3 + shift, w() - 8,
                     h() - 6, TextAlign::Center, false, model->IsEnabled());
-    if (HasModelFocus()) DrawFocusRect(x() + 4, y() + 4, w() - 8, h() - 8);
+    if (HasModelFocus() && model->IsEnabled()) DrawFocusRect(x() + 4, y() + 4, w() - 8, h() - 8);
 }
 
 int PushButton::handle(int event) {

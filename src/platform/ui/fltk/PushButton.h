@@ -1,6 +1,7 @@
 // A push button with the classic bevel: raised when up, sunken while the
-// mouse holds it, a dark frame when it is the default button, the dotted
-// focus rectangle when it has the model's focus. A click is reported to
+// mouse holds it, a dark frame when Enter would press it (the focused push
+// button, else the default one), the dotted focus rectangle when it has the
+// model's focus. A click is reported to
 // the model, which decides what it does.
 #pragma once
 
