@@ -258,7 +258,14 @@ void FltkRenderer::WindowChanged(Window& window, unsigned changes) {
     if (changes & (kChangeText | kChangeFont | kChangeEnabled)) {
         if (auto* field = dynamic_cast<EditField*>(widget)) field->Refresh();
     }
-    widget->redraw();
+    // Which button wears the default frame depends on the others' state.
+    constexpr unsigned kButtonStates = kChangeEnabled | kChangeVisible | kChangeDefault;
+    TopLevelWindow* top = TopLevelOf(window);
+    if (window.Kind() == ControlKind::PushButton && (changes & kButtonStates) && top != nullptr) {
+        top->redraw();
+    } else {
+        widget->redraw();
+    }
 }
 
 void FltkRenderer::FocusChanged(Window& topLevel, Window*) {
