@@ -1,0 +1,78 @@
+#include "download/DownloadHost.h"
+
+#include <mutex>
+#include <optional>
+
+namespace {
+
+struct HostOverride {
+    CString host;
+    DownloadTimeouts timeouts;
+};
+
+std::mutex g_overrideLock;
+std::optional<HostOverride> g_override;
+
+bool ParsePort(const CString& text, INTERNET_PORT& nPort) {
+    if (text.IsEmpty() || text.GetLength() > 5) return false;
+    unsigned value = 0;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        char ch = text.GetAt(i);
+        if (ch < '0' || ch > '9') return false;
+        value = value * 10 + static_cast<unsigned>(ch - '0');
+    }
+    if (value == 0 || value > 65535) return false;
+    nPort = static_cast<INTERNET_PORT>(value);
+    return true;
+}
+
+}  // namespace
+
+CString GetDownloadHost() {
+    std::lock_guard<std::mutex> lock(g_overrideLock);
+    return g_override ? g_override->host : CString(VESSAMO_DOWNLOAD_HOST);
+}
+
+DownloadTimeouts GetDownloadTimeouts() {
+    std::lock_guard<std::mutex> lock(g_overrideLock);
+    return g_override ? g_override->timeouts : DownloadTimeouts{};
+}
+
+void SetDownloadHostForTesting(LPCTSTR pszHost, DownloadTimeouts timeouts) {
+    std::lock_guard<std::mutex> lock(g_overrideLock);
+    if (pszHost == nullptr) {
+        g_override.reset();
+    } else {
+        g_override = HostOverride{pszHost, timeouts};
+    }
+}
+
+BOOL SplitHostAndPort(const CString& strHost, CString& strServer, INTERNET_PORT& nPort) {
+    strServer = strHost;
+    nPort = INTERNET_INVALID_PORT_NUMBER;
+    CString name = strHost;
+    CString rest;
+    if (strHost.GetLength() > 0 && strHost.GetAt(0) == '[') {
+        int close = strHost.Find(']');
+        if (close < 0) return FALSE;
+        name = strHost.Mid(1, close - 1);
+        rest = strHost.Mid(close + 1);
+        if (!rest.IsEmpty() && rest.GetAt(0) != ':') return FALSE;
+    } else {
+        int colon = strHost.Find(':');
+        // Two colons or more: an IPv6 address without a port.
+        if (colon >= 0 && strHost.Find(':', colon + 1) < 0) {
+            name = strHost.Left(colon);
+            rest = strHost.Mid(colon);
+        }
+    }
+    INTERNET_PORT port = INTERNET_INVALID_PORT_NUMBER;
+    if (!rest.IsEmpty() && !ParsePort(rest.Mid(1), port)) return FALSE;
+    strServer = name;
+    nPort = port;
+    return TRUE;
+}
+
+void GetDownloadServer(CString& strServer, INTERNET_PORT& nPort) {
+    SplitHostAndPort(GetDownloadHost(), strServer, nPort);
+}

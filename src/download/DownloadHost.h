@@ -1,0 +1,33 @@
+// The download host, fixed when the product is built ("host" or
+// "host:port"), and the one seam through which tests point the download
+// routine at a host of their own, with shorter time-outs.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/net/InternetDefs.h"
+
+// Time-outs for the download routine's session, in milliseconds; 0 keeps
+// the session's own (see CInternetSession).
+struct DownloadTimeouts {
+    DWORD connectMs = 0;
+    DWORD receiveMs = 0;
+};
+
+// The download host as built in, or as a test set it.
+CString GetDownloadHost();
+
+// GetDownloadHost() split into a server name and a port; the port is 0
+// (INTERNET_INVALID_PORT_NUMBER, meaning 80) when none is given. A bracketed
+// IPv6 address loses its brackets.
+void GetDownloadServer(CString& strServer, INTERNET_PORT& nPort);
+
+// Splits "host", "host:port", "[v6]" or "[v6]:port" as GetDownloadServer
+// does; FALSE (and `strServer` the whole text, port 0) when the port is not a
+// number from 1 to 65535.
+BOOL SplitHostAndPort(const CString& strHost, CString& strServer, INTERNET_PORT& nPort);
+
+DownloadTimeouts GetDownloadTimeouts();
+
+// For tests only: from now on the download host is `pszHost`, with these
+// time-outs. nullptr restores the built-in host and time-outs.
+void SetDownloadHostForTesting(LPCTSTR pszHost, DownloadTimeouts timeouts = {});

@@ -1,0 +1,25 @@
+// The state that the download threads and the user-interface thread share:
+// three process-wide variables and one window message. There is no lock:
+// each variable is one machine word, only ever loaded or stored whole.
+#pragma once
+
+#include <atomic>
+
+#include "platform/Types.h"
+
+// Posted to the progress dialog (both parameters 0) when the percentage may
+// have changed; it carries no data, the dialog reads g_nProgress itself.
+// WM_USER + 97.
+constexpr UINT WM_DOWNLOAD_PROGRESS = 0x0400 + 97;
+
+// Percentage of the current download, 0 to 100.
+extern std::atomic<int> g_nProgress;
+// Stop request and failure mark in one.
+extern std::atomic<BOOL> g_bCancel;
+// The progress dialog's window, stored by the dialog itself; never cleared.
+extern std::atomic<HWND> g_hProgressWnd;
+
+int GetProgress();
+void SetProgress(int nPercent);
+BOOL IsCancelled();
+void SetCancelled(BOOL bCancel);

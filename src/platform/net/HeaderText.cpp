@@ -1,0 +1,67 @@
+#include "platform/net/HeaderText.h"
+
+#include <cctype>
+
+namespace net {
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) !=
+            std::tolower(static_cast<unsigned char>(prefix[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+std::string_view TrimLeft(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    return text;
+}
+
+// The value of a parameter: a quoted string (with \-escapes) or a token.
+std::string ParameterValue(std::string_view text) {
+    std::string value;
+    if (!text.empty() && text.front() == '"') {
+        for (std::size_t i = 1; i < text.size() && text[i] != '"'; ++i) {
+            if (text[i] == '\\' && i + 1 < text.size()) ++i;
+            value += text[i];
+        }
+        return value;
+    }
+    for (char ch : text) {
+        if (ch == ',' || ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n') break;
+        value += ch;
+    }
+    return value;
+}
+
+}  // namespace
+
+bool ParseBasicChallenge(std::string_view headerLine, std::string& realm) {
+    constexpr std::string_view kName = "WWW-Authenticate:";
+    if (!StartsWithNoCase(headerLine, kName)) return false;
+    std::string_view challenge = TrimLeft(headerLine.substr(kName.size()));
+    if (!StartsWithNoCase(challenge, "Basic")) return false;
+    challenge.remove_prefix(5);
+    if (!challenge.empty() && std::isalnum(static_cast<unsigned char>(challenge.front()))) {
+        return false;  // a longer scheme name that merely starts with "Basic"
+    }
+    realm.clear();
+    while (!challenge.empty()) {
+        challenge = TrimLeft(challenge);
+        if (StartsWithNoCase(challenge, "realm=")) {
+            realm = ParameterValue(challenge.substr(6));
+            return true;
+        }
+        std::size_t comma = challenge.find(',');
+        if (comma == std::string_view::npos) break;
+        challenge.remove_prefix(comma + 1);
+    }
+    return true;
+}
+
+}  // namespace net

@@ -1,0 +1,143 @@
+#include "platform/net/HttpFile.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "platform/net/HttpTransfer.h"
+#include "platform/net/InternetException.h"
+
+namespace {
+
+std::string HeaderName(const std::string& line) {
+    std::string name = line.substr(0, line.find(':'));
+    for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return name;
+}
+
+bool IsHeaderLine(const std::string& line) {
+    std::size_t colon = line.find(':');
+    if (colon == std::string::npos || colon == 0) return false;
+    for (std::size_t i = 0; i < colon; ++i) {
+        unsigned char ch = static_cast<unsigned char>(line[i]);
+        if (ch <= ' ' || ch >= 0x7F) return false;
+    }
+    return line.find_first_of("\r\n") == std::string::npos;
+}
+
+// The address of `object` on the server, with the bytes that cannot stand
+// in a URL path written as %XX.
+std::string RequestUrl(const CString& server, INTERNET_PORT port, const CString& object) {
+    std::string url = "http://";
+    bool ipv6 = server.Find(':') >= 0;
+    url += ipv6 ? "[" + server.str() + "]" : server.str();
+    url += ":" + std::to_string(port);
+    const std::string& name = object.str();
+    if (name.empty() || name[0] != '/') url += '/';
+    static const char kHex[] = "0123456789ABCDEF";
+    for (char ch : name) {
+        unsigned char byte = static_cast<unsigned char>(ch);
+        if (byte <= ' ' || byte >= 0x7F || byte == '#') {
+            url += '%';
+            url += kHex[byte >> 4];
+            url += kHex[byte & 0xF];
+        } else {
+            url += ch;
+        }
+    }
+    return url;
+}
+
+}  // namespace
+
+CHttpFile::CHttpFile(const net::SessionSettings& settings, const CString& strServer,
+                     INTERNET_PORT nPort, const CString& strObject)
+    : m_strServer(strServer),
+      m_nPort(nPort),
+      m_strObject(strObject),
+      m_transfer(
+          std::make_unique<net::HttpTransfer>(RequestUrl(strServer, nPort, strObject), settings)) {}
+
+CHttpFile::~CHttpFile() = default;
+
+net::HttpTransfer& CHttpFile::Transfer() const {
+    if (!m_transfer) {
+        throw CInternetException(ERROR_INTERNET_INCORRECT_HANDLE_STATE, "the request is closed");
+    }
+    return *m_transfer;
+}
+
+BOOL CHttpFile::AddRequestHeaders(LPCTSTR pstrHeaders, DWORD dwFlags, int dwHeadersLen) {
+    if (pstrHeaders == nullptr) return FALSE;
+    std::size_t length =
+        dwHeadersLen < 0 ? std::strlen(pstrHeaders) : static_cast<std::size_t>(dwHeadersLen);
+    std::string text(pstrHeaders, length);
+    BOOL allAdded = TRUE;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 2;
+        if (line.empty()) continue;
+        if (!AddHeaderLine(line, dwFlags)) allAdded = FALSE;
+    }
+    Transfer().SetHeaders(m_headers);
+    return allAdded;
+}
+
+bool CHttpFile::AddHeaderLine(const std::string& line, DWORD dwFlags) {
+    if (!IsHeaderLine(line)) return false;
+    std::string name = HeaderName(line);
+    for (std::string& existing : m_headers) {
+        if (HeaderName(existing) != name) continue;
+        if ((dwFlags & HTTP_ADDREQ_FLAG_REPLACE) == 0) return false;
+        existing = line;
+        return true;
+    }
+    m_headers.push_back(line);
+    return true;
+}
+
+BOOL CHttpFile::SendRequest() {
+    return Transfer().Send() ? TRUE : FALSE;
+}
+
+BOOL CHttpFile::QueryInfoStatusCode(DWORD& dwStatusCode) const {
+    long status = Transfer().Status();
+    if (status <= 0) return FALSE;
+    dwStatusCode = static_cast<DWORD>(status);
+    return TRUE;
+}
+
+BOOL CHttpFile::QueryContentLength(ULONGLONG& ullLength) const {
+    return Transfer().ContentLength(ullLength) ? TRUE : FALSE;
+}
+
+UINT CHttpFile::Read(void* lpBuf, UINT nCount) {
+    return static_cast<UINT>(Transfer().Read(static_cast<char*>(lpBuf), nCount));
+}
+
+void CHttpFile::Close() {
+    m_transfer.reset();
+}
+
+void CHttpFile::SetInterruptCheck(std::function<bool()> check) {
+    Transfer().SetInterruptCheck(std::move(check));
+}
+
+BOOL CHttpFile::IsInterrupted() const {
+    return m_transfer && m_transfer->WasInterrupted() ? TRUE : FALSE;
+}
+
+net::CredentialRequest CHttpFile::GetCredentialRequest() const {
+    net::CredentialRequest request;
+    bool ipv6 = m_strServer.Find(':') >= 0;
+    request.host = ipv6 ? "[" + m_strServer.str() + "]" : m_strServer.str();
+    if (m_nPort != INTERNET_DEFAULT_HTTP_PORT) request.host += ":" + std::to_string(m_nPort);
+    request.realm = Transfer().Realm();
+    return request;
+}
+
+void CHttpFile::SetCredentials(const net::Credentials& credentials) {
+    Transfer().SetCredentials(credentials.userName, credentials.password);
+}

@@ -1,0 +1,90 @@
+// One HTTP request and its response, read like a file.
+//
+// The request is sent by SendRequest, which returns once the status of the
+// final response is known (redirects to http and https are followed) and
+// before any byte of its body has been handed out. Read then pulls the body
+// in pieces. Waits are cut into steps of at most 100 ms, so an interrupt
+// check (a cancel flag, say) is seen while the server is silent, and a
+// server that stays silent for the receive time-out fails the request.
+//
+// Transport failures throw CInternetException. Credentials, when set, go as
+// Basic authentication to this request's own server only.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/CString.h"
+#include "platform/net/CredentialPrompt.h"
+#include "platform/net/InternetDefs.h"
+#include "platform/net/SessionSettings.h"
+
+namespace net {
+class HttpTransfer;
+}
+
+class CHttpFile {
+  public:
+    CHttpFile(const CHttpFile&) = delete;
+    CHttpFile& operator=(const CHttpFile&) = delete;
+    ~CHttpFile();
+
+    // Adds "Name: value" lines, separated by CR LF, to the request headers.
+    // `dwHeadersLen` -1 means the text is null-terminated. With
+    // HTTP_ADDREQ_FLAG_ADD_IF_NEW a header whose name is already present is
+    // not added (and the result is FALSE); HTTP_ADDREQ_FLAG_REPLACE replaces
+    // it. FALSE for a line that is not a header.
+    BOOL AddRequestHeaders(LPCTSTR pstrHeaders, DWORD dwFlags = HTTP_ADDREQ_FLAG_ADD_IF_NEW,
+                           int dwHeadersLen = -1);
+
+    // Sends the request, or sends it again (after new credentials, say), and
+    // waits for the final response's status. FALSE when the interrupt check
+    // stopped the wait; throws CInternetException on a transport failure.
+    BOOL SendRequest();
+
+    // The status code of the response; FALSE before one was received.
+    BOOL QueryInfoStatusCode(DWORD& dwStatusCode) const;
+    // The length of the response body as the server announced it; FALSE
+    // when it announced none (a chunked body, one that ends at the close).
+    BOOL QueryContentLength(ULONGLONG& ullLength) const;
+
+    // Up to `nCount` bytes of the body into `lpBuf`: whatever has arrived,
+    // waiting only while nothing has. 0 at the end of the body, or when the
+    // interrupt check stopped the wait (IsInterrupted then tells). A body
+    // that ends short of its announced length, a reset, or a silence beyond
+    // the receive time-out throws CInternetException.
+    UINT Read(void* lpBuf, UINT nCount);
+
+    // Ends the request; later calls throw CInternetException. Also done on destruction.
+    void Close();
+
+    // A check made at every step of a wait; true stops the wait. Called on
+    // the thread that waits; set it before SendRequest.
+    void SetInterruptCheck(std::function<bool()> check);
+    // Whether the last SendRequest or Read was stopped by the interrupt check.
+    BOOL IsInterrupted() const;
+
+    // Who asks for credentials after a 401: this request's server and the
+    // realm of its Basic challenge.
+    net::CredentialRequest GetCredentialRequest() const;
+    // Credentials for the next SendRequest, sent to this request's server only.
+    void SetCredentials(const net::Credentials& credentials);
+
+    const CString& GetObject() const { return m_strObject; }
+
+  private:
+    friend class CHttpConnection;
+    CHttpFile(const net::SessionSettings& settings, const CString& strServer, INTERNET_PORT nPort,
+              const CString& strObject);
+
+    net::HttpTransfer& Transfer() const;
+    bool AddHeaderLine(const std::string& line, DWORD dwFlags);
+
+    CString m_strServer;
+    INTERNET_PORT m_nPort;
+    CString m_strObject;
+    std::vector<std::string> m_headers;
+    std::unique_ptr<net::HttpTransfer> m_transfer;  // null once closed
+};

@@ -1,0 +1,288 @@
+#include "platform/net/HttpTransfer.h"
+
+#include <algorithm>
+#include <mutex>
+#include <string_view>
+
+#include "platform/net/CurlErrors.h"
+#include "platform/net/HeaderText.h"
+#include "platform/net/InternetException.h"
+
+namespace net {
+
+namespace {
+
+void InitializeCurlOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
+            throw CInternetException(ERROR_INTERNET_INTERNAL_ERROR, "libcurl did not start");
+        }
+    });
+}
+
+// Clears the read's target on every way out of Read, so that libcurl never
+// writes into a buffer its caller has taken back.
+class ReadScope {
+  public:
+    ReadScope(BodySink& sink, char* buffer, std::size_t size) : m_sink(sink) {
+        m_sink.BeginRead(buffer, size);
+    }
+    ~ReadScope() {
+        if (!m_ended) m_sink.EndRead();
+    }
+    std::size_t End() {
+        m_ended = true;
+        return m_sink.EndRead();
+    }
+
+  private:
+    BodySink& m_sink;
+    bool m_ended = false;
+};
+
+}  // namespace
+
+HttpTransfer::HttpTransfer(const std::string& url, const SessionSettings& settings)
+    : m_sink(static_cast<std::size_t>(kReceiveBufferSize)),
+      m_stallLimit(settings.receiveTimeoutMs) {
+    InitializeCurlOnce();
+    m_multi.reset(curl_multi_init());
+    m_easy.reset(curl_easy_init());
+    if (!m_multi || !m_easy) throw CInternetException(ERROR_NOT_ENOUGH_MEMORY, "no libcurl handle");
+    Configure(url, settings);
+}
+
+HttpTransfer::~HttpTransfer() {
+    Detach();
+}
+
+template <typename Value>
+void HttpTransfer::SetOption(CURLoption option, Value value) {
+    CURLcode code = curl_easy_setopt(m_easy.get(), option, value);
+    if (code != CURLE_OK) {
+        throw CInternetException(ERROR_INTERNET_INTERNAL_ERROR, curl_easy_strerror(code));
+    }
+}
+
+void HttpTransfer::Configure(const std::string& url, const SessionSettings& settings) {
+    SetOption(CURLOPT_URL, url.c_str());
+    SetOption(CURLOPT_HTTPGET, 1L);
+    SetOption(CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    SetOption(CURLOPT_USERAGENT, settings.agent.c_str());
+    SetOption(CURLOPT_NOSIGNAL, 1L);
+    // Direct connections only: an empty proxy and "no proxy for any host"
+    // make libcurl ignore the proxy variables of the environment.
+    SetOption(CURLOPT_PROXY, "");
+    SetOption(CURLOPT_NOPROXY, "*");
+    SetOption(CURLOPT_PROTOCOLS_STR, "http,https");
+    SetOption(CURLOPT_FOLLOWLOCATION, 1L);
+    SetOption(CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    SetOption(CURLOPT_MAXREDIRS, kMaxRedirects);
+    // Credentials go to the first host (same name, port and scheme) only.
+    SetOption(CURLOPT_UNRESTRICTED_AUTH, 0L);
+    SetOption(CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC));
+    SetOption(CURLOPT_BUFFERSIZE, kReceiveBufferSize);
+    SetOption(CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(settings.connectTimeoutMs));
+    SetOption(CURLOPT_ERRORBUFFER, m_errorText);
+    SetOption(CURLOPT_WRITEFUNCTION, &HttpTransfer::OnBody);
+    SetOption(CURLOPT_WRITEDATA, this);
+    SetOption(CURLOPT_HEADERFUNCTION, &HttpTransfer::OnHeader);
+    SetOption(CURLOPT_HEADERDATA, this);
+}
+
+void HttpTransfer::SetHeaders(const std::vector<std::string>& lines) {
+    std::unique_ptr<curl_slist, ListCleanup> list;
+    for (const std::string& line : lines) {
+        curl_slist* longer = curl_slist_append(list.get(), line.c_str());
+        if (longer == nullptr) throw CInternetException(ERROR_NOT_ENOUGH_MEMORY, "no header list");
+        list.release();
+        list.reset(longer);
+    }
+    SetOption(CURLOPT_HTTPHEADER, list.get());
+    m_headerList = std::move(list);
+}
+
+void HttpTransfer::SetCredentials(const std::string& userName, const std::string& password) {
+    SetOption(CURLOPT_USERNAME, userName.c_str());
+    SetOption(CURLOPT_PASSWORD, password.c_str());
+}
+
+bool HttpTransfer::Send() {
+    Detach();
+    m_sink.Clear();
+    m_realm.clear();
+    m_errorText[0] = '\0';
+    m_redirecting = false;
+    m_headersDone = false;
+    m_done = false;
+    m_result = CURLE_OK;
+    m_interrupted = false;
+    Attach();
+    m_lastActivity = Clock::now();
+    for (;;) {
+        Perform();
+        if (m_headersDone || m_done) break;
+        if (CheckInterrupt()) return false;
+        WaitForData();
+    }
+    // A failure that came after some of the body is reported by the Read that reaches it.
+    if (m_done && m_result != CURLE_OK && m_sink.Spilled() == 0) ThrowTransferError();
+    return true;
+}
+
+long HttpTransfer::Status() const {
+    long status = 0;
+    if (curl_easy_getinfo(m_easy.get(), CURLINFO_RESPONSE_CODE, &status) != CURLE_OK) return 0;
+    return status;
+}
+
+bool HttpTransfer::ContentLength(std::uint64_t& length) const {
+    curl_off_t announced = -1;
+    if (curl_easy_getinfo(m_easy.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) !=
+        CURLE_OK) {
+        return false;
+    }
+    if (announced < 0) return false;
+    length = static_cast<std::uint64_t>(announced);
+    return true;
+}
+
+std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
+    m_interrupted = false;
+    if (!m_attached) {
+        throw CInternetException(ERROR_INTERNET_INCORRECT_HANDLE_STATE, "the request was not sent");
+    }
+    if (size == 0) return 0;
+    ReadScope read(m_sink, buffer, size);
+    m_lastActivity = Clock::now();
+    for (;;) {
+        if (!m_sink.IsFull() && !m_done) {
+            Resume();
+            Perform();
+        }
+        // Whatever has arrived is handed out before a failure that followed it.
+        if (m_sink.Received() > 0) break;
+        if (m_done) {
+            if (m_result != CURLE_OK) ThrowTransferError();
+            break;
+        }
+        if (CheckInterrupt()) break;
+        WaitForData();
+    }
+    return read.End();
+}
+
+std::size_t HttpTransfer::OnBody(char* data, std::size_t, std::size_t size, void* self) {
+    auto* transfer = static_cast<HttpTransfer*>(self);
+    transfer->m_lastActivity = Clock::now();
+    transfer->m_headersDone = true;
+    if (transfer->m_discarding) return size;
+    if (transfer->m_sink.Offer(data, size)) return size;
+    // Neither the reader nor the spill has room: libcurl keeps the piece and
+    // stops receiving until the next Read resumes it.
+    transfer->m_paused = true;
+    return CURL_WRITEFUNC_PAUSE;
+}
+
+std::size_t HttpTransfer::OnHeader(char* data, std::size_t, std::size_t size, void* self) {
+    auto* transfer = static_cast<HttpTransfer*>(self);
+    transfer->m_lastActivity = Clock::now();
+    std::string_view line(data, size);
+    // Each response of a redirect chain or of a 1xx round starts with its status line.
+    if (line.substr(0, 5) == "HTTP/") {
+        transfer->m_realm.clear();
+        transfer->m_redirecting = false;
+    } else if (line == "\r\n" || line == "\n") {
+        transfer->OnEndOfHead();
+    } else if (StartsWithNoCase(line, "Location:")) {
+        transfer->m_redirecting = true;
+    }
+    std::string realm;
+    if (transfer->m_realm.empty() && ParseBasicChallenge(line, realm)) {
+        transfer->m_realm = std::move(realm);
+    }
+    return size;
+}
+
+void HttpTransfer::OnEndOfHead() {
+    // libcurl follows a 3xx that names a Location itself, and a 1xx is
+    // followed by the real response; any other head is the final one.
+    long status = Status();
+    bool interim = status / 100 == 1;
+    bool followed = status / 100 == 3 && m_redirecting;
+    if (!interim && !followed) m_headersDone = true;
+}
+
+void HttpTransfer::Attach() {
+    CURLMcode code = curl_multi_add_handle(m_multi.get(), m_easy.get());
+    if (code != CURLM_OK) {
+        throw CInternetException(ERROR_INTERNET_INTERNAL_ERROR, curl_multi_strerror(code));
+    }
+    m_attached = true;
+}
+
+void HttpTransfer::Detach() {
+    if (!m_attached) return;
+    // A piece that libcurl holds for us is released into the void, so that
+    // the handle starts its next transfer clean.
+    m_discarding = true;
+    if (m_paused) curl_easy_pause(m_easy.get(), CURLPAUSE_CONT);
+    curl_multi_remove_handle(m_multi.get(), m_easy.get());
+    m_discarding = false;
+    m_paused = false;
+    m_attached = false;
+}
+
+void HttpTransfer::Perform() {
+    int running = 0;
+    CURLMcode code = curl_multi_perform(m_multi.get(), &running);
+    if (code != CURLM_OK) {
+        throw CInternetException(ERROR_INTERNET_INTERNAL_ERROR, curl_multi_strerror(code));
+    }
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(m_multi.get(), &queued)) {
+        if (message->msg != CURLMSG_DONE) continue;
+        m_done = true;
+        m_result = message->data.result;
+    }
+}
+
+void HttpTransfer::Resume() {
+    if (!m_paused) return;
+    m_paused = false;
+    // libcurl hands the piece it held to OnBody from inside this call.
+    CURLcode code = curl_easy_pause(m_easy.get(), CURLPAUSE_CONT);
+    if (code != CURLE_OK) {
+        m_done = true;
+        m_result = code;
+    }
+}
+
+bool HttpTransfer::CheckInterrupt() {
+    m_interrupted = m_interruptCheck && m_interruptCheck();
+    return m_interrupted;
+}
+
+void HttpTransfer::WaitForData() {
+    auto silence =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - m_lastActivity);
+    if (silence >= m_stallLimit) {
+        throw CInternetException(
+            ERROR_INTERNET_TIMEOUT,
+            "the server sent nothing for " + std::to_string(m_stallLimit.count()) + " ms");
+    }
+    auto left = (m_stallLimit - silence).count();
+    int step = static_cast<int>(std::min<long long>(kPollStepMs, left));
+    CURLMcode code = curl_multi_poll(m_multi.get(), nullptr, 0, step, nullptr);
+    if (code != CURLM_OK) {
+        throw CInternetException(ERROR_INTERNET_INTERNAL_ERROR, curl_multi_strerror(code));
+    }
+}
+
+void HttpTransfer::ThrowTransferError() const {
+    std::string detail = m_errorText[0] != '\0' ? m_errorText : curl_easy_strerror(m_result);
+    throw CInternetException(InternetErrorFromCurl(m_result, m_redirecting), detail);
+}
+
+}  // namespace net

@@ -1,0 +1,103 @@
+// The libcurl side of a CHttpFile: one easy handle driven through its own
+// multi handle, so that the caller pulls the body while libcurl pushes it.
+// Only this file and its source, with CurlErrors, know libcurl.
+#pragma once
+
+#include <curl/curl.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/net/BodySink.h"
+#include "platform/net/SessionSettings.h"
+
+namespace net {
+
+class HttpTransfer {
+  public:
+    // Near 100 KiB: smaller receive buffers measured clearly slower.
+    static constexpr long kReceiveBufferSize = 100 * 1024;
+    // The longest step of a wait, so an interrupt check is seen this often.
+    static constexpr int kPollStepMs = 100;
+    static constexpr long kMaxRedirects = 20;
+
+    HttpTransfer(const std::string& url, const SessionSettings& settings);
+    HttpTransfer(const HttpTransfer&) = delete;
+    HttpTransfer& operator=(const HttpTransfer&) = delete;
+    ~HttpTransfer();
+
+    // Header lines ("Name: value") for the next Send.
+    void SetHeaders(const std::vector<std::string>& lines);
+    // Basic credentials for the next Send, for the first host only.
+    void SetCredentials(const std::string& userName, const std::string& password);
+    void SetInterruptCheck(std::function<bool()> check) { m_interruptCheck = std::move(check); }
+
+    // Starts the request afresh and waits until the final response's status
+    // is known and its body is ready; false when the interrupt check stopped the wait.
+    bool Send();
+    // Status of the final response, 0 before one arrived.
+    long Status() const;
+    // The announced body length; false when there is none.
+    bool ContentLength(std::uint64_t& length) const;
+    // Realm of the final response's Basic challenge, "" when none.
+    const std::string& Realm() const { return m_realm; }
+    // Up to `size` body bytes; 0 at the end or when interrupted.
+    std::size_t Read(char* buffer, std::size_t size);
+    bool WasInterrupted() const { return m_interrupted; }
+
+  private:
+    using Clock = std::chrono::steady_clock;
+
+    static std::size_t OnBody(char* data, std::size_t, std::size_t size, void* self);
+    static std::size_t OnHeader(char* data, std::size_t, std::size_t size, void* self);
+    void OnEndOfHead();
+
+    void Configure(const std::string& url, const SessionSettings& settings);
+    void Attach();
+    void Detach();
+    void Perform();
+    void Resume();
+    bool CheckInterrupt();
+    void WaitForData();
+    [[noreturn]] void ThrowTransferError() const;
+
+    struct MultiCleanup {
+        void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+    };
+    struct EasyCleanup {
+        void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+    };
+    struct ListCleanup {
+        void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    };
+
+    template <typename Value>
+    void SetOption(CURLoption option, Value value);
+
+    // The multi handle outlives the easy handle, which is removed from it first.
+    std::unique_ptr<CURLM, MultiCleanup> m_multi;
+    std::unique_ptr<CURL, EasyCleanup> m_easy;
+    std::unique_ptr<curl_slist, ListCleanup> m_headerList;
+    char m_errorText[CURL_ERROR_SIZE] = {};  // libcurl's own words about the last failure
+
+    BodySink m_sink;
+    std::function<bool()> m_interruptCheck;
+    std::chrono::milliseconds m_stallLimit;
+    Clock::time_point m_lastActivity;
+
+    std::string m_realm;
+    bool m_attached = false;
+    bool m_paused = false;       // libcurl holds a piece we refused
+    bool m_discarding = false;   // the response is being dropped
+    bool m_redirecting = false;  // the response being received sends us elsewhere
+    bool m_headersDone = false;  // the final response's head has arrived
+    bool m_done = false;
+    CURLcode m_result = CURLE_OK;
+    bool m_interrupted = false;
+};
+
+}  // namespace net

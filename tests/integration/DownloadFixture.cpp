@@ -1,0 +1,49 @@
+#include "integration/DownloadFixture.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include "download/DownloadFile.h"
+#include "download/DownloadState.h"
+#include "platform/net/CredentialPrompt.h"
+
+namespace testing_support {
+
+void DownloadFixture::SetUp() {
+    SetCancelled(FALSE);
+    SetProgress(0);
+    net::SetCredentialPrompt({});
+    UseHost(host.HostAndPort());
+}
+
+void DownloadFixture::TearDown() {
+    SetDownloadHostForTesting(nullptr);
+    net::SetCredentialPrompt({});
+    SetCancelled(FALSE);
+}
+
+void DownloadFixture::UseHost(const std::string& hostAndPort, DownloadTimeouts timeouts) {
+    SetDownloadHostForTesting(hostAndPort.c_str(), timeouts);
+}
+
+BOOL DownloadFixture::Download(const std::string& object, const std::string& name) {
+    return DownloadFile(object.c_str(), LocalPath(name).c_str());
+}
+
+int OpenDescriptorsOf(const std::string& path) {
+    struct stat target {};
+    if (stat(path.c_str(), &target) != 0) return 0;
+    int count = 0;
+    DIR* fds = opendir("/proc/self/fd");
+    if (fds == nullptr) return -1;
+    while (dirent* entry = readdir(fds)) {
+        struct stat open {};
+        std::string link = std::string("/proc/self/fd/") + entry->d_name;
+        if (entry->d_name[0] == '.' || stat(link.c_str(), &open) != 0) continue;
+        if (open.st_dev == target.st_dev && open.st_ino == target.st_ino) ++count;
+    }
+    closedir(fds);
+    return count;
+}
+
+}  // namespace testing_support
