@@ -67,7 +67,7 @@ TEST_F(NetHttpFile, StatusAndLengthComeBeforeTheBody) {
     EXPECT_EQ(status, 200u);
     ASSERT_EQ(file->QueryContentLength(length), TRUE);
     EXPECT_EQ(length, 1000u);
-    host.ReleaseStalls();
+    host.ReleaseStall();
     EXPECT_EQ(ReadAll(*file, 65535), PatternBytes(0, 1000));
 }
 
@@ -114,7 +114,7 @@ TEST_F(NetHttpFile, InterruptEndsAWaitOnASilentServer) {
     EXPECT_EQ(file->IsInterrupted(), TRUE);
     // The request is still usable: once the host goes on, so does the body.
     stop = false;
-    host.ReleaseStalls();
+    host.ReleaseStall();
     EXPECT_EQ(ReadAll(*file, 1000).size(), 900u);
     EXPECT_EQ(file->IsInterrupted(), FALSE);
 }

@@ -41,8 +41,8 @@ class TestHost {
     void Serve(const std::string& target, HttpReply reply);
     // Replies for successive requests of `target`; the last one repeats.
     void Serve(const std::string& target, std::vector<HttpReply> replies);
-    // Ends every stall, now and later.
-    void ReleaseStalls() { m_control.Release(); }
+    // Ends one stall: the one under way, or else the next to begin.
+    void ReleaseStall() { m_control.Release(); }
 
     std::vector<RecordedRequest> Requests() const;
     std::size_t RequestCount() const;

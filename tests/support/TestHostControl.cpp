@@ -24,7 +24,7 @@ bool HostControl::Stopped() const {
 
 void HostControl::Release() {
     std::lock_guard<std::mutex> lock(m_lock);
-    m_released = true;
+    ++m_releases;
     m_changed.notify_all();
 }
 
@@ -36,7 +36,7 @@ bool HostControl::Sleep(int milliseconds) {
 
 bool HostControl::WaitForRelease(int socket) {
     std::unique_lock<std::mutex> lock(m_lock);
-    while (!m_released) {
+    while (m_releases == 0) {
         if (m_stopped) return false;
         m_changed.wait_for(lock, kStep);
         lock.unlock();
@@ -44,6 +44,7 @@ bool HostControl::WaitForRelease(int socket) {
         lock.lock();
         if (left) return false;
     }
+    --m_releases;
     return !m_stopped;
 }
 

@@ -1,6 +1,6 @@
-// The signals that reach every thread of a TestHost: stop, and release the
-// stalled replies. Waits are cut into short steps so that they also notice
-// a client that has gone away.
+// The signals that reach every thread of a TestHost: stop, and release a
+// stalled reply. Waits are cut into short steps so that they also notice a
+// client that has gone away.
 #pragma once
 
 #include <condition_variable>
@@ -12,20 +12,20 @@ class HostControl {
   public:
     void Stop();
     bool Stopped() const;
-    // From now on stalls end, and no later stall waits.
+    // Ends one stall: the one waiting now, or else the next one to begin.
     void Release();
 
     // Waits `milliseconds`; false when the host stopped meanwhile.
     bool Sleep(int milliseconds);
-    // Waits until Release; false when the host stops or the client on
-    // `socket` closes its side first.
+    // Waits for a Release and uses it up; false when the host stops or the
+    // client on `socket` closes its side first.
     bool WaitForRelease(int socket);
 
   private:
     mutable std::mutex m_lock;
     std::condition_variable m_changed;
     bool m_stopped = false;
-    bool m_released = false;
+    int m_releases = 0;  // releases not yet used up by a stall
 };
 
 // Whether the client on `socket` has closed its side (or reset it).

@@ -36,7 +36,7 @@ struct HttpReply {
     bool hangUp = false;  // close the connection at once, without any answer
 
     // Faults, counted in body bytes sent.
-    std::optional<std::uint64_t> stallAt;  // then send nothing until TestHost::ReleaseStalls
+    std::optional<std::uint64_t> stallAt;  // then send nothing until TestHost::ReleaseStall
     std::optional<std::uint64_t> resetAt;  // then reset the connection (RST)
     std::optional<std::uint64_t> closeAt;  // then close the connection (FIN)
     std::size_t dripBytes = 0;             // send the body this many bytes at a time,

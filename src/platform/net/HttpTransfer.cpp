@@ -159,7 +159,10 @@ std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
     for (;;) {
         if (!m_sink.IsFull() && !m_done) {
             Resume();
+            std::size_t before = m_sink.Received();
             Perform();
+            // While data keeps coming, take more of it before handing it out.
+            if (m_sink.Received() > before) continue;
         }
         // Whatever has arrived is handed out before a failure that followed it.
         if (m_sink.Received() > 0) break;

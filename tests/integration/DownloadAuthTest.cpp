@@ -1,0 +1,160 @@
+// 401 answers: the credential prompt, its retry and cancel, and where the
+// credentials may go.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "download/DownloadState.h"
+#include "integration/DownloadFixture.h"
+#include "platform/net/CredentialPrompt.h"
+#include "support/TestHostBody.h"
+
+namespace {
+
+using testing_support::BasicAuth;
+using testing_support::BasicCredentials;
+using testing_support::DownloadFixture;
+using testing_support::FileHoldsPattern;
+using testing_support::HttpReply;
+using testing_support::TestHost;
+
+const std::string kOldContents(1000, 'o');
+const BasicAuth kAuth{"Vessamo packages", "anna", "s3cret:pass"};
+
+// A prompt that answers from a list and records what it was asked.
+class DownloadAuth : public DownloadFixture {
+  protected:
+    struct Answer {
+        net::CredentialAnswer answer;
+        std::string userName;
+        std::string password;
+        bool cancelDownload = false;
+    };
+
+    void Answer(std::vector<struct Answer> answers) {
+        m_answers = std::move(answers);
+        net::SetCredentialPrompt(
+            [this](const net::CredentialRequest& request, net::Credentials& credentials) {
+                asked.push_back(request);
+                lastTried.push_back(credentials.userName + ":" + credentials.password);
+                if (m_answers.empty()) return net::CredentialAnswer::Cancel;
+                struct Answer next = m_answers.front();
+                m_answers.erase(m_answers.begin());
+                credentials.userName = next.userName;
+                credentials.password = next.password;
+                if (next.cancelDownload) SetCancelled(TRUE);
+                return next.answer;
+            });
+    }
+
+    static HttpReply Protected(HttpReply reply) {
+        reply.auth = kAuth;
+        return reply;
+    }
+
+    std::vector<net::CredentialRequest> asked;
+    std::vector<std::string> lastTried;
+
+  private:
+    std::vector<struct Answer> m_answers;
+};
+
+TEST_F(DownloadAuth, CancelledPromptGivesFalseAndLeavesTheFileAlone) {
+    host.Serve("/package.exe", Protected(HttpReply::Ok(5000)));
+    dir.Write("package.exe", kOldContents);
+    Answer({{net::CredentialAnswer::Cancel, "", ""}});
+    EXPECT_EQ(Download("package.exe"), FALSE);
+    EXPECT_EQ(dir.Read("package.exe"), kOldContents);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].host, host.HostAndPort());
+    EXPECT_EQ(asked[0].realm, "Vessamo packages");
+    EXPECT_EQ(host.RequestCount(), 1u);
+}
+
+TEST_F(DownloadAuth, WithoutAPromptA401GivesFalse) {
+    host.Serve("/package.exe", Protected(HttpReply::Ok(5000)));
+    EXPECT_EQ(Download("package.exe"), FALSE);
+    EXPECT_FALSE(dir.Exists("package.exe"));
+}
+
+TEST_F(DownloadAuth, RetryWithTheRightCredentialsDownloads) {
+    host.Serve("/package.exe", Protected(HttpReply::Ok(5000)));
+    Answer({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password}});
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    auto requests = host.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].HeaderCount("Authorization"), 0);
+    EXPECT_EQ(requests[1].Header("Authorization"),
+              BasicCredentials(kAuth.userName, kAuth.password));
+    EXPECT_EQ(requests[1].target, "/package.exe");
+    EXPECT_EQ(requests[1].HeaderCount("Accept"), 1);
+}
+
+TEST_F(DownloadAuth, AnotherRefusalBringsThePromptBack) {
+    host.Serve("/package.exe", Protected(HttpReply::Ok(5000)));
+    Answer({{net::CredentialAnswer::Retry, "anna", "wrong"},
+            {net::CredentialAnswer::Retry, "bert", "also wrong"},
+            {net::CredentialAnswer::Retry, kAuth.userName, kAuth.password}});
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    EXPECT_EQ(asked.size(), 3u);
+    // Each round shows the credentials tried last.
+    EXPECT_EQ(lastTried, (std::vector<std::string>{":", "anna:wrong", "bert:also wrong"}));
+    EXPECT_EQ(host.RequestCount(), 4u);
+}
+
+TEST_F(DownloadAuth, TheUserEndsTheRoundsByCancelling) {
+    host.Serve("/package.exe", Protected(HttpReply::Ok(5000)));
+    dir.Write("package.exe", kOldContents);
+    Answer(
+        {{net::CredentialAnswer::Retry, "anna", "wrong"}, {net::CredentialAnswer::Cancel, "", ""}});
+    EXPECT_EQ(Download("package.exe"), FALSE);
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(dir.Read("package.exe"), kOldContents);
+}
+
+TEST_F(DownloadAuth, AnErrorAfterTheRetryGivesFalseAndLeavesTheFileAlone) {
+    HttpReply challenge = HttpReply::Text("HTTP/1.1 401 Unauthorized", "who?");
+    challenge.headers.push_back("WWW-Authenticate: Basic realm=\"x\"");
+    host.Serve("/package.exe", {challenge, HttpReply::Text("HTTP/1.1 404 Not Found", "gone")});
+    dir.Write("package.exe", kOldContents);
+    Answer({{net::CredentialAnswer::Retry, "anna", "pw"}});
+    EXPECT_EQ(Download("package.exe"), FALSE);
+    EXPECT_EQ(dir.Read("package.exe"), kOldContents);
+    EXPECT_EQ(host.RequestCount(), 2u);
+}
+
+TEST_F(DownloadAuth, ACancelDuringThePromptSendsNothingMore) {
+    host.Serve("/package.exe", Protected(HttpReply::Ok(5000)));
+    dir.Write("package.exe", kOldContents);
+    Answer({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password, true}});
+    EXPECT_EQ(Download("package.exe"), FALSE);
+    EXPECT_EQ(host.RequestCount(), 1u);
+    EXPECT_EQ(dir.Read("package.exe"), kOldContents);
+}
+
+TEST_F(DownloadAuth, CredentialsNeverGoToAnotherHost) {
+    TestHost elsewhere;
+    elsewhere.Serve("/mirror.exe", HttpReply::Ok(5000));
+    host.Serve("/package.exe", Protected(HttpReply::Redirect(302, elsewhere.Url("/mirror.exe"))));
+    Answer({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password}});
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    ASSERT_EQ(host.RequestCount(), 2u);
+    EXPECT_EQ(host.Requests()[1].HeaderCount("Authorization"), 1);
+    ASSERT_EQ(elsewhere.RequestCount(), 1u);
+    EXPECT_EQ(elsewhere.Requests()[0].HeaderCount("Authorization"), 0);
+}
+
+TEST_F(DownloadAuth, ARedirectedRequestKeepsTheCredentialsOnTheSameHost) {
+    host.Serve("/package.exe", Protected(HttpReply::Redirect(301, "/current/package.exe")));
+    host.Serve("/current/package.exe", Protected(HttpReply::Ok(4000)));
+    Answer({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password}});
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 4000));
+    EXPECT_EQ(asked.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "download/DownloadHost.h"
+
+namespace {
+
+struct Split {
+    const char* text;
+    BOOL valid;
+    const char* server;
+    INTERNET_PORT port;
+};
+
+TEST(DownloadHost, SplitsNameAndPort) {
+    for (Split s : {
+             Split{"download.korvane.example", TRUE, "download.korvane.example", 0},
+             Split{"download.korvane.example:8080", TRUE, "download.korvane.example", 8080},
+             Split{"127.0.0.1:1", TRUE, "127.0.0.1", 1},
+             Split{"127.0.0.1:65535", TRUE, "127.0.0.1", 65535},
+             Split{"[::1]", TRUE, "::1", 0},
+             Split{"[::1]:8080", TRUE, "::1", 8080},
+             Split{"fe80::1", TRUE, "fe80::1", 0},
+             Split{"host:0", FALSE, "host:0", 0},
+             Split{"host:65536", FALSE, "host:65536", 0},
+             Split{"host:80x", FALSE, "host:80x", 0},
+             Split{"host:", FALSE, "host:", 0},
+             Split{"[::1", FALSE, "[::1", 0},
+             Split{"[::1]x", FALSE, "[::1]x", 0},
+         }) {
+        CString server = "unchanged";
+        INTERNET_PORT port = 1234;
+        EXPECT_EQ(SplitHostAndPort(s.text, server, port), s.valid) << s.text;
+        EXPECT_EQ(server, s.server) << s.text;
+        EXPECT_EQ(port, s.port) << s.text;
+    }
+}
+
+TEST(DownloadHost, TestSeamSetsHostAndTimeoutsAndRestoresTheBuiltInOnes) {
+    CString builtIn = GetDownloadHost();
+    EXPECT_FALSE(builtIn.IsEmpty());
+    EXPECT_EQ(GetDownloadTimeouts().connectMs, 0u);
+    EXPECT_EQ(GetDownloadTimeouts().receiveMs, 0u);
+
+    SetDownloadHostForTesting("127.0.0.1:4711", {300, 700});
+    EXPECT_EQ(GetDownloadHost(), "127.0.0.1:4711");
+    CString server;
+    INTERNET_PORT port = 0;
+    GetDownloadServer(server, port);
+    EXPECT_EQ(server, "127.0.0.1");
+    EXPECT_EQ(port, 4711);
+    EXPECT_EQ(GetDownloadTimeouts().connectMs, 300u);
+    EXPECT_EQ(GetDownloadTimeouts().receiveMs, 700u);
+
+    SetDownloadHostForTesting(nullptr);
+    EXPECT_EQ(GetDownloadHost(), builtIn);
+    EXPECT_EQ(GetDownloadTimeouts().receiveMs, 0u);
+}
+
+}  // namespace
