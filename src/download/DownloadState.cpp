@@ -23,3 +23,7 @@ BOOL IsCancelled() {
 void SetCancelled(BOOL bCancel) {
     g_bCancel.store(bCancel);
 }
+
+void NotifyProgress() {
+    PostMessage(g_hProgressWnd.load(), WM_DOWNLOAD_PROGRESS, 0, 0);
+}

@@ -6,11 +6,11 @@
 #include <atomic>
 
 #include "platform/Types.h"
+#include "platform/ui/MessageQueue.h"
 
 // Posted to the progress dialog (both parameters 0) when the percentage may
 // have changed; it carries no data, the dialog reads g_nProgress itself.
-// WM_USER + 97.
-constexpr UINT WM_DOWNLOAD_PROGRESS = 0x0400 + 97;
+constexpr UINT WM_DOWNLOAD_PROGRESS = WM_USER + 97;
 
 // Percentage of the current download, 0 to 100.
 extern std::atomic<int> g_nProgress;
@@ -23,3 +23,7 @@ int GetProgress();
 void SetProgress(int nPercent);
 BOOL IsCancelled();
 void SetCancelled(BOOL bCancel);
+
+// Posts WM_DOWNLOAD_PROGRESS to g_hProgressWnd from any thread; nothing waits
+// for it, and it is dropped when that window is gone or was never there.
+void NotifyProgress();
