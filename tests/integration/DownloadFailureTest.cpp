@@ -52,6 +52,18 @@ TEST_F(DownloadFailure, ConnectionThatIsNeverMadeTimesOut) {
     EXPECT_FALSE(dir.Exists("package.exe"));
 }
 
+TEST_F(DownloadFailure, AnswerThatIsNotHttpThrows) {
+    HttpReply garbage;
+    garbage.statusLine = "SPEAK FRIEND AND ENTER";
+    host.Serve("/package.exe", garbage);
+    EXPECT_EQ(FailureOf("package.exe"), ERROR_HTTP_INVALID_SERVER_RESPONSE);
+    HttpReply hangUp;
+    hangUp.hangUp = true;
+    host.Serve("/package.exe", hangUp);
+    EXPECT_EQ(FailureOf("package.exe"), ERROR_HTTP_INVALID_SERVER_RESPONSE);
+    EXPECT_FALSE(dir.Exists("package.exe"));
+}
+
 TEST_F(DownloadFailure, SilentServerTimesOutWithThePartialFileClosed) {
     HttpReply reply = HttpReply::Ok(100000);
     reply.stallAt = 1000;

@@ -1,7 +1,6 @@
 // The internet classes on their own, against the test host: the pulled
 // reads, the interrupt check, the headers and the failures they report.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <atomic>
 #include <memory>
@@ -11,7 +10,6 @@
 #include "platform/net/InternetSession.h"
 #include "support/TestHost.h"
 #include "support/TestHostBody.h"
-#include "support/TestHostPorts.h"
 
 namespace {
 
@@ -162,63 +160,6 @@ TEST_F(NetHttpFile, AddIfNewKeepsTheFirstHeaderAndReplaceOverwrites) {
     EXPECT_EQ(request.Header("X-Two"), "22");
     EXPECT_EQ(request.Header("X-Three"), "3");
     EXPECT_EQ(request.Header("User-Agent"), "net test");
-}
-
-TEST_F(NetHttpFile, ProxyVariablesAreIgnored) {
-    TestHost proxy;
-    for (const char* name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"}) {
-        setenv(name, proxy.Url("").c_str(), 1);
-    }
-    unsetenv("no_proxy");
-    unsetenv("NO_PROXY");
-    host.Serve("/f", HttpReply::Ok(3));
-    auto file = OpenRequest("f");
-    ASSERT_EQ(file->SendRequest(), TRUE);
-    EXPECT_EQ(ReadAll(*file, 100).size(), 3u);
-    EXPECT_EQ(host.RequestCount(), 1u);
-    EXPECT_EQ(proxy.ConnectionCount(), 0);
-}
-
-TEST_F(NetHttpFile, TransportFailuresCarryTheirErrorCodes) {
-    int refused = testing_support::UnusedLoopbackPort();
-    EXPECT_EQ(ErrorOf([&] { OpenRequest("f", refused)->SendRequest(); }),
-              ERROR_INTERNET_CANNOT_CONNECT);
-
-    HttpReply garbage;
-    garbage.statusLine = "SPEAK FRIEND AND ENTER";
-    host.Serve("/garbage", garbage);
-    EXPECT_EQ(ErrorOf([&] { OpenRequest("garbage")->SendRequest(); }),
-              ERROR_HTTP_INVALID_SERVER_RESPONSE);
-
-    HttpReply reset = HttpReply::Ok(5000);
-    reset.resetAt = 1000;
-    host.Serve("/reset", reset);
-    EXPECT_EQ(ErrorOf([&] {
-                  auto file = OpenRequest("reset");
-                  file->SendRequest();
-                  ReadAll(*file, 65535);
-              }),
-              ERROR_INTERNET_CONNECTION_RESET);
-
-    HttpReply shortBody = HttpReply::Ok(1000);
-    shortBody.announcedLength = 2000;
-    host.Serve("/short", shortBody);
-    EXPECT_EQ(ErrorOf([&] {
-                  auto file = OpenRequest("short");
-                  file->SendRequest();
-                  ReadAll(*file, 65535);
-              }),
-              ERROR_INTERNET_CONNECTION_ABORTED);
-
-    HttpReply stall = HttpReply::Ok(1000);
-    stall.stallAt = 10;
-    host.Serve("/stall", stall);
-    EXPECT_EQ(ErrorOf([&] {
-                  auto file = OpenRequest("stall", 0, 300);
-                  file->SendRequest();
-                  ReadAll(*file, 65535);
-              }),
-              ERROR_INTERNET_TIMEOUT);
 }
 
 TEST_F(NetHttpFile, ClosedRequestRefusesWork) {
