@@ -1,9 +1,14 @@
 #include "pages/WizManualDownload.h"
 
+#include "download/DownloadHost.h"
+#include "package/OSType.h"
+#include "package/PackageName.h"
 #include "pages/InstallWizardAccess.h"
+#include "pages/ShellOpenFromPage.h"
 #include "pages/WizardButtons.h"
 
 BEGIN_MESSAGE_MAP(CWizManualDownload, CPropertyPage)
+ON_BN_CLICKED(IDC_BROWSER_DOWNLOAD, &CWizManualDownload::OnDownloadWithBrowser)
 END_MESSAGE_MAP()
 
 CWizManualDownload::CWizManualDownload() : CPropertyPage(IDD) {}
@@ -15,5 +20,17 @@ BOOL CWizManualDownload::OnSetActive() {
 }
 
 LRESULT CWizManualDownload::OnWizardBack() {
-    return IDD_WIZ_OS;
+    return IDD_WIZ_OS;  // the download page is skipped
+}
+
+void CWizManualDownload::OnDownloadWithBrowser() {
+    ShellOpen(GetPackageAddress());
+}
+
+CString GetPackageAddress() {
+    // The host as built in, port included when it names one; the page adds none.
+    CString address;
+    address.Format("http://%s/%s", GetDownloadHost().GetString(),
+                   GetPackageName(GetOSType()).GetString());
+    return address;
 }

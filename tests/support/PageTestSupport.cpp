@@ -1,7 +1,10 @@
 #include "support/PageTestSupport.h"
 
 #include "app/InstallerApp.h"
+#include "download/DownloadHost.h"
+#include "download/DownloadState.h"
 #include "package/OSType.h"
+#include "platform/net/CredentialPrompt.h"
 #include "platform/os/ModulePath.h"
 #include "platform/os/VersionInfo.h"
 
@@ -12,12 +15,20 @@ void PageTest::SetUp() {
     os::SetModuleFileNameForTesting(dir.File("VessamoInstaller"));
     DetectPlatform(VER_PLATFORM_WIN32_NT);
     SetOSType(OSTYPE_AUTODETECT);
+    SetCancelled(FALSE);
 }
 
 void PageTest::TearDown() {
+    net::SetCredentialPrompt({});
+    SetDownloadHostForTesting(nullptr);
     SetOSType(OSTYPE_AUTODETECT);
     os::SetPlatformIdForTesting(std::nullopt);
     os::SetModuleFileNameForTesting("");
+}
+
+void PageTest::UseDownloadHost(const std::string& hostAndPort) {
+    // Long enough for a loaded machine, short enough that a fault ends soon.
+    SetDownloadHostForTesting(hostAndPort.c_str(), {10000, 10000});
 }
 
 void PageTest::DetectPlatform(DWORD platformId) {

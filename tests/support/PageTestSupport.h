@@ -1,7 +1,8 @@
 // The common ground of the wizard page tests: the wizard's resources in a
 // clean window model, the executable's directory in a temporary folder, the
 // shell open recorded instead of starting anything, and the family detection
-// and selection put back when the test ends.
+// and selection, the download host and the credential prompt put back when
+// the test ends.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,6 +22,8 @@ class PageTest : public ::testing::Test {
 
     // Makes the version query report `platformId` (VER_PLATFORM_*).
     static void DetectPlatform(DWORD platformId);
+    // Points the download routine at `hostAndPort` ("127.0.0.1:port").
+    static void UseDownloadHost(const std::string& hostAndPort);
     // The executable's directory as the shell open receives it.
     std::string ModuleDirectory() const { return dir.Path() + "/"; }
 
