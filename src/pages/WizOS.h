@@ -1,5 +1,8 @@
-// The operating-system page: shows the detected Windows family, lets the
-// user choose by hand, and decides the route through the rest of the wizard.
+// The operating-system page: shows the detected Windows family in bold, lets
+// the user choose the other one by hand, tests once whether a direct
+// connection to the download host works, and routes Next to the download
+// page or, without a connection or when the user keeps the installer file,
+// to the browser-download page.
 #pragma once
 
 #include "platform/ui/Afx.h"
@@ -16,9 +19,27 @@ class CWizOS : public CPropertyPage {
     CString m_strOSName;              // static 1003
     BOOL m_bSaveInstallFile = FALSE;  // check box 1008
 
+    // First visit: the bold name, the connection test, Back and Next.
     BOOL OnInitDialog() override;
+    // Every visit: shows the current family and the state of the manual choice.
     BOOL OnSetActive() override;
+    // 130 (browser download) without a connection or with the save box
+    // checked, else 106 (download).
+    LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
+    // Check box 1007: enables the radio buttons, or disables them and goes
+    // back to the detected family.
+    void OnSelectManually();
+    // Radio buttons 1000 and 1001: select that family.
+    void OnWin9x();
+    void OnWinNT();
+
     DECLARE_MESSAGE_MAP()
+
+  private:
+    void MakeNameBold();
+    void EnableFamilyChoice(BOOL bEnable);
+    // Checks one radio button, names the family and records it.
+    void ShowFamily(int nType, int nCheckedId, int nClearedId, LPCTSTR pszName);
 };

@@ -3,12 +3,14 @@
 #include "app/InstallWizard.h"
 #include "app/InstallerApp.h"
 #include "app/OutsideServices.h"
+#include "download/DownloadHost.h"
 #include "package/OSType.h"
 #include "package/Paths.h"
 #include "platform/os/ModulePath.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/TempDir.h"
+#include "support/TestHost.h"
 #include "support/UiTestSupport.h"
 
 namespace {
@@ -25,12 +27,19 @@ class AppWizardTest : public ::testing::Test {
         InstallWizardResources();
         os::SetModuleFileNameForTesting(m_dir.File("VessamoInstaller"));
         SetOSType(OSTYPE_AUTODETECT);
+        // The operating-system page tests the connection on its first visit.
+        m_host.Serve("/index.html", testing_support::HttpReply::Text("HTTP/1.1 200 OK", "ok"));
+        SetDownloadHostForTesting(m_host.HostAndPort().c_str(), {10000, 10000});
     }
-    void TearDown() override { os::SetModuleFileNameForTesting(""); }
+    void TearDown() override {
+        SetDownloadHostForTesting(nullptr);
+        os::SetModuleFileNameForTesting("");
+    }
 
     testing_support::UiTestEnvironment m_env;
     testing_support::TempDir m_dir;
     testing_support::ShellOpenRecorder m_shell;
+    testing_support::TestHost m_host;
 };
 
 TEST_F(AppWizardTest, ConstructionFixesPageOrderWizardModeAndTheFlag) {
