@@ -38,10 +38,16 @@ bool WaitReadable(int socket, const HostControl& control) {
 
 }  // namespace
 
-TestHost::TestHost() {
+TestHost::TestHost() : TestHost(0) {}
+
+TestHost::TestHost(int port) {
     m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // A fixed port may still be held by a just-closed server of an earlier test.
+    int reuse = 1;
+    if (m_listener >= 0) setsockopt(m_listener, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
     sockaddr_in address{};
     address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
     if (m_listener < 0 || bind(m_listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||

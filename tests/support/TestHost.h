@@ -27,6 +27,8 @@ class TestHost {
   public:
     // Listens on 127.0.0.1 on a free port and starts serving.
     TestHost();
+    // Listens on 127.0.0.1:port (a product built with that download host).
+    explicit TestHost(int port);
     TestHost(const TestHost&) = delete;
     TestHost& operator=(const TestHost&) = delete;
     ~TestHost();
