@@ -1,0 +1,101 @@
+// The download routine under measurement. One program, several modes:
+//
+//   vessamo-bench-download fetch HOST:PORT OBJECT LOCAL-PATH
+//       One DownloadFile; prints "result=<0|1> progress=<n> bytes=<size>".
+//       The caller measures time, CPU and peak memory of the whole process.
+//   vessamo-bench-download cancel-latency RUNS
+//       Against an in-process host that stalls mid-body: the time from
+//       setting the cancel flag to DownloadFile returning, per run; prints
+//       "cancel_latency_ms_max=<ms>" and the median.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "download/DownloadFile.h"
+#include "download/DownloadHost.h"
+#include "download/DownloadState.h"
+#include "platform/net/InternetException.h"
+#include "support/TempDir.h"
+#include "support/TestHost.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long long FileSize(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? static_cast<long long>(info.st_size) : -1;
+}
+
+int Fetch(const char* host, const char* object, const char* localPath) {
+    SetDownloadHostForTesting(host);
+    BOOL result = FALSE;
+    try {
+        result = DownloadFile(object, localPath);
+    } catch (...) {
+        result = FALSE;
+    }
+    std::printf("result=%d progress=%d bytes=%lld\n", result, GetProgress(), FileSize(localPath));
+    return result ? 0 : 1;
+}
+
+// One cancelled download from a fresh host that holds back all but the
+// first 256 KiB; returns the milliseconds from the cancel to the return.
+double OneCancel(const std::string& localPath) {
+    testing_support::TestHost host;
+    testing_support::HttpReply reply = testing_support::HttpReply::Ok(4 << 20);
+    reply.stallAt = 256 * 1024;
+    host.Serve("/stall.bin", reply);
+    SetDownloadHostForTesting(host.HostAndPort().c_str());
+    SetCancelled(FALSE);
+    std::atomic<bool> done{false};
+    Clock::time_point returned;
+    std::thread worker([&] {
+        try {
+            DownloadFile("stall.bin", localPath.c_str());
+        } catch (...) {
+        }
+        returned = Clock::now();
+        done.store(true);
+    });
+    // Wait until the body has started and the host is holding the rest back.
+    auto deadline = Clock::now() + std::chrono::seconds(10);
+    while (FileSize(localPath) < 65536 && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    Clock::time_point cancelled = Clock::now();
+    SetCancelled(TRUE);
+    worker.join();
+    std::remove(localPath.c_str());
+    return std::chrono::duration<double, std::milli>(returned - cancelled).count();
+}
+
+int CancelLatency(int runs) {
+    testing_support::TempDir dir;
+    std::vector<double> latencies;
+    for (int run = 0; run < runs; ++run) latencies.push_back(OneCancel(dir.File("stall.bin")));
+    std::sort(latencies.begin(), latencies.end());
+    std::printf("cancel_latency_ms_median=%.1f\n", latencies[latencies.size() / 2]);
+    std::printf("cancel_latency_ms_max=%.1f\n", latencies.back());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "fetch") == 0) return Fetch(argv[2], argv[3], argv[4]);
+    if (argc == 3 && std::strcmp(argv[1], "cancel-latency") == 0) {
+        return CancelLatency(std::max(1, std::atoi(argv[2])));
+    }
+    std::fprintf(stderr, "usage: %s fetch HOST:PORT OBJECT LOCAL-PATH | cancel-latency RUNS\n",
+                 argv[0]);
+    return 2;
+}

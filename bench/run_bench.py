@@ -1,0 +1,244 @@
+#!/usr/bin/env python3
+"""Benchmarks of the download wizard, each against a reference measured in
+the same run: alternating runs, medians, ratios. Prints a table for people
+and then one name=value line per figure."""
+
+import argparse
+import os
+import shutil
+import signal
+import socket
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNS = 5
+GIB = 1 << 30
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def wait_for_port(port, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        with socket.socket() as s:
+            if s.connect_ex(("127.0.0.1", port)) == 0:
+                return True
+        time.sleep(0.05)
+    return False
+
+
+class Nginx:
+    """nginx serving one folder on a loopback port, in a prefix of its own."""
+
+    def __init__(self, root, work):
+        self.port = free_port()
+        self.prefix = os.path.join(work, "nginx")
+        os.makedirs(os.path.join(self.prefix, "tmp"), exist_ok=True)
+        os.makedirs(os.path.join(self.prefix, "logs"), exist_ok=True)
+        conf = os.path.join(self.prefix, "nginx.conf")
+        user = "user root;\n" if os.geteuid() == 0 else ""
+        p = self.prefix
+        with open(conf, "w") as f:
+            f.write(f"""{user}worker_processes 1;
+daemon off;
+pid {p}/nginx.pid;
+error_log {p}/error.log warn;
+events {{ worker_connections 64; }}
+http {{
+  access_log off;
+  sendfile on;
+  client_body_temp_path {p}/tmp; proxy_temp_path {p}/tmp; fastcgi_temp_path {p}/tmp;
+  uwsgi_temp_path {p}/tmp; scgi_temp_path {p}/tmp;
+  types {{ application/octet-stream bin; }}
+  server {{ listen 127.0.0.1:{self.port}; root {root}; }}
+}}
+""")
+        self.process = subprocess.Popen(["/usr/sbin/nginx", "-p", p, "-c", conf],
+                                        start_new_session=True)
+        if not wait_for_port(self.port):
+            self.stop()
+            raise RuntimeError("nginx did not start")
+
+    def stop(self):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGTERM)
+            self.process.wait(10)
+
+
+def wait_for_x_socket(number, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        with socket.socket(socket.AF_UNIX) as s:
+            if s.connect_ex(f"/tmp/.X11-unix/X{number}") == 0:
+                return
+        time.sleep(0.05)
+    raise RuntimeError("Xvfb does not accept connections")
+
+
+def measure(argv, cwd=None):
+    """Runs argv; returns (wall seconds, cpu seconds, peak RSS KiB, exit code, stdout)."""
+    start = time.monotonic()
+    proc = subprocess.Popen(argv, stdout=subprocess.PIPE, cwd=cwd)
+    out = proc.stdout.read()
+    _, status, usage = os.wait4(proc.pid, 0)
+    wall = time.monotonic() - start
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss, proc.returncode, out.decode()
+
+
+def sparse_file(path, size):
+    with open(path, "wb") as f:
+        f.truncate(size)
+
+
+def throughput(bench, nginx, work):
+    host = f"127.0.0.1:{nginx.port}"
+    ours, curl, small = [], [], []
+    target = os.path.join(work, "out.bin")
+    for _ in range(RUNS):
+        for who in ("ours", "curl"):
+            if who == "ours":
+                argv = [bench, "fetch", host, "big.bin", target]
+            else:
+                argv = ["curl", "-s", "--noproxy", "*", "-o", target, f"http://{host}/big.bin"]
+            wall, cpu, rss, code, out = measure(argv)
+            size = os.path.getsize(target) if os.path.exists(target) else -1
+            if code != 0 or size != GIB:
+                raise RuntimeError(f"{who} download failed: exit {code}, {size} bytes {out}")
+            (ours if who == "ours" else curl).append((wall, cpu, rss))
+            os.remove(target)
+        wall, cpu, rss, code, _ = measure([bench, "fetch", host, "small.bin", target])
+        os.remove(target)
+        small.append(rss)
+    return ours, curl, small
+
+
+def cancel_latency(bench):
+    _, _, _, code, out = measure([bench, "cancel-latency", "20"])
+    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+    if code != 0 or "cancel_latency_ms_max" not in values:
+        raise RuntimeError("cancel-latency run failed: " + out)
+    return float(values["cancel_latency_ms_median"]), float(values["cancel_latency_ms_max"])
+
+
+def startup(mapwatch, wizard, minimal, work):
+    number = next(n for n in range(90, 200) if not os.path.exists(f"/tmp/.X{n}-lock"))
+    display = f":{number}"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                             "-noreset"], start_new_session=True,
+                            stderr=open(os.path.join(work, "xvfb.log"), "w"))
+    wait_for_x_socket(number)
+    env = dict(os.environ, DISPLAY=display)
+    times = {"wizard": [], "minimal": []}
+    rundir = os.path.join(work, "startup")
+    os.makedirs(rundir, exist_ok=True)
+    try:
+        for _ in range(RUNS + 1):  # the first pair warms the caches and is dropped
+            for name, program in (("wizard", wizard), ("minimal", minimal)):
+                run = subprocess.run([mapwatch, program], env=env, cwd=rundir, timeout=60,
+                                     capture_output=True, text=True)
+                if run.returncode != 0:
+                    raise RuntimeError(f"start-up run of {name} failed on {display} after {times}, X server exit {xvfb.poll()}: {run.stderr}")
+                times[name].append(float(run.stdout.strip().split("=")[1]))
+    finally:
+        if xvfb.poll() is None:
+            os.killpg(xvfb.pid, signal.SIGTERM)
+            xvfb.wait(10)
+    return [t[1:] for t in (times["wizard"], times["minimal"])]
+
+
+def binary_kib(wizard, work):
+    stripped = os.path.join(work, "stripped")
+    subprocess.run(["strip", "--strip-all", "-o", stripped, wizard], check=True)
+    return os.path.getsize(stripped) / 1024
+
+
+def large_download(bench, nginx, work):
+    size = 4 * GIB + 123457
+    target = os.path.join(work, "huge-out.bin")
+    _, _, _, code, out = measure([bench, "fetch", f"127.0.0.1:{nginx.port}", "huge.bin", target])
+    got = os.path.getsize(target) if os.path.exists(target) else -1
+    if os.path.exists(target):
+        os.remove(target)
+    return code == 0 and "progress=100" in out and got == size, out.strip()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", required=True)
+    build = os.path.abspath(parser.parse_args().build)
+    bench = os.path.join(build, "bench", "vessamo-bench-download")
+    mapwatch = os.path.join(build, "bench", "vessamo-bench-mapwatch")
+    minimal = os.path.join(build, "bench", "vessamo-bench-minimal-fltk")
+    wizard = os.path.join(build, "src", "vessamo-installer")
+    completion = os.path.join(build, "bench", "vessamo-bench-completion")
+
+    work = tempfile.mkdtemp(prefix="vessamo-bench-", dir="/var/tmp")
+    figures, rows = [], []
+    try:
+        root = os.path.join(work, "root")
+        os.makedirs(root)
+        sparse_file(os.path.join(root, "big.bin"), GIB)
+        sparse_file(os.path.join(root, "small.bin"), 10 << 20)
+        sparse_file(os.path.join(root, "huge.bin"), 4 * GIB + 123457)
+        nginx = Nginx(root, work)
+        try:
+            ours, curl, small = throughput(bench, nginx, work)
+            ok, detail = large_download(bench, nginx, work)
+        finally:
+            nginx.stop()
+        med = lambda values: statistics.median(values)
+        wall_o, wall_c = med([r[0] for r in ours]), med([r[0] for r in curl])
+        cpu_o, cpu_c = med([r[1] for r in ours]), med([r[1] for r in curl])
+        rss_big, rss_small = med([r[2] for r in ours]), med(small)
+        rows += [("1 GiB download, wall s", wall_o, wall_c),
+                 ("1 GiB download, CPU s", cpu_o, cpu_c),
+                 ("peak RSS KiB (1 GiB / 10 MiB)", rss_big, rss_small)]
+        figures += [("throughput_wall_vs_curl", wall_o / wall_c),
+                     ("throughput_cpu_vs_curl", cpu_o / cpu_c),
+                     ("rss_growth_kib", rss_big - rss_small)]
+
+        cancel_med, cancel_max = cancel_latency(bench)
+        rows.append(("cancel latency ms (median / max of 20)", cancel_med, cancel_max))
+        figures.append(("cancel_latency_ms_max", cancel_max))
+
+        if os.path.exists(completion):
+            _, _, _, code, out = measure([completion, "20"])
+            values = dict(l.split("=", 1) for l in out.split() if "=" in l)
+            rows.append(("completion latency ms (median / max of 20)",
+                         float(values["completion_latency_ms_median"]),
+                         float(values["completion_latency_ms_max"])))
+            figures.append(("completion_latency_ms_max",
+                            float(values["completion_latency_ms_max"])))
+
+        wiz, mini = startup(mapwatch, wizard, minimal, work)
+        rows.append(("exec to window mapped ms (wizard / minimal FLTK)", med(wiz), med(mini)))
+        figures.append(("startup_vs_minimal_fltk", med(wiz) / med(mini)))
+
+        size = binary_kib(wizard, work)
+        rows.append(("stripped executable KiB", size, float("nan")))
+        figures.append(("binary_kib", size))
+        rows.append(("download above 4 GiB ends at 100 %", 1.0 if ok else 0.0, float("nan")))
+        figures.append(("large_download_ok", 1 if ok else 0))
+        if not ok:
+            print("large download: " + detail, file=sys.stderr)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+    print(f"{'measure':52} {'ours':>12} {'reference':>12}")
+    for name, a, b in rows:
+        print(f"{name:52} {a:12.2f} {b:12.2f}")
+    print()
+    for name, value in figures:
+        print(f"{name}={value:.3f}" if isinstance(value, float) else f"{name}={value}")
+
+
+if __name__ == "__main__":
+    main()
