@@ -1,0 +1,32 @@
+// The two threads of one package download, started and joined together by
+// the download page: the worker (DownloadThreadProc) and the poller
+// (ProgressThreadProc). They share only the atomics of DownloadState.h.
+#pragma once
+
+#include "platform/Types.h"
+#include "platform/os/Thread.h"
+
+class DownloadThreads {
+  public:
+    DownloadThreads() = default;
+    DownloadThreads(const DownloadThreads&) = delete;
+    DownloadThreads& operator=(const DownloadThreads&) = delete;
+    // Joins whatever still runs.
+    ~DownloadThreads() = default;
+
+    // Clears the cancel flag and the percentage, then starts the worker and
+    // the poller (given `pPage`) in that order and lowers both to below-normal
+    // priority. Clearing here, before either thread exists, means both see a
+    // fresh download from their first read and the progress dialog, opened
+    // afterwards, does too. A thread that cannot be created fails the
+    // download: the cancel flag is set, so the other one ends soon and the
+    // dialog stays short of completion. True when both threads run.
+    bool Start(LPVOID pPage);
+    // Waits without time limit for the worker, then for the poller; both end
+    // soon after the cancel flag is set.
+    void Join();
+
+  private:
+    os::Thread m_worker;
+    os::Thread m_poller;
+};

@@ -1,0 +1,12 @@
+// The worker thread of a package download.
+#pragma once
+
+#include "platform/Types.h"
+
+// Thread entry: downloads the selected package (GetPackageName(GetOSType()))
+// from the download host into the package path, then records a failure by
+// setting the cancel flag. A success writes nothing, so a cancel the user
+// gave meanwhile stays set. The shared state must have been reset before
+// the thread starts (DownloadThreads::Start does it). The parameter is not
+// used; the exit code is always 0.
+DWORD DownloadThreadProc(LPVOID pParam);
