@@ -1,5 +1,6 @@
 #include "app/InstallerApp.h"
 
+#include "app/CredentialPromptHookup.h"
 #include "app/InstallWizard.h"
 #include "package/LocalFiles.h"
 #include "package/PackageName.h"
@@ -39,5 +40,6 @@ void InstallWizardResources() {
 
 int RunInstallerApp() {
     InstallWizardResources();
+    InstallCredentialPrompt();
     return AfxWinMain();
 }

@@ -20,6 +20,7 @@ extern CInstallerApp theApp;
 // Hands the wizard's resources to the window model (templates, strings,
 // bitmaps, the icon).
 void InstallWizardResources();
-// The process's entry into the program: installs the resources and runs
-// theApp (InitInstance, then ExitInstance). Install the renderer first.
+// The process's entry into the program: installs the resources and the
+// credential prompt, and runs theApp (InitInstance, then ExitInstance).
+// Install the renderer first.
 int RunInstallerApp();
