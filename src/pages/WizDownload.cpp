@@ -1,11 +1,32 @@
 #include "pages/WizDownload.h"
 
+#include "download/DownloadProgressDlg.h"
+#include "download/DownloadState.h"
+#include "download/DownloadThreads.h"
 #include "package/LocalFiles.h"
 #include "package/PackageName.h"
 #include "pages/InstallWizardAccess.h"
 #include "pages/WizardButtons.h"
 
+namespace {
+
+constexpr LPCTSTR kProxyAdviceText =
+    "If you are behind a proxy server or if you have firewall software installed on your "
+    "computer, you may need to complete the download from your web browser.  To use this "
+    "option, click the \"Back\" button and select \"Save install files for installation on "
+    "multiple computers\".";
+constexpr LPCTSTR kReadyText = "Click the \"Next\" button to begin the installation.";
+constexpr LPCTSTR kCancelledText =
+    "The download was cancelled.  Press the Download button above to resume the download.";
+constexpr LPCTSTR kDoneText = "Download complete.";
+constexpr LPCTSTR kPendingText =
+    "After the download has completed, click the \"Next\" button to begin the installation of "
+    "K7 Vessamo.";
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CWizDownload, CPropertyPage)
+ON_BN_CLICKED(IDC_DOWNLOAD, &CWizDownload::OnDownload)
 END_MESSAGE_MAP()
 
 CWizDownload::CWizDownload() : CPropertyPage(IDD) {}
@@ -18,15 +39,55 @@ void CWizDownload::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CWizDownload::OnInitDialog() {
     CPropertyPage::OnInitDialog();
+    m_strMessage = kProxyAdviceText;
+    UpdateData(FALSE);
     SetWizardButtonsOf(*this, PSWIZB_BACK | PSWIZB_NEXT);
     return TRUE;
 }
 
 BOOL CWizDownload::OnSetActive() {
-    // Next only once the package is in the executable's directory.
-    BOOL present = FileExists(GetPackagePath());
-    SetWizardButtonsOf(*this, present ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_BACK);
-    // This page is on the direct-download route.
+    if (FileExists(GetPackagePath())) {
+        ShowPackagePresent();
+    } else {
+        // The message keeps what it said: the proxy advice, the cancelled
+        // text, or the ready text of a download for the other family.
+        SetWizardButtonsOf(*this, PSWIZB_BACK);
+        EnableDownloadButton(TRUE);
+        m_strStatus = kPendingText;
+    }
+    UpdateData(FALSE);
     if (IInstallWizard* wizard = GetInstallWizard(*this)) wizard->SetManualDownload(FALSE);
     return CPropertyPage::OnSetActive();
+}
+
+void CWizDownload::OnDownload() {
+    DownloadThreads threads;
+    threads.Start(this);
+    CDownloadProgressDlg dialog(this);
+    int nResult = dialog.DoModal();
+    if (nResult != IDOK) SetCancelled(TRUE);  // asks the worker to stop
+    threads.Join();
+
+    // OK is offered only at 100 percent; the worker, now ended, has the last
+    // word: it marks a download that failed after all (or that could not
+    // start) with the cancel flag.
+    if (nResult == IDOK && !IsCancelled()) {
+        ShowPackagePresent();
+    } else {
+        m_strMessage = kCancelledText;
+        // No partial (or unconfirmed) package may stay behind.
+        DeleteLocalFile(GetPackagePath());
+    }
+    UpdateData(FALSE);
+}
+
+void CWizDownload::ShowPackagePresent() {
+    SetWizardButtonsOf(*this, PSWIZB_BACK | PSWIZB_NEXT);
+    EnableDownloadButton(FALSE);
+    m_strMessage = kReadyText;
+    m_strStatus = kDoneText;
+}
+
+void CWizDownload::EnableDownloadButton(BOOL bEnable) {
+    if (CWnd* button = GetDlgItem(IDC_DOWNLOAD)) button->EnableWindow(bEnable);
 }

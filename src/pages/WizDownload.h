@@ -1,4 +1,5 @@
-// The download page: fetches the installer package behind a progress window.
+// The download page: fetches the installer package behind a progress
+// window, or offers Next at once when the package is already there.
 #pragma once
 
 #include "platform/ui/Afx.h"
@@ -12,9 +13,21 @@ class CWizDownload : public CPropertyPage {
     CString m_strMessage;  // static 1004
     CString m_strStatus;   // static 1007
 
+    // First visit: shows the proxy advice. Always TRUE.
     BOOL OnInitDialog() override;
+    // Every visit: Next and the done texts when the package is in the
+    // executable's directory, else Back and the Download button; marks the
+    // wizard as on the direct-download route.
     BOOL OnSetActive() override;
+    // The Download button: runs one download behind the progress dialog and
+    // shows its outcome; a cancelled or failed attempt leaves no package file.
+    // Both download threads have ended when it returns.
+    void OnDownload();
     void DoDataExchange(CDataExchange* pDX) override;
 
     DECLARE_MESSAGE_MAP()
+
+  private:
+    void ShowPackagePresent();
+    void EnableDownloadButton(BOOL bEnable);
 };

@@ -116,8 +116,16 @@ TEST_F(AppWizardTest, WithoutThePackageTheDownloadPageOffersBackOnly) {
     ui::Window* focus = wizard.GetModelWindow()->Focus();
     ASSERT_NE(focus, nullptr);
     EXPECT_EQ(focus->Id(), IDC_DOWNLOAD);
+    // Enter presses Download instead; the download (from a host that refuses
+    // at once) is cancelled as soon as its progress window opens.
+    SetDownloadHostForTesting("127.0.0.1:1");
+    m_env.Renderer().WhenOpened(IDD_DOWNLOAD_PROGRESS, [](ui::Window& dialog) {
+        EXPECT_TRUE(testing_support::Click(dialog, IDCANCEL));
+    });
     ui::PressKey(ui::Key::Enter);
     ui::PumpMessages();
+    SetDownloadHostForTesting(nullptr);
+    EXPECT_EQ(m_env.Renderer().PendingActions(), 0u);
     EXPECT_EQ(wizard.GetResult(), -1);
     EXPECT_EQ(wizard.GetActivePage(), &wizard.m_pageDownload);
     wizard.DestroyWindow();

@@ -1,0 +1,127 @@
+#include "integration/DownloadPageFixture.h"
+
+#include "app/InstallerApp.h"
+#include "download/DownloadHost.h"
+#include "download/DownloadState.h"
+#include "package/OSType.h"
+#include "platform/net/CredentialPrompt.h"
+#include "platform/os/ModulePath.h"
+#include "platform/os/Thread.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/ModalLoop.h"
+
+namespace testing_support {
+
+namespace {
+
+// Short enough that a fault ends a test soon, long enough for a loaded machine.
+constexpr DownloadTimeouts kTestTimeouts{10000, 10000};
+
+// What the user sees of the dialog, checked whenever its loop waits.
+void Sample(ui::Window& dialog, ProgressDialogWatch& watch) {
+    ++watch.samples;
+    bool below100 = ControlOf(dialog, IDC_PROGRESS).ProgressPos() < 100;
+    bool complete = ControlOf(dialog, IDOK).IsEnabled() || !ControlOf(dialog, IDCANCEL).IsEnabled();
+    if (below100 && complete) ++watch.completedEarly;
+}
+
+}  // namespace
+
+void DownloadPageFixture::SetUp() {
+    InstallWizardResources();
+    os::SetModuleFileNameForTesting(dir.File("VessamoInstaller"));
+    SetOSType(OSTYPE_AUTODETECT);  // the NT family on this system
+    SetDownloadHostForTesting(host.HostAndPort().c_str(), kTestTimeouts);
+    net::SetCredentialPrompt({});
+    SetCancelled(FALSE);
+    SetProgress(0);
+    // A dialog left waiting by a fault ends the test instead of hanging it.
+    env.Renderer().SetIdleLimit(std::chrono::seconds(20));
+    wizard = std::make_unique<CInstallWizard>();
+    ASSERT_TRUE(wizard->Create());
+    ui::PumpMessages();
+}
+
+void DownloadPageFixture::TearDown() {
+    EXPECT_EQ(watch.completedEarly, 0) << "the progress dialog completed below 100 percent";
+    wizard->DestroyWindow();
+    wizard.reset();
+    ui::PumpMessages();
+    os::Thread::FailStartsForTesting(0);
+    net::SetCredentialPrompt({});
+    SetDownloadHostForTesting(nullptr);
+    SetOSType(OSTYPE_AUTODETECT);
+    os::SetModuleFileNameForTesting("");
+    SetCancelled(FALSE);
+    SetProgress(0);
+}
+
+void DownloadPageFixture::ShowPage() {
+    ASSERT_TRUE(wizard->SetActivePage(wizard->FindPageByTemplate(IDD_WIZ_DOWNLOAD)));
+    ui::PumpMessages();
+    ASSERT_EQ(wizard->GetActivePage(), &Page());
+}
+
+void DownloadPageFixture::LeavePage() {
+    ASSERT_TRUE(wizard->SetActivePage(wizard->FindPageByTemplate(IDD_WIZ_INTRO)));
+    ui::PumpMessages();
+}
+
+void DownloadPageFixture::PressDownload() {
+    ASSERT_TRUE(Click(Page(), IDC_DOWNLOAD)) << "the Download button took no click";
+    ui::PumpMessages();
+}
+
+void DownloadPageFixture::ExpectDoneState() {
+    EXPECT_EQ(Message(), kReady);
+    EXPECT_EQ(Status(), kDone);
+    EXPECT_EQ(Buttons(), "Back Next");
+    EXPECT_FALSE(DownloadEnabled());
+}
+
+void DownloadPageFixture::ExpectCancelledState() {
+    EXPECT_EQ(Message(), kCancelled);
+    EXPECT_EQ(Status(), kPending);
+    EXPECT_EQ(Buttons(), "Back");
+    EXPECT_TRUE(DownloadEnabled());
+}
+
+ui::Window* DownloadPageFixture::ProgressDialog() {
+    ui::Window* active = ui::ActiveWindow();
+    return active != nullptr && ui::TemplateKey(*active) == IDD_DOWNLOAD_PROGRESS ? active
+                                                                                  : nullptr;
+}
+
+void DownloadPageFixture::AnswerWhenComplete(std::function<void(ui::Window&)> atCompletion) {
+    env.Renderer().WhenTrue(
+        [this] {
+            ui::Window* dialog = ProgressDialog();
+            if (dialog == nullptr) return false;
+            Sample(*dialog, watch);
+            return ControlOf(*dialog, IDOK).IsEnabled();
+        },
+        [atCompletion](ui::Window& dialog) {
+            ASSERT_EQ(ui::TemplateKey(dialog), static_cast<UINT>(IDD_DOWNLOAD_PROGRESS));
+            EXPECT_EQ(ControlOf(dialog, IDC_PROGRESS).ProgressPos(), 100);
+            EXPECT_FALSE(ControlOf(dialog, IDCANCEL).IsEnabled());
+            EXPECT_EQ(ControlOf(dialog, IDC_PROGRESS_TEXT).Text(), "K7 Vessamo Download Complete");
+            if (atCompletion) atCompletion(dialog);
+            EXPECT_TRUE(Click(dialog, IDOK));
+        });
+}
+
+void DownloadPageFixture::CancelWhen(std::function<bool()> condition) {
+    env.Renderer().WhenTrue(
+        [this, condition] {
+            ui::Window* dialog = ProgressDialog();
+            if (dialog == nullptr) return false;
+            Sample(*dialog, watch);
+            return condition();
+        },
+        [](ui::Window& dialog) {
+            ASSERT_EQ(ui::TemplateKey(dialog), static_cast<UINT>(IDD_DOWNLOAD_PROGRESS));
+            EXPECT_TRUE(Click(dialog, IDCANCEL));
+        });
+}
+
+}  // namespace testing_support

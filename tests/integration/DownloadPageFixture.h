@@ -1,0 +1,86 @@
+// The common ground of the download page's tests: the wizard open on a
+// headless renderer, the executable's directory in a temporary folder, a
+// TestHost as the download host, and ways to answer the progress dialog
+// while watching what it shows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/InstallWizard.h"
+#include "support/TempDir.h"
+#include "support/TestHost.h"
+#include "support/UiTestSupport.h"
+
+namespace testing_support {
+
+// The page's texts, as the user reads them.
+inline constexpr const char* kProxyAdvice =
+    "If you are behind a proxy server or if you have firewall software installed on your "
+    "computer, you may need to complete the download from your web browser.  To use this "
+    "option, click the \"Back\" button and select \"Save install files for installation on "
+    "multiple computers\".";
+inline constexpr const char* kReady = "Click the \"Next\" button to begin the installation.";
+inline constexpr const char* kCancelled =
+    "The download was cancelled.  Press the Download button above to resume the download.";
+inline constexpr const char* kDone = "Download complete.";
+inline constexpr const char* kPending =
+    "After the download has completed, click the \"Next\" button to begin the installation of "
+    "K7 Vessamo.";
+
+// What was seen of the progress dialogs while their modal loops waited.
+struct ProgressDialogWatch {
+    int samples = 0;
+    // OK offered, or Cancel withdrawn, while the bar was below 100.
+    int completedEarly = 0;
+};
+
+class DownloadPageFixture : public ::testing::Test {
+  protected:
+    static constexpr const char* kNtPackage = "vessamo-nten.exe";
+    static constexpr const char* kW9xPackage = "vessamo-w9xen.exe";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    CWizDownload& Page() { return wizard->m_pageDownload; }
+    // Shows the download page as when the user comes to it.
+    void ShowPage();
+    // Shows the welcome page, leaving the download page.
+    void LeavePage();
+    // Presses Download as the user does. The handler has returned (and both
+    // download threads have ended) when this returns; the wizard buttons it
+    // set have been applied.
+    void PressDownload();
+
+    std::string Message() { return ControlOf(Page(), IDC_MESSAGE).Text().str(); }
+    std::string Status() { return ControlOf(Page(), IDC_STATUS).Text().str(); }
+    bool DownloadEnabled() { return ControlOf(Page(), IDC_DOWNLOAD).IsEnabled(); }
+    std::string Buttons() { return WizardButtons(*wizard); }
+    // The page after a download: Next offered, the ready and done texts.
+    void ExpectDoneState();
+    // The page after a cancelled or failed attempt: Download offered again.
+    void ExpectCancelledState();
+    std::string PackagePath(const char* name = kNtPackage) const { return dir.File(name); }
+
+    // The progress dialog, when it is the window that takes input now.
+    static ui::Window* ProgressDialog();
+    // Presses OK on the next progress dialog as soon as it is offered, after
+    // checking that the dialog is complete then and calling `atCompletion`.
+    // Until then, every wait of its modal loop is sampled into `watch`.
+    void AnswerWhenComplete(std::function<void(ui::Window& dialog)> atCompletion = {});
+    // Presses Cancel on the next progress dialog once `condition` holds.
+    void CancelWhen(std::function<bool()> condition);
+
+    UiTestEnvironment env;
+    TempDir dir;
+    TestHost host;
+    ShellOpenRecorder shell;
+    std::unique_ptr<CInstallWizard> wizard;
+    ProgressDialogWatch watch;
+};
+
+}  // namespace testing_support
