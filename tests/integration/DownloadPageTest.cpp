@@ -77,6 +77,18 @@ TEST_F(DownloadPageTest, SuccessfulDownloadOffersNextOnceTheUserPressesOk) {
     EXPECT_EQ(env.Renderer().PendingActions(), 0u);
 }
 
+// OK is offered at 100 percent, but the worker has the last word: a failure
+// it records after that (the file could not be closed, say) is not reported
+// as a download.
+TEST_F(DownloadPageTest, FailureRecordedAfterCompletionIsNotReportedAsSuccess) {
+    host.Serve("/vessamo-nten.exe", HttpReply::Ok(20000));
+    ShowPage();
+    AnswerWhenComplete([](ui::Window&) { SetCancelled(TRUE); });
+    PressDownload();
+    ExpectCancelledState();
+    EXPECT_FALSE(dir.Exists(kNtPackage));
+}
+
 TEST_F(DownloadPageTest, CancelDeletesThePartialPackageAndTheNextDownloadStartsAfresh) {
     constexpr std::uint64_t kSize = 400000;
     std::atomic<int> filesAtSecondRequest{-1};
