@@ -7,14 +7,13 @@
 
 #include "platform/ui/Input.h"
 #include "platform/ui/fltk/ClassicLook.h"
+#include "platform/ui/fltk/TextFit.h"
 
 namespace ui::fltk {
 
 namespace {
 
 constexpr int kGlyphSize = 13;
-// The text starts this far right of the control's left edge.
-constexpr int kTextOffset = kGlyphSize + 4;
 
 // The classic tick, 7 x 7 pixels.
 constexpr const char* kTick[] = {
@@ -84,8 +83,9 @@ void CheckButton::draw() {
     } else {
         DrawRadio(x(), y() + (h() - kGlyphSize + 1) / 2, enabled, checked);
     }
-    int textX = x() + kTextOffset;
-    int textW = std::max(0, w() - kTextOffset);
+    PixelRect text = TextArea(ControlKind::AutoCheckBox, {x(), y(), w(), h()});
+    int textX = text.x;
+    int textW = std::max(0, text.w);
     int drawn = DrawControlText(TextOf(*model), model->Font(), textX, y(), textW, h(),
                                 TextAlign::Left, false, enabled);
     if (!HasModelFocus() || !enabled) return;

@@ -6,6 +6,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/fltk/ClassicLook.h"
+#include "platform/ui/fltk/TextFit.h"
 
 namespace ui::fltk {
 
@@ -70,9 +71,11 @@ void PushButton::draw() {
     } else {
         DrawRaisedEdge(bx, by, bw, bh);
     }
+    // Pressed, the label moves one pixel down and right.
     int shift = m_pressed ? 1 : 0;
-    DrawControlText(TextOf(*model), model->Font(), x() + 4 + shift, y() + 3 + shift, w() - 8,
-                    h() - 6, TextAlign::Center, false, model->IsEnabled());
+    PixelRect text = TextArea(ControlKind::PushButton, {x(), y(), w(), h()});
+    DrawControlText(TextOf(*model), model->Font(), text.x + shift, text.y + shift, text.w, text.h,
+                    TextAlign::Center, false, model->IsEnabled());
     if (HasModelFocus() && model->IsEnabled()) DrawFocusRect(x() + 4, y() + 4, w() - 8, h() - 8);
 }
 

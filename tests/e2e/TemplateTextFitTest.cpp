@@ -1,0 +1,105 @@
+// Every text the wizard shows fits its control whole, in the fonts the
+// renderer picks on this machine: static texts within the lines their
+// height holds, buttons, check boxes and radio buttons on one line. Checks
+// the templates' own texts and the texts the pages put in at run time.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "e2e/support/VirtualDisplay.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/fltk/FltkRenderer.h"
+#include "platform/ui/fltk/TextFit.h"
+#include "res/Resources.h"
+#include "res/resource.h"
+
+namespace {
+
+LOGFONT DialogFont(LONG heightDelta = 0, LONG weight = FW_NORMAL) {
+    LOGFONT lf;
+    lf.lfHeight = PointSizeToHeight(8) + heightDelta;
+    lf.lfWeight = weight;
+    return lf;
+}
+
+const ui::ControlTemplate* FindControl(UINT dialog, int id) {
+    for (const ui::ControlTemplate& control : res::FindDialogTemplate(dialog)->controls) {
+        if (control.id == id) return &control;
+    }
+    return nullptr;
+}
+
+class TemplateTexts : public testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("DISPLAY", m_display.Name().c_str(), 1);
+        m_renderer = ui::fltk::FltkRenderer::Open();
+        ASSERT_NE(m_renderer, nullptr);
+    }
+
+    e2e::VirtualDisplay m_display;
+    std::unique_ptr<ui::fltk::FltkRenderer> m_renderer;
+};
+
+TEST_F(TemplateTexts, FitTheirControls) {
+    int checked = 0;
+    for (const ui::DialogTemplate& dialog : res::DialogTemplates()) {
+        for (const ui::ControlTemplate& control : dialog.controls) {
+            if (control.text == nullptr || control.text[0] == '\0') continue;
+            ++checked;
+            EXPECT_TRUE(ui::fltk::TextFits(control.text, DialogFont(), control.kind,
+                                           ui::fltk::UnitsToPixels(control.rect)))
+                << "template " << dialog.id << ": \"" << control.text << "\"";
+        }
+    }
+    EXPECT_GE(checked, 15);
+}
+
+TEST_F(TemplateTexts, RunTimeTextsFitTheirControls) {
+    // The bold family name is one pixel taller than the dialog font.
+    const LOGFONT bold = DialogFont(-1, FW_BOLD);
+    struct Case {
+        UINT dialog;
+        int id;
+        const char* text;
+        LOGFONT font;
+    };
+    const Case cases[] = {
+        {IDD_WIZ_OS, IDC_OS_NAME, "Windows NT/2000/XP", bold},
+        {IDD_WIZ_OS, IDC_OS_NAME, "Windows 95/98/ME", bold},
+        {IDD_DOWNLOAD_PROGRESS, IDC_PROGRESS_TEXT, "K7 Vessamo Download Complete", DialogFont()},
+        {IDD_DOWNLOAD_PROGRESS, IDC_PROGRESS_TEXT, "Downloading K7 Vessamo", DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE,
+         "If you are behind a proxy server or if you have firewall software installed on your "
+         "computer, you may need to complete the download from your web browser.  To use this "
+         "option, click the \"Back\" button and select \"Save install files for installation on "
+         "multiple computers\".",
+         DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE,
+         "The download was cancelled.  Press the Download button above to resume the download.",
+         DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE, "Click the \"Next\" button to begin the installation.",
+         DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_STATUS, "Download complete.", DialogFont()},
+    };
+    for (const Case& c : cases) {
+        const ui::ControlTemplate* control = FindControl(c.dialog, c.id);
+        ASSERT_NE(control, nullptr) << c.dialog << "/" << c.id;
+        EXPECT_TRUE(ui::fltk::TextFits(c.text, c.font, control->kind,
+                                       ui::fltk::UnitsToPixels(control->rect)))
+            << "\"" << c.text << "\"";
+    }
+}
+
+TEST_F(TemplateTexts, ATextTooLongForItsControlIsReported) {
+    const ui::ControlTemplate* name = FindControl(IDD_WIZ_OS, IDC_OS_NAME);
+    ui::fltk::PixelRect rect = ui::fltk::UnitsToPixels(name->rect);
+    EXPECT_FALSE(ui::fltk::TextFits(
+        "A family name far too long for the two lines the control has room for, surely",
+        DialogFont(-1, FW_BOLD), ui::ControlKind::Static, rect));
+    EXPECT_FALSE(ui::fltk::TextFits("Download with Browser and more", DialogFont(),
+                                    ui::ControlKind::PushButton,
+                                    ui::fltk::UnitsToPixels({69, 72, 79, 14})));
+}
+
+}  // namespace
