@@ -1,6 +1,8 @@
-// The wizard in a real window, walked with the keyboard alone: the window
-// appears with its title, icon and template layout; Return goes to the
-// next page, Alt+B back again, Escape cancels and the program ends.
+// The wizard in a real window: it appears with its title, icon and template
+// layout; walked with the keyboard alone, Return goes to the next page,
+// Alt+B back again, Escape (or Tab and Space on Cancel) cancels and the
+// program ends; mouse clicks press buttons and set check boxes and radio
+// buttons; the close box cancels.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -147,6 +149,71 @@ TEST(WizardWindow, TabMovesTheFocusAndSpacePressesCancel) {
     run.Keys({"space"});
     EXPECT_EQ(run.Process().Wait(std::chrono::seconds(30)), 0);
     EXPECT_TRUE(run.Screen().WaitForWindowGone(e2e::kWizardTitle));
+}
+
+// A radio button's 12-pixel glyph, centred in the control's height.
+Rect RadioGlyph(int id) {
+    Rect radio = e2e::layout::ControlById(IDD_WIZ_OS, id);
+    return {radio.x, radio.y + (radio.h - 12) / 2, 12, 12};
+}
+
+bool RadioEnabled(const WindowImage& image, int id) {
+    Rect glyph = RadioGlyph(id);
+    return image.Filled(glyph.x + 4, glyph.y + 2, 4, 1, kWhite);
+}
+
+// The dot is black, or grey while the button is disabled.
+bool RadioChecked(const WindowImage& image, int id) {
+    Rect glyph = RadioGlyph(id);
+    int dot = 0;
+    for (int y = glyph.y + 4; y < glyph.y + 8; ++y) {
+        for (int x = glyph.x + 4; x < glyph.x + 8; ++x) {
+            std::string colour = image.Colour(x, y);
+            dot += colour == kBlack || colour == "#808080" ? 1 : 0;
+        }
+    }
+    return dot >= 12;
+}
+
+void ClickCentre(e2e::WizardRun& run, Rect r) {
+    run.Screen().Click(run.WindowId(), r.x + r.w / 2, r.y + r.h / 2);
+}
+
+TEST(WizardWindow, MouseClicksPressButtonsAndSetChoices) {
+    e2e::WizardRun run("mouse");
+    ASSERT_FALSE(run.WindowId().empty());
+    ASSERT_FALSE(run.WaitForImage(ShowsWelcome).Empty());
+
+    ClickCentre(run, e2e::layout::SheetButton(Button::Next));
+    WindowImage os = run.WaitForImage(ShowsOsPage);
+    ASSERT_FALSE(os.Empty()) << "clicking Next did not lead to the OS page";
+    // The detected family is chosen and both radio buttons are disabled.
+    EXPECT_FALSE(RadioEnabled(os, IDC_WIN9X));
+    EXPECT_FALSE(RadioEnabled(os, IDC_WINNT));
+    EXPECT_NE(RadioChecked(os, IDC_WIN9X), RadioChecked(os, IDC_WINNT));
+
+    // "Select package manually." enables them; a click chooses the other family.
+    Rect manual = e2e::layout::ControlById(IDD_WIZ_OS, IDC_SELECT_MANUALLY);
+    run.Screen().Click(run.WindowId(), manual.x + 6, manual.y + manual.h / 2);
+    WindowImage enabled = run.WaitForImage([](const WindowImage& image) {
+        return RadioEnabled(image, IDC_WIN9X) && RadioEnabled(image, IDC_WINNT);
+    });
+    ASSERT_FALSE(enabled.Empty()) << "the check box did not enable the radio buttons";
+    int other = RadioChecked(enabled, IDC_WINNT) ? IDC_WIN9X : IDC_WINNT;
+    Rect glyph = RadioGlyph(other);
+    run.Screen().Click(run.WindowId(), glyph.x + 6, glyph.y + 6);
+    WindowImage chosen =
+        run.WaitForImage([other](const WindowImage& image) { return RadioChecked(image, other); });
+    ASSERT_FALSE(chosen.Empty()) << "clicking a radio button did not choose it";
+    EXPECT_FALSE(RadioChecked(chosen, other == IDC_WIN9X ? IDC_WINNT : IDC_WIN9X));
+    run.Screen().ScreenshotWindow(run.WindowId(), "chosen-by-hand");
+
+    // A click beside the buttons does nothing; Cancel ends the wizard.
+    Rect cancel = e2e::layout::SheetButton(Button::Cancel);
+    run.Screen().Click(run.WindowId(), cancel.x - 3, cancel.y + cancel.h / 2);
+    EXPECT_FALSE(run.Process().Wait(std::chrono::milliseconds(500)).has_value());
+    ClickCentre(run, cancel);
+    EXPECT_EQ(run.Process().Wait(std::chrono::seconds(30)), 0);
 }
 
 TEST(WizardWindow, CloseBoxCancelsTheWizard) {
