@@ -4,7 +4,9 @@
 // started it. It installs nothing.
 //
 // The record is one line appended to the file named by VESSAMO_SETUP_RECORD
-// (when set): the installer's own path and its working directory.
+// (when set): the installer's own path, its working directory and its
+// process id ("ran PATH in DIR as pid N"), by which a test or the demo
+// stops it again.
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -26,7 +28,7 @@ void RecordStart(const char* argv0) {
     char cwd[PATH_MAX] = {};
     if (getcwd(cwd, sizeof cwd) == nullptr) cwd[0] = '\0';
     if (FILE* record = std::fopen(recordPath, "a")) {
-        std::fprintf(record, "ran %s in %s\n", self, cwd);
+        std::fprintf(record, "ran %s in %s as pid %ld\n", self, cwd, static_cast<long>(getpid()));
         std::fclose(record);
     }
 }

@@ -7,23 +7,31 @@
 
 namespace e2e {
 
-WizardRun::WizardRun(const std::string& shots)
+WizardRun::WizardRun(const std::string& shots, const WizardOptions& options)
     : m_desktop(m_display, std::string(E2E_OUTPUT_DIR) + "/" + shots) {
     std::string copy = m_folder.File("vessamo-installer");
     std::filesystem::copy_file(VESSAMO_EXECUTABLE, copy);
-    SpawnOptions options;
-    options.env = {m_display.EnvironmentEntry()};
-    options.workingDirectory = m_folder.Path();
-    m_process = std::make_unique<Subprocess>(std::vector<std::string>{copy}, options);
+    for (const auto& [name, contents] : options.files) m_folder.Write(name, contents);
+    SpawnOptions spawn;
+    spawn.env = options.env;
+    spawn.env.push_back(m_display.EnvironmentEntry());
+    spawn.workingDirectory = m_folder.Path();
+    m_process = std::make_unique<Subprocess>(std::vector<std::string>{copy}, spawn);
     m_window = m_desktop.WaitForWindow(kWizardTitle, std::chrono::seconds(60));
 }
 
 WindowImage WizardRun::WaitForImage(const std::function<bool(const WindowImage&)>& done,
                                     std::chrono::milliseconds timeout) {
+    return WaitForImage(m_window, done, timeout);
+}
+
+WindowImage WizardRun::WaitForImage(const std::string& window,
+                                    const std::function<bool(const WindowImage&)>& done,
+                                    std::chrono::milliseconds timeout) {
     auto deadline = std::chrono::steady_clock::now() + timeout;
     WindowImage previous;
     do {
-        WindowImage image = m_desktop.CaptureWindow(m_window);
+        WindowImage image = m_desktop.CaptureWindow(window);
         if (!image.Empty() && done(image)) {
             if (!previous.Empty() && previous.Width() == image.Width() &&
                 previous.Height() == image.Height() &&

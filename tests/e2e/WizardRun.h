@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "e2e/support/Desktop.h"
 #include "e2e/support/Subprocess.h"
@@ -17,10 +19,18 @@ namespace e2e {
 
 constexpr const char* kWizardTitle = "K7 Vessamo Download Wizard";
 
+struct WizardOptions {
+    // Extra "NAME=value" entries of the wizard's environment (the product
+    // reads none; the programs it starts may).
+    std::vector<std::string> env;
+    // Files (name, contents) put into the wizard's folder before it starts.
+    std::vector<std::pair<std::string, std::string>> files;
+};
+
 class WizardRun {
   public:
     // Starts the wizard; `shots` names the folder of this test's screenshots.
-    explicit WizardRun(const std::string& shots);
+    explicit WizardRun(const std::string& shots, const WizardOptions& options = {});
 
     Desktop& Screen() { return m_desktop; }
     Subprocess& Process() { return *m_process; }
@@ -35,6 +45,12 @@ class WizardRun {
     // after `timeout`.
     WindowImage WaitForImage(const std::function<bool(const WindowImage&)>& done,
                              std::chrono::milliseconds timeout = std::chrono::seconds(90));
+    // The same for another window of the wizard (a dialog).
+    WindowImage WaitForImage(const std::string& window,
+                             const std::function<bool(const WindowImage&)>& done,
+                             std::chrono::milliseconds timeout = std::chrono::seconds(90));
+    // Writes <shots>/<name>.png of the wizard window; returns its path.
+    std::string Shot(const std::string& name) { return m_desktop.ScreenshotWindow(m_window, name); }
     // Presses keys in the wizard window.
     void Keys(const std::vector<std::string>& keys) { m_desktop.Keys(m_window, keys); }
 

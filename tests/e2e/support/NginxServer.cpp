@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -69,6 +70,11 @@ NginxServer::~NginxServer() {
     m_process.reset();
     std::error_code ignored;
     std::filesystem::remove_all(m_prefix, ignored);
+}
+
+std::string NginxServer::AccessLog() const {
+    std::ifstream log(m_prefix + "/access.log");
+    return std::string(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>());
 }
 
 int FreeLoopbackPort() {

@@ -26,6 +26,10 @@ class NginxServer {
     ~NginxServer();
 
     int Port() const { return m_port; }
+    // What nginx logged of the requests so far, one line each, in its
+    // "combined" format (address, time, request line, status, size,
+    // referrer, user agent).
+    std::string AccessLog() const;
 
   private:
     std::string m_prefix;

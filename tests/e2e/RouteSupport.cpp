@@ -1,0 +1,204 @@
+#include "RouteSupport.h"
+
+#include <signal.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <thread>
+
+#include "platform/ui/Messages.h"
+
+#ifdef VESSAMO_EXECUTABLE
+
+namespace e2e::route {
+
+namespace {
+
+using layout::Rect;
+
+constexpr const char* kFace = "#D4D0C8";
+constexpr const char* kBlack = "#000000";
+constexpr const char* kWhite = "#FFFFFF";
+constexpr const char* kBlocks = "#0A246A";
+
+std::vector<std::string> Lines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// A push button's lower-right corner: black, with the face beyond it.
+bool ButtonAt(const WindowImage& image, const Rect& r) {
+    int right = r.x + r.w - 1, bottom = r.y + r.h - 1;
+    return image.Colour(right, bottom) == kBlack && image.Colour(right + 1, bottom) == kFace &&
+           image.Colour(right, bottom + 1) == kFace;
+}
+
+// A check box's 13-pixel glyph, centred in its control's height, is white inside.
+bool CheckBoxAt(const WindowImage& image, const Rect& r) {
+    int top = r.y + (r.h - 13) / 2;
+    return image.Filled(r.x + 2, top + 2, 9, 9, kWhite);
+}
+
+// Black label text inside a push button (a greyed label has none); the
+// bevel and the focus frame lie outside this inner part.
+bool LabelBlack(const WindowImage& image, const Rect& r) {
+    return image.CountDark(r.x + 5, r.y + 5, r.w - 10, r.h - 10) > 0;
+}
+
+bool HasText(const WindowImage& image, const Rect& r) {
+    return image.CountDark(r.x, r.y, r.w, r.h) > 0;
+}
+
+Rect ProgressControl(int id) {
+    return layout::ControlById(IDD_DOWNLOAD_PROGRESS, id);
+}
+
+}  // namespace
+
+int DownloadPort() {
+    std::string host = VESSAMO_DOWNLOAD_HOST;
+    if (host.rfind("127.0.0.1:", 0) != 0) return 0;
+    return std::atoi(host.substr(host.find(':') + 1).c_str());
+}
+
+std::string DownloadAddress(const std::string& name) {
+    return std::string("http://") + VESSAMO_DOWNLOAD_HOST + "/" + name;
+}
+
+std::string SupportAddress() {
+    return std::string("http://") + VESSAMO_VENDOR_HOST + "/support/vessamo/installation.php";
+}
+
+std::string DemoInstallerBytes() {
+    std::ifstream in(VESSAMO_DEMO_INSTALLER, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+Traces::Traces() = default;
+
+Traces::~Traces() {
+    for (const std::string& line : SetupLines()) {
+        std::size_t at = line.rfind(" as pid ");
+        if (at == std::string::npos) continue;
+        pid_t pid = static_cast<pid_t>(std::atol(line.c_str() + at + 8));
+        if (pid > 1) kill(pid, SIGTERM);
+    }
+}
+
+std::vector<std::string> Traces::Environment() const {
+    const char* path = std::getenv("PATH");
+    return {"VESSAMO_SETUP_RECORD=" + m_folder.File("setup-record"),
+            "VESSAMO_OPEN_RECORD=" + m_folder.File("open-record"),
+            std::string("PATH=") + E2E_SOURCE_DIR + "/fakes:" + (path ? path : "/usr/bin:/bin")};
+}
+
+std::vector<std::string> Traces::SetupLines() const {
+    return Lines(m_folder.File("setup-record"));
+}
+
+std::vector<std::string> Traces::OpenedLines() const {
+    return Lines(m_folder.File("open-record"));
+}
+
+bool Traces::WaitForSetup(std::size_t count, std::chrono::milliseconds timeout) const {
+    return WaitFor([&] { return SetupLines().size() >= count; }, timeout);
+}
+
+bool Traces::WaitForOpened(std::size_t count, std::chrono::milliseconds timeout) const {
+    return WaitFor([&] { return OpenedLines().size() >= count; }, timeout);
+}
+
+WizardOptions OptionsWith(const Traces& traces,
+                          std::vector<std::pair<std::string, std::string>> files) {
+    return {traces.Environment(), std::move(files)};
+}
+
+bool IsOsPage(const WindowImage& image) {
+    return CheckBoxAt(image, layout::ControlById(IDD_WIZ_OS, IDC_SELECT_MANUALLY)) &&
+           CheckBoxAt(image, layout::ControlById(IDD_WIZ_OS, IDC_SAVE_INSTALL_FILE));
+}
+
+bool IsDownloadPage(const WindowImage& image) {
+    return ButtonAt(image, layout::ControlById(IDD_WIZ_DOWNLOAD, IDC_DOWNLOAD));
+}
+
+bool IsBrowserPage(const WindowImage& image) {
+    return ButtonAt(image, layout::ControlById(IDD_WIZ_MANUAL_DOWNLOAD, IDC_BROWSER_DOWNLOAD));
+}
+
+bool IsWelcomePage(const WindowImage& image) {
+    // "This may take several seconds." and "Click "Next" to continue."
+    return HasText(image, layout::Control(IDD_WIZ_INTRO, 3)) &&
+           HasText(image, layout::Control(IDD_WIZ_INTRO, 4)) && !IsOsPage(image) &&
+           !IsDownloadPage(image) && !IsBrowserPage(image);
+}
+
+bool IsCompletionPage(const WindowImage& image) {
+    // Its one text at the top, and nothing below it right of the picture.
+    Rect text = layout::Control(IDD_WIZ_OUTRO, 1);
+    Rect area = layout::ToPixels(layout::PageArea());
+    int left = layout::Px(66), top = text.y + text.h + layout::Py(8);
+    return HasText(image, text) &&
+           image.CountOther(left, top, area.w - left, area.h - top, kFace) == 0;
+}
+
+bool DownloadButtonEnabled(const WindowImage& image) {
+    return LabelBlack(image, layout::ControlById(IDD_WIZ_DOWNLOAD, IDC_DOWNLOAD));
+}
+
+Rect DownloadMessage() {
+    return layout::ControlById(IDD_WIZ_DOWNLOAD, IDC_MESSAGE);
+}
+
+Rect DownloadStatus() {
+    return layout::ControlById(IDD_WIZ_DOWNLOAD, IDC_STATUS);
+}
+
+bool ProgressOkEnabled(const WindowImage& image) {
+    return LabelBlack(image, ProgressControl(IDOK));
+}
+
+bool ProgressCancelEnabled(const WindowImage& image) {
+    return LabelBlack(image, ProgressControl(IDCANCEL));
+}
+
+// Block pixels in `columns` columns of the bar's inside from `left` on.
+int BlockPixels(const WindowImage& image, int left, int columns) {
+    Rect bar = ProgressControl(IDC_PROGRESS);
+    int height = bar.h - 4;
+    return columns * height - image.CountOther(left, bar.y + 2, columns, height, kBlocks);
+}
+
+bool ProgressStarted(const WindowImage& image) {
+    Rect bar = ProgressControl(IDC_PROGRESS);
+    return BlockPixels(image, bar.x + 2, 1) > 0;
+}
+
+bool ProgressAtEnd(const WindowImage& image) {
+    Rect bar = ProgressControl(IDC_PROGRESS);
+    return BlockPixels(image, bar.x + bar.w - 5, 3) > 0;
+}
+
+long long FileSizeOf(const std::string& path) {
+    std::error_code error;
+    auto size = std::filesystem::file_size(path, error);
+    return error ? -1 : static_cast<long long>(size);
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+}
+
+}  // namespace e2e::route
+
+#endif  // VESSAMO_EXECUTABLE
