@@ -47,6 +47,8 @@ struct HttpReply {
 
     // Run on the host's thread when the request has arrived, before the reply.
     std::function<void()> onRequest;
+    // Run on the host's thread once the last body byte has gone to the socket.
+    std::function<void()> onBodySent;
 
     std::uint64_t BodySize() const { return body ? body->size() : bodySize; }
 

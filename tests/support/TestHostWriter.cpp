@@ -27,6 +27,7 @@ bool ReplyWriter::Send(const HttpReply& reply) {
         Close(false);
         return false;
     }
+    if (reply.onBodySent) reply.onBodySent();
     bool lengthLies = reply.framing == HttpReply::Framing::Length && reply.announcedLength &&
                       *reply.announcedLength != reply.BodySize();
     if (reply.closeAfter || lengthLies || AnnouncesNoLength(reply)) {
