@@ -31,10 +31,12 @@ std::vector<std::string> Lines(const std::string& path) {
     return lines;
 }
 
-// A push button's lower-right corner: black, with the face beyond it.
+// A push button's lower-right corner: black when it wears the default
+// frame, the dark shadow (#404040) otherwise, with the face beyond it.
 bool ButtonAt(const WindowImage& image, const Rect& r) {
     int right = r.x + r.w - 1, bottom = r.y + r.h - 1;
-    return image.Colour(right, bottom) == kBlack && image.Colour(right + 1, bottom) == kFace &&
+    std::string corner = image.Colour(right, bottom);
+    return (corner == kBlack || corner == "#404040") && image.Colour(right + 1, bottom) == kFace &&
            image.Colour(right, bottom + 1) == kFace;
 }
 

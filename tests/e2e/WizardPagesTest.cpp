@@ -1,6 +1,6 @@
-// Every page the wizard reaches without a download host, photographed (the
-// pictures in docs/screenshots come from this run): welcome, the OS page,
-// and the browser-download page that asking to keep the installer leads to.
+// The pages the wizard shows whatever the download host answers,
+// photographed for docs/screenshots: welcome, the OS page, and the
+// browser-download page that asking to keep the installer leads to.
 #include <gtest/gtest.h>
 
 #include "WizardLayout.h"

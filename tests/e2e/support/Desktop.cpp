@@ -139,6 +139,17 @@ std::string Desktop::ScreenshotWindow(const std::string& window, const std::stri
     return path;
 }
 
+std::string Desktop::ScreenshotScreenOver(const std::string& window, const std::string& name) {
+    WindowGeometry area = Geometry(window);
+    std::string path = m_screenshotDir + "/" + name + ".png";
+    std::string crop = std::to_string(area.width) + "x" + std::to_string(area.height) + "+" +
+                       std::to_string(area.x) + "+" + std::to_string(area.y);
+    CommandResult result = RunCommand({"import", "-window", "root", "-crop", crop, "+repage", path},
+                                      {m_displayEnv}, std::chrono::seconds(30));
+    if (result.exitCode != 0) throw std::runtime_error("screenshot failed: " + path);
+    return path;
+}
+
 WindowImage Desktop::CaptureWindow(const std::string& window) {
     CommandResult result = RunCommand({"import", "-window", window, "-depth", "8", "ppm:-"},
                                       {m_displayEnv}, std::chrono::seconds(30));

@@ -53,6 +53,9 @@ class Desktop {
     std::string PixelColour(int x, int y);
     // Writes <screenshotDir>/<name>.png of one window's area; returns its path.
     std::string ScreenshotWindow(const std::string& window, const std::string& name);
+    // Writes <screenshotDir>/<name>.png of the screen inside the window's
+    // rectangle, with whatever covers it (a dialog on top); returns its path.
+    std::string ScreenshotScreenOver(const std::string& window, const std::string& name);
     // The pixels of one window's area as the screen shows them now.
     WindowImage CaptureWindow(const std::string& window);
 
