@@ -1,5 +1,6 @@
-// Help, on any page, hands the vendor's support page to the desktop's
-// opener (a recording stand-in here) and leaves the wizard where it was.
+// Help hands the vendor's support page to the desktop's opener (a
+// recording stand-in here) and leaves the wizard where it was: on the
+// welcome page, and again on the operating-system page.
 #include <gtest/gtest.h>
 
 #include "RouteSupport.h"
@@ -11,7 +12,7 @@ namespace {
 using namespace e2e::route;
 using e2e::WindowImage;
 
-TEST(Help, OpensTheSupportPageFromEveryPage) {
+TEST(Help, OpensTheSupportPageAndLeavesTheWizardOnItsPage) {
     Traces traces;
     e2e::WizardRun run("help", OptionsWith(traces));
     ASSERT_FALSE(run.WindowId().empty());
