@@ -145,10 +145,10 @@ void CPropertySheet::EndDialog(int nResult) {
 }
 
 void CPropertySheet::CreateButtons(ui::Window& sheet) {
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonSpec& row : kButtons) {
         DWORD style = ui::WS_CHILD | ui::WS_TABSTOP;
         sheet.AddChild(std::make_unique<ui::Window>(
-            ui::ControlKind::PushButton, spec.id, spec.text,
+            ui::ControlKind::PushButton, row.id, row.text,
             ui::DialogRect{0, 0, kButtonWidth, kButtonHeight}, style, &sheet));
     }
     sheet.FindChild(ID_WIZFINISH)->SetVisible(false);
