@@ -38,7 +38,7 @@ CheckButton::CheckButton(HWND control, Shape shape, int x, int y, int w, int h)
 
 void CheckButton::DrawBox(int bx, int by, bool enabled, bool checked) const {
     DrawSunkenEdge(bx, by, kGlyphSize, kGlyphSize);
-    fl_color(enabled && !m_pressed ? colours::Window() : colours::Face());
+    fl_color(enabled && !m_mouse.Pressed() ? colours::Window() : colours::Face());
     fl_rectf(bx + 2, by + 2, kGlyphSize - 4, kGlyphSize - 4);
     if (!checked) return;
     fl_color(enabled ? colours::Text() : colours::Shadow());
@@ -64,7 +64,7 @@ void CheckButton::DrawRadio(int bx, int by, bool enabled, bool checked) const {
             } else if (checked && kRadioDot[row][col] == '#') {
                 fl_color(enabled ? colours::Text() : colours::Shadow());
             } else {
-                fl_color(enabled && !m_pressed ? colours::Window() : colours::Face());
+                fl_color(enabled && !m_mouse.Pressed() ? colours::Window() : colours::Face());
             }
             fl_point(bx + col, by + row);
         }
@@ -97,34 +97,7 @@ void CheckButton::draw() {
 }
 
 int CheckButton::handle(int event) {
-    switch (event) {
-        case FL_PUSH: {
-            Window* model = Model();
-            if (Fl::event_button() != FL_LEFT_MOUSE || model == nullptr || !model->IsEnabled()) {
-                return 0;
-            }
-            m_tracking = m_pressed = true;
-            redraw();
-            return 1;
-        }
-        case FL_DRAG: {
-            bool inside = Fl::event_inside(this);
-            if (m_tracking && inside != m_pressed) {
-                m_pressed = inside;
-                redraw();
-            }
-            return 1;
-        }
-        case FL_RELEASE: {
-            bool click = m_tracking && Fl::event_inside(this);
-            m_tracking = m_pressed = false;
-            redraw();
-            if (click) ClickControl(Handle());
-            return 1;
-        }
-        default:
-            return 0;
-    }
+    return m_mouse.Handle(event, *this, *this);
 }
 
 }  // namespace ui::fltk

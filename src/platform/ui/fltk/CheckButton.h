@@ -6,6 +6,7 @@
 #include <FL/Fl_Widget.H>
 
 #include "platform/ui/fltk/ModelBinding.h"
+#include "platform/ui/fltk/MouseClick.h"
 
 namespace ui::fltk {
 
@@ -22,8 +23,7 @@ class CheckButton final : public Fl_Widget, public ModelBinding {
     void DrawRadio(int bx, int by, bool enabled, bool checked) const;
 
     Shape m_shape;
-    bool m_pressed = false;
-    bool m_tracking = false;
+    MouseClick m_mouse;
 };
 
 }  // namespace ui::fltk

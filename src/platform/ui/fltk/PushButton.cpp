@@ -56,7 +56,7 @@ void PushButton::draw() {
     fl_rectf(x(), y(), w(), h());
     if (model == nullptr) return;
     int bx = x(), by = y(), bw = w(), bh = h();
-    bool framed = m_pressed || WearsDefaultFrame(*model);
+    bool framed = m_mouse.Pressed() || WearsDefaultFrame(*model);
     if (framed) {
         fl_color(colours::Text());
         fl_rect(bx, by, bw, bh);
@@ -65,14 +65,14 @@ void PushButton::draw() {
         bw -= 2;
         bh -= 2;
     }
-    if (m_pressed) {
+    if (m_mouse.Pressed()) {
         fl_color(colours::Shadow());
         fl_rect(bx, by, bw, bh);
     } else {
         DrawRaisedEdge(bx, by, bw, bh);
     }
     // Pressed, the label moves one pixel down and right.
-    int shift = m_pressed ? 1 : 0;
+    int shift = m_mouse.Pressed() ? 1 : 0;
     PixelRect text = TextArea(ControlKind::PushButton, {x(), y(), w(), h()});
     DrawControlText(TextOf(*model), model->Font(), text.x + shift, text.y + shift, text.w, text.h,
                     TextAlign::Center, false, model->IsEnabled());
@@ -80,36 +80,7 @@ void PushButton::draw() {
 }
 
 int PushButton::handle(int event) {
-    switch (event) {
-        case FL_PUSH: {
-            Window* model = Model();
-            if (Fl::event_button() != FL_LEFT_MOUSE || model == nullptr || !model->IsEnabled()) {
-                return 0;
-            }
-            m_tracking = m_pressed = true;
-            redraw();
-            return 1;
-        }
-        case FL_DRAG: {
-            bool inside = Fl::event_inside(this);
-            if (m_tracking && inside != m_pressed) {
-                m_pressed = inside;
-                redraw();
-            }
-            return 1;
-        }
-        case FL_RELEASE: {
-            bool click = m_tracking && Fl::event_inside(this);
-            m_tracking = m_pressed = false;
-            redraw();
-            // The click may open a modal window or close this one: the
-            // widget's own state is settled before the model acts.
-            if (click) ClickControl(Handle());
-            return 1;
-        }
-        default:
-            return 0;
-    }
+    return m_mouse.Handle(event, *this, *this);
 }
 
 }  // namespace ui::fltk

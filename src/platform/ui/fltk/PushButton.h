@@ -8,6 +8,7 @@
 #include <FL/Fl_Widget.H>
 
 #include "platform/ui/fltk/ModelBinding.h"
+#include "platform/ui/fltk/MouseClick.h"
 
 namespace ui::fltk {
 
@@ -19,8 +20,7 @@ class PushButton final : public Fl_Widget, public ModelBinding {
     int handle(int event) override;
 
   private:
-    bool m_pressed = false;   // the mouse is down on it and inside
-    bool m_tracking = false;  // the mouse went down on it
+    MouseClick m_mouse;
 };
 
 }  // namespace ui::fltk
