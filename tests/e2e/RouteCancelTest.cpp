@@ -8,6 +8,7 @@
 
 #include "RouteWalk.h"
 #include "support/TestHost.h"
+#include "support/TestHostBody.h"
 
 #ifdef VESSAMO_EXECUTABLE
 
@@ -15,6 +16,7 @@ namespace {
 
 using namespace e2e::route;
 using e2e::WindowImage;
+using testing_support::FileSize;
 using testing_support::HttpReply;
 using testing_support::TestHost;
 
@@ -81,11 +83,11 @@ TEST_P(CancelledDownload, ShowsTheCancelledTextAndLeavesNoPartialFile) {
         // The worker gives up; the window stays short of its end, with
         // only Cancel to press, and
         // its file stops growing for good (two seconds without a byte).
-        long long last = -1;
+        std::int64_t last = -1;
         auto since = std::chrono::steady_clock::now();
         ASSERT_TRUE(WaitFor(
             [&] {
-                long long now = FileSizeOf(package);
+                std::int64_t now = FileSize(package);
                 if (now != last) {
                     last = now;
                     since = std::chrono::steady_clock::now();
@@ -102,7 +104,7 @@ TEST_P(CancelledDownload, ShowsTheCancelledTextAndLeavesNoPartialFile) {
         EXPECT_FALSE(ProgressOkEnabled(stuck));
         EXPECT_FALSE(ProgressAtEnd(stuck));
     } else {
-        EXPECT_GT(FileSizeOf(package), 0) << "no partial package while the bar moved";
+        EXPECT_GT(FileSize(package), 0) << "no partial package while the bar moved";
     }
     run.Screen().Keys(dialog, {"alt+c"});
     ASSERT_TRUE(run.Screen().WaitForWindowGone(kProgressTitle, kStepWait))
@@ -111,7 +113,7 @@ TEST_P(CancelledDownload, ShowsTheCancelledTextAndLeavesNoPartialFile) {
 
     // Download again: a fresh request from the first byte; Escape cancels.
     ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
-    ASSERT_TRUE(WaitFor([&] { return FileSizeOf(package) > 0; }, kDownloadWait));
+    ASSERT_TRUE(WaitFor([&] { return FileSize(package) > 0; }, kDownloadWait));
     run.Screen().Keys(dialog, {"Escape"});
     ASSERT_TRUE(run.Screen().WaitForWindowGone(kProgressTitle, kStepWait))
         << "Escape did not close the progress window";

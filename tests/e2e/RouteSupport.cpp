@@ -3,7 +3,6 @@
 #include <signal.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -184,12 +183,6 @@ bool ProgressStarted(const WindowImage& image) {
 bool ProgressAtEnd(const WindowImage& image) {
     Rect bar = ProgressControl(IDC_PROGRESS);
     return BlockPixels(image, bar.x + bar.w - 5, 3) > 0;
-}
-
-long long FileSizeOf(const std::string& path) {
-    std::error_code error;
-    auto size = std::filesystem::file_size(path, error);
-    return error ? -1 : static_cast<long long>(size);
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {

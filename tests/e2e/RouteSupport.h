@@ -88,8 +88,6 @@ bool ProgressCancelEnabled(const WindowImage& image);
 bool ProgressStarted(const WindowImage& image);
 bool ProgressAtEnd(const WindowImage& image);
 
-// The size of the file at `path`, -1 when there is none.
-long long FileSizeOf(const std::string& path);
 // Polls `condition` every 100 ms until it holds or `timeout` has passed.
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kStepWait);
 
