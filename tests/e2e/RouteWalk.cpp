@@ -3,19 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #ifdef VESSAMO_EXECUTABLE
 
 namespace e2e::route {
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 int DifferencesIn(const WindowImage& a, const WindowImage& b, const layout::Rect& r) {
     return a.CountDifferences(b, r.x, r.y, r.w, r.h);
@@ -119,7 +112,7 @@ void WalkDirectRoute(WizardRun& run, const Traces& traces, const std::string& se
         ASSERT_NO_FATAL_FAILURE(PhotographProgress(run, dialog, "4-progress"));
     }
     ASSERT_NO_FATAL_FAILURE(CompleteDownload(run, dialog, downloadPage));
-    EXPECT_TRUE(ReadFile(run.Folder().File(kPackageName)) == served)
+    EXPECT_TRUE(run.Folder().Read(kPackageName) == served)
         << "the package is not what the host served";
     ASSERT_NO_FATAL_FAILURE(FinishDirectRoute(run, traces));
 }
