@@ -9,6 +9,7 @@
 #include "RouteWalk.h"
 #include "support/TestHost.h"
 #include "support/TestHostBody.h"
+#include "support/TestHostWait.h"
 
 #ifdef VESSAMO_EXECUTABLE
 
@@ -85,7 +86,7 @@ TEST_P(CancelledDownload, ShowsTheCancelledTextAndLeavesNoPartialFile) {
         // its file stops growing for good (two seconds without a byte).
         std::int64_t last = -1;
         auto since = std::chrono::steady_clock::now();
-        ASSERT_TRUE(WaitFor(
+        ASSERT_TRUE(testing_support::WaitUntil(
             [&] {
                 std::int64_t now = FileSize(package);
                 if (now != last) {
@@ -95,7 +96,7 @@ TEST_P(CancelledDownload, ShowsTheCancelledTextAndLeavesNoPartialFile) {
                 return now > 0 &&
                        std::chrono::steady_clock::now() - since > std::chrono::seconds(2);
             },
-            kDownloadWait))
+            kDownloadWait, e2e::kLookInterval))
             << "the partial package did not stop growing";
         EXPECT_LE(last, 300000) << "bytes past the reset";
         WindowImage stuck = run.WaitForImage(dialog, [](const WindowImage&) { return true; });
@@ -113,7 +114,8 @@ TEST_P(CancelledDownload, ShowsTheCancelledTextAndLeavesNoPartialFile) {
 
     // Download again: a fresh request from the first byte; Escape cancels.
     ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
-    ASSERT_TRUE(WaitFor([&] { return FileSize(package) > 0; }, kDownloadWait));
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return FileSize(package) > 0; }, kDownloadWait,
+                                           e2e::kLookInterval));
     run.Screen().Keys(dialog, {"Escape"});
     ASSERT_TRUE(run.Screen().WaitForWindowGone(kProgressTitle, kStepWait))
         << "Escape did not close the progress window";

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <thread>
 
 #include "platform/ui/Messages.h"
+#include "support/TestHostWait.h"
 
 #ifdef VESSAMO_EXECUTABLE
 
@@ -107,11 +107,13 @@ std::vector<std::string> Traces::OpenedLines() const {
 }
 
 bool Traces::WaitForSetup(std::size_t count, std::chrono::milliseconds timeout) const {
-    return WaitFor([&] { return SetupLines().size() >= count; }, timeout);
+    return testing_support::WaitUntil([&] { return SetupLines().size() >= count; }, timeout,
+                                      kLookInterval);
 }
 
 bool Traces::WaitForOpened(std::size_t count, std::chrono::milliseconds timeout) const {
-    return WaitFor([&] { return OpenedLines().size() >= count; }, timeout);
+    return testing_support::WaitUntil([&] { return OpenedLines().size() >= count; }, timeout,
+                                      kLookInterval);
 }
 
 WizardOptions OptionsWith(const Traces& traces,
@@ -183,15 +185,6 @@ bool ProgressStarted(const WindowImage& image) {
 bool ProgressAtEnd(const WindowImage& image) {
     Rect bar = ProgressControl(IDC_PROGRESS);
     return BlockPixels(image, bar.x + bar.w - 5, 3) > 0;
-}
-
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return true;
 }
 
 }  // namespace e2e::route

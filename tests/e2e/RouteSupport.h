@@ -9,7 +9,6 @@
 #pragma once
 
 #include <chrono>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,8 +86,5 @@ bool ProgressCancelEnabled(const WindowImage& image);
 // stop a gap short of the end).
 bool ProgressStarted(const WindowImage& image);
 bool ProgressAtEnd(const WindowImage& image);
-
-// Polls `condition` every 100 ms until it holds or `timeout` has passed.
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kStepWait);
 
 }  // namespace e2e::route

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "support/TestHostWait.h"
+
 #ifdef VESSAMO_EXECUTABLE
 
 namespace e2e::route {
@@ -46,13 +48,13 @@ void StartDownload(WizardRun& run, std::string& dialog) {
 }
 
 void PhotographProgress(WizardRun& run, const std::string& dialog, const std::string& name) {
-    bool caught = WaitFor(
+    bool caught = testing_support::WaitUntil(
         [&] {
             WindowImage image = run.Screen().CaptureWindow(dialog);
             return !image.Empty() && ProgressStarted(image) && !ProgressAtEnd(image) &&
                    ProgressCancelEnabled(image) && !ProgressOkEnabled(image);
         },
-        kDownloadWait);
+        kDownloadWait, kLookInterval);
     ASSERT_TRUE(caught) << "the progress bar was never seen under way";
     run.Screen().ScreenshotWindow(dialog, name);
 }

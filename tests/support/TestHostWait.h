@@ -9,13 +9,15 @@ namespace testing_support {
 
 constexpr std::chrono::milliseconds kGenerousWait{20000};
 
-// Polls `condition` until it holds (true) or `limit` has passed (false).
+// Polls `condition` every `poll` until it holds (true) or `limit` has
+// passed (false). A condition that starts programs wants a longer `poll`.
 template <typename Condition>
-bool WaitUntil(Condition condition, std::chrono::milliseconds limit = kGenerousWait) {
+bool WaitUntil(Condition condition, std::chrono::milliseconds limit = kGenerousWait,
+               std::chrono::milliseconds poll = std::chrono::milliseconds(2)) {
     auto deadline = std::chrono::steady_clock::now() + limit;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        std::this_thread::sleep_for(poll);
     }
     return true;
 }

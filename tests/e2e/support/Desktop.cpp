@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "support/TestHostWait.h"
+
 // Last: Xlib's macros must not meet the standard headers.
 #include <X11/Xlib.h>
 
@@ -43,27 +45,25 @@ std::string Desktop::Run(const std::vector<std::string>& argv) {
     return result.exitCode == 0 ? result.output : "";
 }
 
+std::vector<std::string> Desktop::FindWindows(const std::string& title) {
+    return Lines(Run({"xdotool", "search", "--onlyvisible", "--name", ExactPattern(title)}));
+}
+
 std::string Desktop::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout) {
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    do {
-        std::vector<std::string> found =
-            Lines(Run({"xdotool", "search", "--onlyvisible", "--name", ExactPattern(title)}));
-        if (!found.empty()) return found.back();
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    } while (std::chrono::steady_clock::now() < deadline);
-    return "";
+    std::string found;
+    testing_support::WaitUntil(
+        [&] {
+            std::vector<std::string> ids = FindWindows(title);
+            if (!ids.empty()) found = ids.back();
+            return !found.empty();
+        },
+        timeout, kLookInterval);
+    return found;
 }
 
 bool Desktop::WaitForWindowGone(const std::string& title, std::chrono::milliseconds timeout) {
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    do {
-        if (Lines(Run({"xdotool", "search", "--onlyvisible", "--name", ExactPattern(title)}))
-                .empty()) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    } while (std::chrono::steady_clock::now() < deadline);
-    return false;
+    return testing_support::WaitUntil([&] { return FindWindows(title).empty(); }, timeout,
+                                      kLookInterval);
 }
 
 std::vector<std::string> Desktop::WindowTitles() {

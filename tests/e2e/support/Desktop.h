@@ -12,6 +12,10 @@
 
 namespace e2e {
 
+// How often a test that waits for the screen looks again: each look starts
+// xdotool or ImageMagick, so looking more often only loads the machine.
+constexpr std::chrono::milliseconds kLookInterval{100};
+
 struct WindowGeometry {
     int x = 0;
     int y = 0;
@@ -60,6 +64,8 @@ class Desktop {
     WindowImage CaptureWindow(const std::string& window);
 
   private:
+    // The ids of the mapped windows titled exactly `title`.
+    std::vector<std::string> FindWindows(const std::string& title);
     std::string Run(const std::vector<std::string>& argv);
 
     std::string m_displayEnv;
