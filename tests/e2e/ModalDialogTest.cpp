@@ -53,13 +53,7 @@ TEST(ModalDialog, ProgressWindowIsTransientForTheWizardAndCentredOverIt) {
     ASSERT_NO_FATAL_FAILURE(CompleteDownload(run, dialog, downloadPage));
     run.Shot("download-complete");
 
-    // Enter presses Next.
-    run.Keys({"Return"});
-    ASSERT_FALSE(run.WaitForImage(IsCompletionPage, kStepWait).Empty());
-    EXPECT_TRUE(traces.WaitForSetup(1)) << "the installer did not start";
-    run.Shot("completion");
-    run.Keys({"Return"});
-    EXPECT_EQ(run.Process().Wait(kStepWait), 0) << "Finish did not end the wizard";
+    ASSERT_NO_FATAL_FAILURE(FinishDirectRoute(run, traces, "completion"));
 }
 
 }  // namespace

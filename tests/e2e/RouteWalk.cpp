@@ -81,12 +81,12 @@ void CompleteDownload(WizardRun& run, const std::string& dialog, const WindowIma
     EXPECT_GT(DifferencesIn(done, downloadPage, DownloadMessage()), 0);
 }
 
-void FinishDirectRoute(WizardRun& run, const Traces& traces) {
+void FinishDirectRoute(WizardRun& run, const Traces& traces, const std::string& completionShot) {
     std::string package = run.Folder().File(kPackageName);
     run.Keys({"Return"});
     ASSERT_FALSE(run.WaitForImage(IsCompletionPage, kStepWait).Empty())
         << "Next did not lead to the completion page";
-    run.Shot("7-completion");
+    run.Shot(completionShot);
 
     ASSERT_TRUE(traces.WaitForSetup(1)) << "the installer did not start";
     std::vector<std::string> started = traces.SetupLines();

@@ -28,8 +28,10 @@ void CompleteDownload(WizardRun& run, const std::string& dialog, const WindowIma
 
 // The direct route from the download page on, after a completed download:
 // Next starts the installer from the wizard's folder (its record appears),
-// Finish deletes the package and the program ends with status 0.
-void FinishDirectRoute(WizardRun& run, const Traces& traces);
+// Finish deletes the package and the program ends with status 0. The
+// completion page's picture is named `completionShot`.
+void FinishDirectRoute(WizardRun& run, const Traces& traces,
+                       const std::string& completionShot = "7-completion");
 
 // The whole direct route on a host that serves `served` as the package;
 // `photographProgress` when the host is slow enough to catch the bar midway.
