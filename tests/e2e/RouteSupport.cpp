@@ -18,9 +18,6 @@ namespace {
 
 using layout::Rect;
 
-constexpr const char* kFace = "#D4D0C8";
-constexpr const char* kBlack = "#000000";
-constexpr const char* kWhite = "#FFFFFF";
 constexpr const char* kBlocks = "#0A246A";
 
 std::vector<std::string> Lines(const std::string& path) {
@@ -37,12 +34,6 @@ bool ButtonAt(const WindowImage& image, const Rect& r) {
     std::string corner = image.Colour(right, bottom);
     return (corner == kBlack || corner == "#404040") && image.Colour(right + 1, bottom) == kFace &&
            image.Colour(right, bottom + 1) == kFace;
-}
-
-// A check box's 13-pixel glyph, centred in its control's height, is white inside.
-bool CheckBoxAt(const WindowImage& image, const Rect& r) {
-    int top = r.y + (r.h - 13) / 2;
-    return image.Filled(r.x + 2, top + 2, 9, 9, kWhite);
 }
 
 // Black label text inside a push button (a greyed label has none); the
@@ -121,6 +112,11 @@ WizardOptions OptionsWith(const Traces& traces,
     return {traces.Environment(), std::move(files)};
 }
 
+bool CheckBoxAt(const WindowImage& image, const Rect& r) {
+    int top = r.y + (r.h - 13) / 2;
+    return image.Filled(r.x + 2, top + 2, 9, 9, kWhite);
+}
+
 bool IsOsPage(const WindowImage& image) {
     return CheckBoxAt(image, layout::ControlById(IDD_WIZ_OS, IDC_SELECT_MANUALLY)) &&
            CheckBoxAt(image, layout::ControlById(IDD_WIZ_OS, IDC_SAVE_INSTALL_FILE));
@@ -135,8 +131,9 @@ bool IsBrowserPage(const WindowImage& image) {
 }
 
 bool IsWelcomePage(const WindowImage& image) {
-    // "This may take several seconds." and "Click "Next" to continue."
-    return HasText(image, layout::Control(IDD_WIZ_INTRO, 3)) &&
+    // Its first text, "This may take several seconds." and "Click "Next" to continue."
+    return HasText(image, layout::Control(IDD_WIZ_INTRO, 1)) &&
+           HasText(image, layout::Control(IDD_WIZ_INTRO, 3)) &&
            HasText(image, layout::Control(IDD_WIZ_INTRO, 4)) && !IsOsPage(image) &&
            !IsDownloadPage(image) && !IsBrowserPage(image);
 }

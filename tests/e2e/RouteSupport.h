@@ -25,6 +25,12 @@ constexpr const char* kProgressTitle = "Download Progress";
 constexpr const char* kCredentialTitle = "Enter Network Password";
 constexpr const char* kSetupTitle = "K7 Vessamo Setup";
 
+// The colours of the classic look: the face of dialogs and buttons, text
+// and dark frames, and the inside of edit and check boxes.
+constexpr const char* kFace = "#D4D0C8";
+constexpr const char* kBlack = "#000000";
+constexpr const char* kWhite = "#FFFFFF";
+
 constexpr std::chrono::seconds kStepWait{90};
 constexpr std::chrono::seconds kDownloadWait{180};
 
@@ -66,6 +72,10 @@ class Traces {
 // A wizard run whose environment carries `traces`, with `files` in its folder.
 WizardOptions OptionsWith(const Traces& traces,
                           std::vector<std::pair<std::string, std::string>> files = {});
+
+// A check box's 13-pixel glyph, centred in the height of the control at
+// `r`, is white inside.
+bool CheckBoxAt(const WindowImage& image, const layout::Rect& r);
 
 // The wizard's pages.
 bool IsWelcomePage(const WindowImage& image);

@@ -3,6 +3,7 @@
 // browser-download page that asking to keep the installer leads to.
 #include <gtest/gtest.h>
 
+#include "RouteSupport.h"
 #include "WizardLayout.h"
 #include "WizardRun.h"
 
@@ -12,8 +13,9 @@ namespace {
 
 using e2e::WindowImage;
 using e2e::layout::Rect;
-
-constexpr const char* kWhite = "#FFFFFF";
+using e2e::route::IsOsPage;
+using e2e::route::IsWelcomePage;
+using e2e::route::kWhite;
 
 bool BoxChecked(const WindowImage& image, UINT page, int id) {
     Rect box = e2e::layout::ControlById(page, id);
@@ -22,6 +24,8 @@ bool BoxChecked(const WindowImage& image, UINT page, int id) {
     return image.CountDark(box.x + 3, top + 3, 7, 7) >= 10;
 }
 
+// One pixel of a check box's inside is white: looser than route::CheckBoxAt,
+// so `!BoxShown` is the stricter test that the box is gone.
 bool BoxShown(const WindowImage& image, UINT page, int id) {
     Rect box = e2e::layout::ControlById(page, id);
     int top = box.y + (box.h - 13) / 2;
@@ -31,18 +35,11 @@ bool BoxShown(const WindowImage& image, UINT page, int id) {
 TEST(WizardPages, EachReachablePageIsDrawnFromItsTemplate) {
     e2e::WizardRun run("pages");
     ASSERT_FALSE(run.WindowId().empty());
-    ASSERT_FALSE(run.WaitForImage([](const WindowImage& image) {
-                        Rect text = e2e::layout::Control(IDD_WIZ_INTRO, 1);
-                        return image.CountDark(text.x, text.y, text.w, text.h) > 0;
-                    })
-                     .Empty());
+    ASSERT_FALSE(run.WaitForImage(IsWelcomePage).Empty());
     run.Screen().ScreenshotWindow(run.WindowId(), "welcome");
 
     run.Keys({"Return"});
-    WindowImage os = run.WaitForImage([](const WindowImage& image) {
-        return BoxShown(image, IDD_WIZ_OS, IDC_SELECT_MANUALLY) &&
-               BoxShown(image, IDD_WIZ_OS, IDC_SAVE_INSTALL_FILE);
-    });
+    WindowImage os = run.WaitForImage(IsOsPage);
     ASSERT_FALSE(os.Empty());
     run.Screen().ScreenshotWindow(run.WindowId(), "operating-system");
     EXPECT_FALSE(BoxChecked(os, IDD_WIZ_OS, IDC_SAVE_INSTALL_FILE));

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "RouteSupport.h"
 #include "WizardLayout.h"
 #include "WizardRun.h"
 
@@ -17,27 +18,21 @@ namespace {
 using e2e::WindowImage;
 using e2e::layout::Button;
 using e2e::layout::Rect;
-
-constexpr const char* kBlack = "#000000";
-constexpr const char* kWhite = "#FFFFFF";
-constexpr const char* kFace = "#D4D0C8";
+using e2e::route::CheckBoxAt;
+using e2e::route::IsOsPage;
+using e2e::route::IsWelcomePage;
+using e2e::route::kBlack;
+using e2e::route::kFace;
+using e2e::route::kWhite;
 
 Rect PageArea() {
     return e2e::layout::ToPixels(e2e::layout::PageArea());
 }
 
-// The welcome page's first text has been drawn.
-bool ShowsWelcome(const WindowImage& image) {
-    Rect text = e2e::layout::Control(IDD_WIZ_INTRO, 1);
-    return image.CountDark(text.x, text.y, text.w, text.h) > 0;
-}
-
-// The OS page: the inside of the "Select package manually." box, a
-// 13-pixel glyph centred in the control's height, is white.
-bool ShowsOsPage(const WindowImage& image) {
-    Rect box = e2e::layout::ControlById(IDD_WIZ_OS, IDC_SELECT_MANUALLY);
-    int top = box.y + (box.h - 13) / 2;
-    return image.Filled(box.x + 2, top + 2, 9, 9, kWhite);
+// The OS page's "Select package manually." box is drawn: where it is not,
+// the OS page is not shown.
+bool ShowsManualBox(const WindowImage& image) {
+    return CheckBoxAt(image, e2e::layout::ControlById(IDD_WIZ_OS, IDC_SELECT_MANUALLY));
 }
 
 // The first dot of the focus rectangle, 4 pixels inside a button.
@@ -70,7 +65,7 @@ TEST(WizardWindow, OpensWithTitleIconAndTemplateLayout) {
     EXPECT_EQ(geometry.width, sheet.w);
     EXPECT_EQ(geometry.height, sheet.h);
 
-    WindowImage welcome = run.WaitForImage(ShowsWelcome);
+    WindowImage welcome = run.WaitForImage(IsWelcomePage);
     ASSERT_FALSE(welcome.Empty());
     run.Screen().ScreenshotWindow(run.WindowId(), "welcome");
 
@@ -104,15 +99,15 @@ TEST(WizardWindow, OpensWithTitleIconAndTemplateLayout) {
 TEST(WizardWindow, KeyboardWalksNextBackAndCancel) {
     e2e::WizardRun run("keyboard");
     ASSERT_FALSE(run.WindowId().empty());
-    WindowImage welcome = run.WaitForImage(ShowsWelcome);
+    WindowImage welcome = run.WaitForImage(IsWelcomePage);
     ASSERT_FALSE(welcome.Empty());
-    ASSERT_FALSE(ShowsOsPage(welcome));
+    ASSERT_FALSE(ShowsManualBox(welcome));
     run.Screen().ScreenshotWindow(run.WindowId(), "1-welcome");
 
     // Return presses the default button, Next. The OS page tests the
     // connection first, which may take a while; its result does not matter.
     run.Keys({"Return"});
-    WindowImage os = run.WaitForImage(ShowsOsPage);
+    WindowImage os = run.WaitForImage(IsOsPage);
     run.Screen().ScreenshotWindow(run.WindowId(), "2-os-page");
     ASSERT_FALSE(os.Empty()) << "Return did not lead to the OS page";
     Rect area = PageArea();
@@ -122,7 +117,7 @@ TEST(WizardWindow, KeyboardWalksNextBackAndCancel) {
     // Alt+B presses "< &Back": the welcome page again, pixel for pixel.
     run.Keys({"alt+b"});
     WindowImage again = run.WaitForImage(
-        [](const WindowImage& image) { return !ShowsOsPage(image) && ShowsWelcome(image); });
+        [](const WindowImage& image) { return !ShowsManualBox(image) && IsWelcomePage(image); });
     run.Screen().ScreenshotWindow(run.WindowId(), "3-welcome-again");
     ASSERT_FALSE(again.Empty()) << "Alt+B did not lead back to the welcome page";
     EXPECT_EQ(again.CountDifferences(welcome, 0, 0, area.w, area.h), 0);
@@ -136,7 +131,7 @@ TEST(WizardWindow, KeyboardWalksNextBackAndCancel) {
 TEST(WizardWindow, TabMovesTheFocusAndSpacePressesCancel) {
     e2e::WizardRun run("tab");
     ASSERT_FALSE(run.WindowId().empty());
-    ASSERT_FALSE(run.WaitForImage(ShowsWelcome).Empty());
+    ASSERT_FALSE(run.WaitForImage(IsWelcomePage).Empty());
 
     // Back is disabled on the welcome page: Tab goes from Next to Cancel.
     run.Keys({"Tab"});
@@ -182,10 +177,10 @@ void ClickCentre(e2e::WizardRun& run, Rect r) {
 TEST(WizardWindow, MouseClicksPressButtonsAndSetChoices) {
     e2e::WizardRun run("mouse");
     ASSERT_FALSE(run.WindowId().empty());
-    ASSERT_FALSE(run.WaitForImage(ShowsWelcome).Empty());
+    ASSERT_FALSE(run.WaitForImage(IsWelcomePage).Empty());
 
     ClickCentre(run, e2e::layout::SheetButton(Button::Next));
-    WindowImage os = run.WaitForImage(ShowsOsPage);
+    WindowImage os = run.WaitForImage(IsOsPage);
     ASSERT_FALSE(os.Empty()) << "clicking Next did not lead to the OS page";
     // The detected family is chosen and both radio buttons are disabled.
     EXPECT_FALSE(RadioEnabled(os, IDC_WIN9X));
@@ -219,7 +214,7 @@ TEST(WizardWindow, MouseClicksPressButtonsAndSetChoices) {
 TEST(WizardWindow, CloseBoxCancelsTheWizard) {
     e2e::WizardRun run("close-box");
     ASSERT_FALSE(run.WindowId().empty());
-    ASSERT_FALSE(run.WaitForImage(ShowsWelcome).Empty());
+    ASSERT_FALSE(run.WaitForImage(IsWelcomePage).Empty());
     ASSERT_TRUE(run.Screen().CloseBox(run.WindowId()));
     EXPECT_EQ(run.Process().Wait(std::chrono::seconds(30)), 0);
     EXPECT_TRUE(run.Screen().WaitForWindowGone(e2e::kWizardTitle));
