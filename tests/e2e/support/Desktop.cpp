@@ -66,15 +66,6 @@ bool Desktop::WaitForWindowGone(const std::string& title, std::chrono::milliseco
                                       kLookInterval);
 }
 
-std::vector<std::string> Desktop::WindowTitles() {
-    std::vector<std::string> titles;
-    for (const std::string& id :
-         Lines(Run({"xdotool", "search", "--onlyvisible", "--name", "."}))) {
-        titles.push_back(WindowTitle(id));
-    }
-    return titles;
-}
-
 std::string Desktop::WindowTitle(const std::string& window) {
     std::vector<std::string> lines = Lines(Run({"xdotool", "getwindowname", window}));
     return lines.empty() ? "" : lines.front();

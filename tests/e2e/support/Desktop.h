@@ -35,8 +35,6 @@ class Desktop {
     // Waits until no mapped window has the title; false if one is still there.
     bool WaitForWindowGone(const std::string& title,
                            std::chrono::milliseconds timeout = std::chrono::seconds(20));
-    // The titles of all mapped windows (for diagnostics).
-    std::vector<std::string> WindowTitles();
     std::string WindowTitle(const std::string& window);
     WindowGeometry Geometry(const std::string& window);
 

@@ -51,7 +51,7 @@ void WriteConfiguration(const std::string& path, const std::string& prefix,
 
 }  // namespace
 
-NginxServer::NginxServer(const NginxOptions& options) : m_port(options.port) {
+NginxServer::NginxServer(const NginxOptions& options) {
     char pattern[] = "/tmp/vessamo-nginx-XXXXXX";
     if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_prefix = pattern;
@@ -60,9 +60,9 @@ NginxServer::NginxServer(const NginxOptions& options) : m_port(options.port) {
     WriteConfiguration(m_prefix + "/nginx.conf", m_prefix, options);
     m_process = std::make_unique<Subprocess>(std::vector<std::string>{
         "/usr/sbin/nginx", "-p", m_prefix, "-c", m_prefix + "/nginx.conf"});
-    if (!WaitForListener(m_port, 20)) {
+    if (!WaitForListener(options.port, 20)) {
         m_process.reset();
-        throw std::runtime_error("nginx did not start on port " + std::to_string(m_port));
+        throw std::runtime_error("nginx did not start on port " + std::to_string(options.port));
     }
 }
 

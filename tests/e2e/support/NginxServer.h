@@ -25,7 +25,6 @@ class NginxServer {
     NginxServer& operator=(const NginxServer&) = delete;
     ~NginxServer();
 
-    int Port() const { return m_port; }
     // What nginx logged of the requests so far, one line each, in its
     // "combined" format (address, time, request line, status, size,
     // referrer, user agent).
@@ -33,7 +32,6 @@ class NginxServer {
 
   private:
     std::string m_prefix;
-    int m_port;
     std::unique_ptr<Subprocess> m_process;
 };
 

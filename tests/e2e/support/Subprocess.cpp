@@ -106,10 +106,6 @@ std::optional<int> Subprocess::Wait(std::chrono::milliseconds timeout) {
     return m_status;
 }
 
-bool Subprocess::Running() {
-    return m_pid > 0 && !Wait(std::chrono::milliseconds(0));
-}
-
 void Subprocess::Stop() {
     if (m_pid <= 0) return;
     if (!m_status) {

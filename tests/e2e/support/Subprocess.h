@@ -33,7 +33,6 @@ class Subprocess {
     // The exit status once the process has ended within `timeout`, else nullopt.
     // A process killed by a signal reports 128 + the signal number.
     std::optional<int> Wait(std::chrono::milliseconds timeout);
-    bool Running();
     // Sends SIGTERM to the group, then SIGKILL if it lingers; reaps the child.
     void Stop();
 
