@@ -4,6 +4,9 @@
 #include <signal.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 
 #include "e2e/support/Desktop.h"
 #include "e2e/support/NginxServer.h"
@@ -56,6 +59,29 @@ TEST(E2EHarness, NginxServesTheDocumentRootAndStops) {
         EXPECT_EQ(fetched.exitCode, 0);
         EXPECT_EQ(fetched.output, "<html>ok</html>\n");
     }
+    EXPECT_FALSE(e2e::WaitForListener(port, 1)) << "nginx must be stopped";
+}
+
+// Whether a folder nginx was started in is still there with a configuration
+// that holds `text`.
+bool NginxFolderLeftWith(const std::string& text) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/tmp", error)) {
+        if (entry.path().filename().string().rfind("vessamo-nginx-", 0) != 0) continue;
+        std::ifstream conf(entry.path() / "nginx.conf");
+        std::string contents{std::istreambuf_iterator<char>(conf),
+                             std::istreambuf_iterator<char>()};
+        if (contents.find(text) != std::string::npos) return true;
+    }
+    return false;
+}
+
+TEST(E2EHarness, NginxThatCannotStartLeavesNothingBehind) {
+    testing_support::TempDir root;
+    int port = e2e::FreeLoopbackPort();
+    // nginx refuses a rate that is no size, so it never listens.
+    EXPECT_THROW({ e2e::NginxServer server({root.Path(), port, "fast"}); }, std::runtime_error);
+    EXPECT_FALSE(NginxFolderLeftWith("root " + root.Path() + ";")) << "its folder was left behind";
     EXPECT_FALSE(e2e::WaitForListener(port, 1)) << "nginx must be stopped";
 }
 

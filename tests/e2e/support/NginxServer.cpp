@@ -55,18 +55,31 @@ NginxServer::NginxServer(const NginxOptions& options) {
     char pattern[] = "/tmp/vessamo-nginx-XXXXXX";
     if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_prefix = pattern;
+    // The destructor does not run for a constructor that throws.
+    try {
+        Start(options);
+    } catch (...) {
+        Stop();
+        throw;
+    }
+}
+
+NginxServer::~NginxServer() {
+    Stop();
+}
+
+void NginxServer::Start(const NginxOptions& options) {
     std::filesystem::create_directories(m_prefix + "/tmp");
     std::filesystem::create_directories(m_prefix + "/logs");
     WriteConfiguration(m_prefix + "/nginx.conf", m_prefix, options);
     m_process = std::make_unique<Subprocess>(std::vector<std::string>{
         "/usr/sbin/nginx", "-p", m_prefix, "-c", m_prefix + "/nginx.conf"});
     if (!WaitForListener(options.port, 20)) {
-        m_process.reset();
         throw std::runtime_error("nginx did not start on port " + std::to_string(options.port));
     }
 }
 
-NginxServer::~NginxServer() {
+void NginxServer::Stop() {
     m_process.reset();
     std::error_code ignored;
     std::filesystem::remove_all(m_prefix, ignored);

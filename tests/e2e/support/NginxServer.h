@@ -31,6 +31,11 @@ class NginxServer {
     std::string AccessLog() const;
 
   private:
+    // Writes the configuration, starts nginx and waits for its port; throws on failure.
+    void Start(const NginxOptions& options);
+    // Stops nginx, if it runs, and removes its folder.
+    void Stop();
+
     std::string m_prefix;
     std::unique_ptr<Subprocess> m_process;
 };
