@@ -38,6 +38,12 @@ enum class ControlKind {
     Edit,     // a one-line text field; ES_PASSWORD masks it
 };
 
+// True for the kinds a click presses: push buttons, check boxes, radio buttons.
+inline bool IsButtonKind(ControlKind kind) {
+    return kind == ControlKind::PushButton || kind == ControlKind::AutoCheckBox ||
+           kind == ControlKind::AutoRadioButton;
+}
+
 // A rectangle in dialog units: position of the top-left corner and size.
 struct DialogRect {
     int x;

@@ -9,11 +9,6 @@
 namespace ui {
 namespace {
 
-bool IsButtonKind(ControlKind kind) {
-    return kind == ControlKind::PushButton || kind == ControlKind::AutoCheckBox ||
-           kind == ControlKind::AutoRadioButton;
-}
-
 bool IsUsable(const Window& control) {
     return control.IsEffectivelyVisible() && control.IsEffectivelyEnabled();
 }

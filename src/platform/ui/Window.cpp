@@ -11,11 +11,6 @@
 namespace ui {
 namespace {
 
-bool IsButtonKind(ControlKind kind) {
-    return kind == ControlKind::PushButton || kind == ControlKind::AutoCheckBox ||
-           kind == ControlKind::AutoRadioButton;
-}
-
 LOGFONT DescribeFont(const char* face, int pointSize) {
     LOGFONT lf;
     lf.lfHeight = PointSizeToHeight(pointSize);
