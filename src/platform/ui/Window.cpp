@@ -37,11 +37,7 @@ Window::Window(WindowRole role, const DialogTemplate& dialogTemplate, Window* pa
     m_rect = {0, 0, dialogTemplate.cx, dialogTemplate.cy};
     m_enabled = (m_style & WS_DISABLED) == 0;
     m_visible = false;  // shown by DoModal, or by the sheet
-    m_dialogFont = std::make_unique<CFont>();
-    LOGFONT lf = DescribeFont(dialogTemplate.fontFace, dialogTemplate.pointSize);
-    m_dialogFont->CreateFontIndirect(&lf);
-    m_font = m_dialogFont->GetSafeHandle();
-    m_fontDescription = lf;
+    CreateDialogFont(dialogTemplate.fontFace, dialogTemplate.pointSize);
     CreateControls(dialogTemplate);
 }
 
@@ -50,11 +46,7 @@ Window::Window(WindowRole role, const char* text, DialogRect rect, Window* paren
     m_text = text;
     m_rect = rect;
     m_visible = false;
-    m_dialogFont = std::make_unique<CFont>();
-    LOGFONT lf = DescribeFont(kDefaultFontFace, kDefaultPointSize);
-    m_dialogFont->CreateFontIndirect(&lf);
-    m_font = m_dialogFont->GetSafeHandle();
-    m_fontDescription = lf;
+    CreateDialogFont(kDefaultFontFace, kDefaultPointSize);
 }
 
 Window::Window(const ControlTemplate& control, Window* parent)
@@ -84,6 +76,14 @@ Window::~Window() {
     m_children.clear();
     if (IsTopLevel()) RemoveOpenTopLevel(*this);
     UnregisterWindow(m_hWnd);
+}
+
+void Window::CreateDialogFont(const char* face, int pointSize) {
+    m_dialogFont = std::make_unique<CFont>();
+    LOGFONT lf = DescribeFont(face, pointSize);
+    m_dialogFont->CreateFontIndirect(&lf);
+    m_font = m_dialogFont->GetSafeHandle();
+    m_fontDescription = lf;
 }
 
 void Window::CreateControls(const DialogTemplate& dialogTemplate) {

@@ -137,6 +137,8 @@ class Window final : public MessageTarget {
   private:
     Window(WindowRole role, Window* parent);
     void Changed(unsigned changes);
+    // Dialogs, pages and the sheet: the font their controls start in.
+    void CreateDialogFont(const char* face, int pointSize);
     void CreateControls(const DialogTemplate& dialogTemplate);
 
     WindowRole m_role;
