@@ -50,6 +50,8 @@ struct DialogRect {
     int y;
     int cx;
     int cy;
+
+    bool operator==(const DialogRect&) const = default;
 };
 
 // No identifier: static texts and pictures that no code refers to.

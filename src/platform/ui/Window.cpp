@@ -213,6 +213,7 @@ void Window::SetDefaultButton(bool isDefault) {
 }
 
 void Window::SetRect(DialogRect rect) {
+    if (m_rect == rect) return;
     m_rect = rect;
     Changed(kChangeRect);
 }
