@@ -11,21 +11,6 @@ ON_COMMAND(IDOK, &CDialog::OnOK)
 ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
-namespace {
-
-// The first control that takes the focus, in tab order.
-ui::Window* FirstTabStop(ui::Window& dialog) {
-    for (const auto& control : dialog.Children()) {
-        if ((control->Style() & ui::WS_TABSTOP) != 0 && control->IsVisible() &&
-            control->IsEnabled()) {
-            return control.get();
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
@@ -51,7 +36,7 @@ BOOL CDialog::CreateDialogWindow() {
     ui::GetRenderer().TopLevelCreated(*m_window);
     BOOL focusFirst = static_cast<BOOL>(SendMessage(WM_INITDIALOG, 0, 0));
     if (m_window && focusFirst && m_window->Focus() == nullptr) {
-        m_window->SetFocus(FirstTabStop(*m_window));
+        m_window->SetFocus(m_window->FirstTabStop());
     }
     return m_window != nullptr;
 }

@@ -204,15 +204,7 @@ void CPropertySheet::ApplyWizardButtons(DWORD dwFlags) {
 ui::Window* CPropertySheet::FirstPageTabStop() const {
     CPropertyPage* page = GetActivePage();
     ui::Window* window = page ? page->GetModelWindow() : nullptr;
-    if (window == nullptr) return nullptr;
-    for (const auto& control : window->Children()) {
-        // The sheet itself may not be shown yet: look at the controls only.
-        if ((control->Style() & ui::WS_TABSTOP) != 0 && control->IsVisible() &&
-            control->IsEnabled()) {
-            return control.get();
-        }
-    }
-    return nullptr;
+    return window != nullptr ? window->FirstTabStop() : nullptr;
 }
 
 void CPropertySheet::UpdateHelpButton() {

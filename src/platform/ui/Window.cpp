@@ -113,6 +113,15 @@ Window* Window::FindChild(int id) const {
     return nullptr;
 }
 
+Window* Window::FirstTabStop() const {
+    for (const auto& child : m_children) {
+        if ((child->m_style & WS_TABSTOP) != 0 && child->m_visible && child->m_enabled) {
+            return child.get();
+        }
+    }
+    return nullptr;
+}
+
 bool Window::IsEffectivelyEnabled() const {
     for (const Window* window = this; window != nullptr; window = window->m_parent) {
         if (!window->m_enabled) return false;

@@ -69,6 +69,9 @@ class Window final : public MessageTarget {
     const std::vector<std::unique_ptr<Window>>& Children() const { return m_children; }
     // The child with identifier `id`, or nullptr.
     Window* FindChild(int id) const;
+    // The first child that takes the focus, in tab order: a WS_TABSTOP
+    // control, itself visible and enabled (this window may not be shown yet).
+    Window* FirstTabStop() const;
 
     const DialogTemplate* Template() const { return m_template; }  // dialogs and pages
     ControlKind Kind() const { return m_kind; }                    // controls
