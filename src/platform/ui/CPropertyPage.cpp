@@ -54,11 +54,11 @@ CCmdTarget* CPropertyPage::GetCommandRouteNext() const {
     return m_pSheet;
 }
 
-BOOL CPropertyPage::CreatePageWindow(ui::Window& sheetWindow, ui::DialogRect rect) {
+BOOL CPropertyPage::CreatePageWindow(ui::Window& sheetWindow, int x, int y) {
     const ui::DialogTemplate* dialogTemplate = FindTemplate();
     if (dialogTemplate == nullptr) return FALSE;
     auto page = std::make_unique<ui::Window>(ui::WindowRole::Page, *dialogTemplate, &sheetWindow);
-    page->SetRect(rect);
+    page->SetRect({x, y, dialogTemplate->cx, dialogTemplate->cy});
     ui::Window& window = sheetWindow.AddChild(std::move(page));
     AttachModelWindow(window);
     m_bFirstSetActive = true;

@@ -48,8 +48,10 @@ class CPropertyPage : public CDialog {
 
   private:
     friend class CPropertySheet;
-    // Creates the page window inside `sheetWindow` and runs OnInitDialog.
-    BOOL CreatePageWindow(ui::Window& sheetWindow, ui::DialogRect rect);
+    // Creates the page window inside `sheetWindow`, its top-left corner at
+    // (x, y) and its size the template's, and runs OnInitDialog. FALSE when
+    // the template is not registered.
+    BOOL CreatePageWindow(ui::Window& sheetWindow, int x, int y);
     // The sheet forgets the page window (it is destroyed with the sheet's).
     void ReleasePageWindow();
 

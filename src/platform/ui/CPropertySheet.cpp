@@ -220,10 +220,9 @@ void CPropertySheet::UpdateHelpButton() {
 bool CPropertySheet::ActivatePage(int target, int step) {
     for (int index = target; index >= 0 && index < GetPageCount(); index += step) {
         CPropertyPage* page = m_pages[static_cast<size_t>(index)];
-        if (page->GetModelWindow() == nullptr) {
-            const ui::DialogTemplate* dialogTemplate = page->FindTemplate();
-            ui::DialogRect rect{m_pageArea.x, m_pageArea.y, dialogTemplate->cx, dialogTemplate->cy};
-            if (!page->CreatePageWindow(*m_window, rect)) continue;
+        if (page->GetModelWindow() == nullptr &&
+            !page->CreatePageWindow(*m_window, m_pageArea.x, m_pageArea.y)) {
+            continue;
         }
         if (page->OnSetActive()) {
             ShowPage(index);
