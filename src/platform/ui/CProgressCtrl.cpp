@@ -13,11 +13,3 @@ int CProgressCtrl::SetPos(int nPos) {
 int CProgressCtrl::GetPos() {
     return static_cast<int>(SendMessage(PBM_GETPOS, 0, 0));
 }
-
-void CButton::SetCheck(int nCheck) {
-    SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck), 0);
-}
-
-int CButton::GetCheck() {
-    return static_cast<int>(SendMessage(BM_GETCHECK, 0, 0));
-}

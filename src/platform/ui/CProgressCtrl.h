@@ -1,5 +1,5 @@
-// Control wrappers: a CWnd bound to a control (usually by DDX_Control) with
-// the control's operations, each a message sent to the control.
+// CProgressCtrl: a CWnd bound to a progress bar (usually by DDX_Control)
+// with the bar's operations, each a message sent to the control.
 #pragma once
 
 #include "platform/ui/CWnd.h"
@@ -12,12 +12,4 @@ class CProgressCtrl : public CWnd {
     int SetPos(int nPos);
     // PBM_GETPOS.
     int GetPos();
-};
-
-class CButton : public CWnd {
-  public:
-    // BM_SETCHECK with BST_CHECKED or BST_UNCHECKED.
-    void SetCheck(int nCheck);
-    // BM_GETCHECK.
-    int GetCheck();
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/ui/CWinApp.h"
-#include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/ResourceRegistry.h"
@@ -176,7 +175,6 @@ void CPropertySheet::LayoutButtons() {
 }
 
 void CPropertySheet::ApplyWizardButtons(DWORD dwFlags) {
-    m_dwWizardButtons = dwFlags;
     ui::Window* back = m_window->FindChild(ID_WIZBACK);
     ui::Window* next = m_window->FindChild(ID_WIZNEXT);
     ui::Window* finish = m_window->FindChild(ID_WIZFINISH);

@@ -83,7 +83,6 @@ class CPropertySheet : public CWnd {
     int m_nStartPage = 0;
     ui::DialogRect m_pageArea{};
     int m_nActive = -1;
-    DWORD m_dwWizardButtons = PSWIZB_BACK | PSWIZB_NEXT;
     int m_nResult = -1;
     bool m_bEnded = false;
     std::unique_ptr<ui::Window> m_window;

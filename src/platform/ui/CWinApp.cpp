@@ -18,7 +18,7 @@ std::vector<CWinApp*>& Applications() {
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
 
-CWinApp::CWinApp(LPCTSTR lpszAppName) : m_strAppName(lpszAppName) {
+CWinApp::CWinApp() {
     Applications().push_back(this);
 }
 

@@ -8,7 +8,7 @@ class CWinApp : public CCmdTarget {
   public:
     // Becomes the current application (a later one takes over until it is
     // destroyed, so tests may make their own).
-    explicit CWinApp(LPCTSTR lpszAppName = nullptr);
+    CWinApp();
     ~CWinApp() override;
 
     // The program's own start-up; FALSE ends the application at once.
@@ -23,7 +23,6 @@ class CWinApp : public CCmdTarget {
     void OnHelp();
 
     CWnd* m_pMainWnd = nullptr;
-    CString m_strAppName;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -41,19 +41,6 @@ BOOL CWnd::IsWindowEnabled() const {
     return window != nullptr && window->IsEnabled() ? TRUE : FALSE;
 }
 
-BOOL CWnd::ShowWindow(int nCmdShow) {
-    ui::Window* window = GetModelWindow();
-    if (window == nullptr) return FALSE;
-    BOOL wasVisible = window->IsVisible() ? TRUE : FALSE;
-    window->SetVisible(nCmdShow != SW_HIDE);
-    return wasVisible;
-}
-
-BOOL CWnd::IsWindowVisible() const {
-    ui::Window* window = GetModelWindow();
-    return window != nullptr && window->IsEffectivelyVisible() ? TRUE : FALSE;
-}
-
 void CWnd::SetWindowText(LPCTSTR lpszString) {
     ::SendMessage(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString ? lpszString : ""));
 }
@@ -61,21 +48,6 @@ void CWnd::SetWindowText(LPCTSTR lpszString) {
 void CWnd::GetWindowText(CString& rString) const {
     ui::Window* window = GetModelWindow();
     rString = window ? window->Text() : CString();
-}
-
-int CWnd::GetWindowTextLength() const {
-    ui::Window* window = GetModelWindow();
-    return window ? window->Text().GetLength() : 0;
-}
-
-void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString) {
-    if (CWnd* item = GetDlgItem(nID)) item->SetWindowText(lpszString);
-}
-
-int CWnd::GetDlgItemText(int nID, CString& rString) const {
-    rString.Empty();
-    if (CWnd* item = GetDlgItem(nID)) item->GetWindowText(rString);
-    return rString.GetLength();
 }
 
 void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) {
@@ -169,14 +141,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     }
     window->SetOwner(this);
     m_hWnd = hWnd;
-    m_subclassed = true;
     return TRUE;
-}
-
-HWND CWnd::UnsubclassWindow() {
-    HWND hWnd = m_hWnd;
-    DetachModelWindow();
-    return hWnd;
 }
 
 CCmdTarget* CWnd::GetCommandRouteNext() const {
@@ -192,5 +157,4 @@ void CWnd::DetachModelWindow() {
     ui::Window* window = GetModelWindow();
     if (window != nullptr && window->Owner() == this) window->SetOwner(nullptr);
     m_hWnd = nullptr;
-    m_subclassed = false;
 }

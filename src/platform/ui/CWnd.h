@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "platform/CString.h"
-#include "platform/os/ShellOpen.h"  // SW_HIDE and SW_SHOW are shared with the shell
 #include "platform/ui/Font.h"
 #include "platform/ui/MessageMap.h"
 #include "platform/ui/Messages.h"
@@ -23,7 +22,6 @@ class CWnd : public CCmdTarget {
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
     // The framework object of a live window: its owner, else a wrapper kept
     // for the window's lifetime; nullptr for a dead or null handle.
     static CWnd* FromHandle(HWND hWnd);
@@ -36,14 +34,8 @@ class CWnd : public CCmdTarget {
     // Enables or disables input; returns TRUE when it was disabled before.
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
-    // SW_HIDE or SW_SHOW; returns TRUE when it was visible before.
-    BOOL ShowWindow(int nCmdShow);
-    BOOL IsWindowVisible() const;
     void SetWindowText(LPCTSTR lpszString);
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const;
-    void SetDlgItemText(int nID, LPCTSTR lpszString);
-    int GetDlgItemText(int nID, CString& rString) const;
     void CheckDlgButton(int nIDButton, UINT nCheck);
     UINT IsDlgButtonChecked(int nIDButton) const;
 
@@ -76,8 +68,6 @@ class CWnd : public CCmdTarget {
     // window's messages from now on). FALSE when this object already has a
     // window or the handle is dead.
     BOOL SubclassWindow(HWND hWnd);
-    // Gives the window back; returns its handle.
-    HWND UnsubclassWindow();
 
     // The model window this object names, or nullptr.
     ui::Window* GetModelWindow() const { return ui::Window::FromHandle(m_hWnd); }
@@ -92,7 +82,4 @@ class CWnd : public CCmdTarget {
     // Attaches this object to a freshly created model window as its owner.
     void AttachModelWindow(ui::Window& window);
     void DetachModelWindow();
-
-    // True while this object owns a window it did not create (SubclassWindow).
-    bool m_subclassed = false;
 };

@@ -70,10 +70,6 @@ void Answer(const std::shared_ptr<CrossThreadRequest>& request) {
 
 }  // namespace
 
-const DialogTemplate& CredentialDialogTemplate() {
-    return kTemplate;
-}
-
 CString CredentialPromptText(const CredentialQuestion& question) {
     CString text = "Please type your user name and password.\n\nSite:  ";
     text += question.host.c_str();
@@ -86,10 +82,6 @@ CString CredentialPromptText(const CredentialQuestion& question) {
 
 CCredentialDialog::CCredentialDialog(const CredentialQuestion& question, CWnd* pParent)
     : CDialog(kTemplate, pParent), m_strPrompt(CredentialPromptText(question)) {}
-
-BOOL CCredentialDialog::OnInitDialog() {
-    return CDialog::OnInitDialog();
-}
 
 void CCredentialDialog::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_CREDENTIAL_PROMPT, m_strPrompt);

@@ -27,8 +27,6 @@ constexpr int IDC_CREDENTIAL_PROMPT = 0x7F11;
 constexpr int IDC_CREDENTIAL_USER = 0x7F12;
 constexpr int IDC_CREDENTIAL_PASSWORD = 0x7F13;
 
-// The dialog's template (it is not a resource of the program).
-const DialogTemplate& CredentialDialogTemplate();
 // The prompt text for `question`.
 CString CredentialPromptText(const CredentialQuestion& question);
 
@@ -40,7 +38,6 @@ class CCredentialDialog : public CDialog {
     CString m_strUserName;
     CString m_strPassword;
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
 };
 

@@ -8,7 +8,6 @@
 #include <chrono>
 #include <deque>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "platform/ui/Renderer.h"

@@ -5,7 +5,6 @@
 #include "platform/Types.h"
 #include "platform/ui/MessageQueue.h"
 
-constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SETFONT = 0x0030;
@@ -27,7 +26,6 @@ constexpr UINT EN_CHANGE = 0x0300;
 // Progress bars.
 constexpr UINT PBM_SETRANGE = WM_USER + 1;  // lParam: MAKELPARAM(low, high)
 constexpr UINT PBM_SETPOS = WM_USER + 2;    // wParam: position; returns the previous one
-constexpr UINT PBM_SETRANGE32 = WM_USER + 6;
 constexpr UINT PBM_GETPOS = WM_USER + 8;
 
 // Property sheets in wizard mode.
@@ -37,7 +35,6 @@ constexpr DWORD PSWIZB_NEXT = 0x2;
 constexpr DWORD PSWIZB_FINISH = 0x4;
 constexpr DWORD PSWIZB_DISABLEDFINISH = 0x8;
 constexpr DWORD PSH_WIZARD = 0x20;
-constexpr DWORD PSH_NOAPPLYNOW = 0x80;
 constexpr DWORD PSH_HASHELP = 0x200;
 constexpr DWORD PSP_HASHELP = 0x20;
 

@@ -102,10 +102,6 @@ Window* Window::TopLevel() {
     return window;
 }
 
-Window* Window::DialogOwner() {
-    return m_role == WindowRole::Control && m_parent != nullptr ? m_parent : this;
-}
-
 Window* Window::FindChild(int id) const {
     for (const auto& child : m_children) {
         if (child->m_id == id) return child.get();
@@ -273,9 +269,6 @@ LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
                              static_cast<short>(HIWORD(lParam)));
             return previous;
         }
-        case PBM_SETRANGE32:
-            SetProgressRange(static_cast<int>(wParam), static_cast<int>(lParam));
-            return 0;
         case PBM_SETPOS:
             return SetProgressPos(static_cast<int>(wParam));
         case PBM_GETPOS:

@@ -62,8 +62,6 @@ class Window final : public MessageTarget {
     Window* Parent() const { return m_parent; }
     // The dialog or sheet this window belongs to (itself when top-level).
     Window* TopLevel();
-    // The dialog or page whose controls this is (itself for dialogs and pages).
-    Window* DialogOwner();
     // Children in template order (tab and drawing order); the sheet lists its
     // buttons, then its pages in the order they were first visited.
     const std::vector<std::unique_ptr<Window>>& Children() const { return m_children; }
