@@ -42,23 +42,12 @@ BOOL CDialog::CreateDialogWindow() {
 }
 
 void CDialog::DestroyDialogWindow() {
-    if (!m_window) return;
-    ui::RemoveOpenTopLevel(*m_window);
-    ui::GetRenderer().TopLevelDestroyed(*m_window);
-    DetachModelWindow();
-    m_window.reset();
+    ui::DestroyTopLevel(m_window);
 }
 
 int CDialog::DoModal() {
     if (!CreateDialogWindow()) return -1;
-    ui::Window* owner = m_window->Parent() ? m_window->Parent()->TopLevel() : nullptr;
-    bool ownerWasEnabled = owner != nullptr && owner->IsEnabled();
-    if (owner != nullptr) owner->SetEnabled(false);
-    m_window->SetVisible(true);
-    ui::AddOpenTopLevel(*m_window);
-    ui::GetRenderer().TopLevelShown(*m_window);
-    if (!m_bEnded) ui::RunModalLoop(*m_window, &m_bEnded);
-    if (owner != nullptr && ownerWasEnabled) owner->SetEnabled(true);
+    ui::RunModalLoop(*m_window, &m_bEnded);
     DestroyDialogWindow();
     return m_nModalResult;
 }

@@ -83,11 +83,7 @@ BOOL CPropertySheet::SetActivePage(int nPage) {
 
 int CPropertySheet::DoModal() {
     if (!Create()) return -1;
-    ui::Window* owner = m_window->Parent() ? m_window->Parent()->TopLevel() : nullptr;
-    bool ownerWasEnabled = owner != nullptr && owner->IsEnabled();
-    if (owner != nullptr) owner->SetEnabled(false);
-    if (!m_bEnded) ui::RunModalLoop(*m_window, &m_bEnded);
-    if (owner != nullptr && ownerWasEnabled) owner->SetEnabled(true);
+    ui::RunModalLoop(*m_window, &m_bEnded);
     int result = m_nResult;
     DestroyWindow();
     return result;
@@ -118,9 +114,7 @@ BOOL CPropertySheet::Create() {
         DestroyWindow();
         return FALSE;
     }
-    m_window->SetVisible(true);
-    ui::AddOpenTopLevel(*m_window);
-    ui::GetRenderer().TopLevelShown(*m_window);
+    ui::ShowTopLevel(*m_window);
     return TRUE;
 }
 
@@ -130,11 +124,7 @@ void CPropertySheet::DestroyWindow() {
 }
 
 void CPropertySheet::DestroyModelWindow() {
-    if (!m_window) return;
-    ui::RemoveOpenTopLevel(*m_window);
-    ui::GetRenderer().TopLevelDestroyed(*m_window);
-    DetachModelWindow();
-    m_window.reset();
+    ui::DestroyTopLevel(m_window);
     m_nActive = -1;
 }
 

@@ -23,9 +23,12 @@ std::vector<Window*>& OpenWindows() {
     return windows;
 }
 
-}  // namespace
+bool IsOpen(const Window& window) {
+    const auto& windows = OpenWindows();
+    return std::find(windows.begin(), windows.end(), &window) != windows.end();
+}
 
-void RunModalLoop(Window& window, const bool* ended) {
+void DeliverUntilEnded(Window& window, const bool* ended) {
     MessageQueue& queue = MessageQueue::Instance();
     Renderer& renderer = GetRenderer();
     Loops().push_back({&window, 0});
@@ -40,6 +43,19 @@ void RunModalLoop(Window& window, const bool* ended) {
         renderer.WaitForEvents(window);
     }
     Loops().pop_back();
+}
+
+}  // namespace
+
+void RunModalLoop(Window& window, const bool* ended) {
+    Window* owner = window.Parent() != nullptr ? window.Parent()->TopLevel() : nullptr;
+    bool ownerWasEnabled = owner != nullptr && owner->IsEnabled();
+    if (owner != nullptr) owner->SetEnabled(false);
+    // A dialog shows over its owner once that is disabled; a sheet has
+    // shown itself already, when it was created.
+    if (!IsOpen(window)) ShowTopLevel(window);
+    DeliverUntilEnded(window, ended);
+    if (ownerWasEnabled) owner->SetEnabled(true);
 }
 
 std::uint64_t MessagesDeliveredTo(const Window& window) {
@@ -57,16 +73,18 @@ const std::vector<Window*>& OpenTopLevelWindows() {
     return OpenWindows();
 }
 
-void AddOpenTopLevel(Window& window) {
-    auto& windows = OpenWindows();
-    if (std::find(windows.begin(), windows.end(), &window) == windows.end()) {
-        windows.push_back(&window);
-    }
+void ShowTopLevel(Window& window) {
+    window.SetVisible(true);
+    if (!IsOpen(window)) OpenWindows().push_back(&window);
+    GetRenderer().TopLevelShown(window);
 }
 
-void RemoveOpenTopLevel(Window& window) {
+void DestroyTopLevel(std::unique_ptr<Window>& window) {
+    if (!window) return;
     auto& windows = OpenWindows();
-    windows.erase(std::remove(windows.begin(), windows.end(), &window), windows.end());
+    windows.erase(std::remove(windows.begin(), windows.end(), window.get()), windows.end());
+    GetRenderer().TopLevelDestroyed(*window);
+    window.reset();
 }
 
 }  // namespace ui

@@ -4,12 +4,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/ui/Window.h"
 
 namespace ui {
 
-// Runs until *ended is true. `window` is the top-level window being modal.
+// Runs `window`, a top-level window, modally until *ended is true: the
+// top-level window it is modal over is disabled first, `window` is shown
+// unless it is open already, and the owner is enabled again at the end
+// when it was enabled before.
 void RunModalLoop(Window& window, const bool* ended);
 // Posted messages delivered by the innermost loop of `window` so far.
 std::uint64_t MessagesDeliveredTo(const Window& window);
@@ -19,7 +23,12 @@ int PumpMessages();
 
 // The open top-level windows, oldest first; the modal stack's order.
 const std::vector<Window*>& OpenTopLevelWindows();
-void AddOpenTopLevel(Window& window);
-void RemoveOpenTopLevel(Window& window);
+// Makes the top-level `window` visible, adds it to the open windows and
+// lets the renderer show it.
+void ShowTopLevel(Window& window);
+// Takes the top-level `window` off the open windows, tells the renderer
+// and destroys it (which clears its owner's handle). Nothing when `window`
+// is empty.
+void DestroyTopLevel(std::unique_ptr<Window>& window);
 
 }  // namespace ui

@@ -5,7 +5,6 @@
 
 #include "platform/ui/CWnd.h"
 #include "platform/ui/Messages.h"
-#include "platform/ui/ModalLoop.h"
 #include "platform/ui/Renderer.h"
 
 namespace ui {
@@ -74,7 +73,6 @@ Window::Window(ControlKind kind, int id, const char* text, DialogRect rect, DWOR
 Window::~Window() {
     if (m_owner != nullptr) m_owner->m_hWnd = nullptr;
     m_children.clear();
-    if (IsTopLevel()) RemoveOpenTopLevel(*this);
     UnregisterWindow(m_hWnd);
 }
 
