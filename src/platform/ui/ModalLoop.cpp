@@ -39,7 +39,6 @@ void DeliverUntilEnded(Window& window, const bool* ended) {
             renderer.PollEvents();
             continue;
         }
-        if (*ended) break;
         renderer.WaitForEvents(window);
     }
     Loops().pop_back();
