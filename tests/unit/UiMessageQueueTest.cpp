@@ -84,6 +84,26 @@ TEST_F(UiMessageQueueTest, MessagesToDeadOrNullHandlesAreDroppedAtDelivery) {
     EXPECT_EQ(SendMessage(dead, WM_USER, 0, 0), 0);
 }
 
+TEST_F(UiMessageQueueTest, TasksRunInTheirTurnAmongMessages) {
+    Recorder recorder;
+    size_t seenByTask = 0;
+    PostMessage(recorder.hWnd, WM_USER, 0, 1);
+    ui::MessageQueue::Instance().PostTask([&] { seenByTask = recorder.received.size(); });
+    PostMessage(recorder.hWnd, WM_USER, 0, 2);
+    EXPECT_EQ(ui::MessageQueue::Instance().DispatchAll(), 3);
+    EXPECT_EQ(seenByTask, 1u);
+    EXPECT_EQ(recorder.received.size(), 2u);
+}
+
+TEST_F(UiMessageQueueTest, DiscardingDropsQueuedTasksAndLaterTasksStillRun) {
+    std::vector<int> ran;
+    ui::MessageQueue::Instance().PostTask([&] { ran.push_back(1); });
+    ui::MessageQueue::Instance().DiscardAll();
+    ui::MessageQueue::Instance().PostTask([&] { ran.push_back(2); });
+    EXPECT_EQ(ui::MessageQueue::Instance().DispatchAll(), 1);
+    EXPECT_EQ(ran, std::vector<int>{2});
+}
+
 TEST_F(UiMessageQueueTest, HandlesAreNeverReused) {
     std::vector<HWND> seen;
     for (int i = 0; i < 100; ++i) {

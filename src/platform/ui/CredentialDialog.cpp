@@ -6,7 +6,6 @@
 
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/MessageQueue.h"
-#include "platform/ui/UiThreadTasks.h"
 
 namespace ui {
 namespace {
@@ -96,7 +95,7 @@ bool AskForCredentials(const CredentialQuestion& question, CredentialValues& val
     auto request = std::make_shared<CrossThreadRequest>();
     request->question = question;
     request->values = values;
-    PostTask([request] { Answer(request); });
+    MessageQueue::Instance().PostTask([request] { Answer(request); });
 
     std::unique_lock lock(request->mutex);
     while (!request->done) {
@@ -105,7 +104,7 @@ bool AskForCredentials(const CredentialQuestion& question, CredentialValues& val
         if (abandon && abandon()) {
             request->abandoned = true;
             // Close the dialog if the UI thread has it open already.
-            PostTask([request] {
+            MessageQueue::Instance().PostTask([request] {
                 if (request->dialog != nullptr) request->dialog->EndDialog(IDCANCEL);
             });
             return false;

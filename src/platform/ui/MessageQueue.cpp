@@ -26,10 +26,18 @@ bool MessageQueue::IsUIThread() {
 }
 
 void MessageQueue::Post(const QueuedMessage& message) {
+    Append({message, {}});
+}
+
+void MessageQueue::PostTask(std::function<void()> task) {
+    Append({{}, std::move(task)});
+}
+
+void MessageQueue::Append(Entry entry) {
     std::function<void()> wake;
     {
         std::lock_guard lock(m_mutex);
-        m_messages.push_back(message);
+        m_messages.push_back(std::move(entry));
         bool fromOtherThread =
             m_uiThread != std::thread::id() && m_uiThread != std::this_thread::get_id();
         if (fromOtherThread && !m_wakePending && m_wakeHook) {
@@ -43,16 +51,19 @@ void MessageQueue::Post(const QueuedMessage& message) {
 
 bool MessageQueue::DispatchOne() {
     BindIfUnbound();
-    QueuedMessage message;
+    Entry entry;
     {
         std::lock_guard lock(m_mutex);
         // Cleared before delivery, so a post made during it wakes again.
         m_wakePending = false;
         if (m_messages.empty()) return false;
-        message = m_messages.front();
+        entry = std::move(m_messages.front());
         m_messages.pop_front();
     }
-    if (MessageTarget* target = FindWindowTarget(message.hWnd)) {
+    const QueuedMessage& message = entry.message;
+    if (entry.task) {
+        entry.task();
+    } else if (MessageTarget* target = FindWindowTarget(message.hWnd)) {
         target->WindowProc(message.message, message.wParam, message.lParam);
     }
     return true;
@@ -75,8 +86,12 @@ bool MessageQueue::IsEmpty() {
 }
 
 void MessageQueue::DiscardAll() {
-    std::lock_guard lock(m_mutex);
-    m_messages.clear();
+    std::deque<Entry> dropped;
+    {
+        std::lock_guard lock(m_mutex);
+        dropped.swap(m_messages);
+    }
+    // The tasks' captures are released here, outside the lock.
 }
 
 void MessageQueue::SetWakeHook(std::function<void()> hook) {

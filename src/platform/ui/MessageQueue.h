@@ -50,8 +50,12 @@ class MessageQueue {
 
     // Appends a message; any thread.
     void Post(const QueuedMessage& message);
-    // Delivers the oldest message, if any; true when one was taken (even if
-    // its window was dead and it was dropped). UI thread only.
+    // Appends `task`, to run on the UI thread when its turn comes, in order
+    // with the messages; any thread.
+    void PostTask(std::function<void()> task);
+    // Delivers the oldest message or runs the oldest task, if any; true when
+    // one was taken (even if its window was dead and it was dropped). UI
+    // thread only.
     bool DispatchOne();
     // Delivers messages until the queue is empty, including those posted
     // meanwhile; returns how many were taken. UI thread only.
@@ -59,7 +63,7 @@ class MessageQueue {
     // Blocks until a message is queued or `timeout` passes; true when one is.
     bool WaitForMessage(std::chrono::milliseconds timeout);
     bool IsEmpty();
-    // Drops every queued message (tests start from an empty queue).
+    // Drops every queued message and task (tests start from an empty queue).
     void DiscardAll();
 
     // Installs the hook called when a message is posted from another thread
@@ -70,12 +74,19 @@ class MessageQueue {
     void SetWakeHook(std::function<void()> hook);
 
   private:
+    // One turn of the queue: a message, or a task when `task` is set.
+    struct Entry {
+        QueuedMessage message;
+        std::function<void()> task;
+    };
+
     MessageQueue() = default;
     void BindIfUnbound();
+    void Append(Entry entry);
 
     std::mutex m_mutex;
     std::condition_variable m_posted;
-    std::deque<QueuedMessage> m_messages;
+    std::deque<Entry> m_messages;
     std::thread::id m_uiThread;
     bool m_wakePending = false;
     std::function<void()> m_wakeHook;
