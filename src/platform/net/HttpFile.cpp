@@ -24,12 +24,16 @@ bool IsHeaderLine(const std::string& line) {
     return line.find_first_of("\r\n") == std::string::npos;
 }
 
+// `server` as a URL or a Host header names it: an IPv6 address, the only
+// name with a colon, in brackets.
+std::string BracketedHost(const CString& server) {
+    return server.Find(':') >= 0 ? "[" + server.str() + "]" : server.str();
+}
+
 // The address of `object` on the server, with the bytes that cannot stand
 // in a URL path written as %XX.
 std::string RequestUrl(const CString& server, INTERNET_PORT port, const CString& object) {
-    std::string url = "http://";
-    bool ipv6 = server.Find(':') >= 0;
-    url += ipv6 ? "[" + server.str() + "]" : server.str();
+    std::string url = "http://" + BracketedHost(server);
     url += ":" + std::to_string(port);
     const std::string& name = object.str();
     if (name.empty() || name[0] != '/') url += '/';
@@ -131,8 +135,7 @@ BOOL CHttpFile::IsInterrupted() const {
 
 net::CredentialRequest CHttpFile::GetCredentialRequest() const {
     net::CredentialRequest request;
-    bool ipv6 = m_strServer.Find(':') >= 0;
-    request.host = ipv6 ? "[" + m_strServer.str() + "]" : m_strServer.str();
+    request.host = BracketedHost(m_strServer);
     if (m_nPort != INTERNET_DEFAULT_HTTP_PORT) request.host += ":" + std::to_string(m_nPort);
     request.realm = Transfer().Realm();
     return request;
