@@ -6,7 +6,6 @@
 #include "download/DownloadState.h"
 #include "package/OSType.h"
 #include "package/PackageName.h"
-#include "platform/net/InternetException.h"
 
 namespace {
 
@@ -18,8 +17,6 @@ BOOL DownloadPackage() {
     CString strLocalPath = GetPackagePath();
     try {
         return DownloadFile(strObject, strLocalPath);
-    } catch (const CInternetException&) {
-        return FALSE;
     } catch (const std::exception&) {
         return FALSE;
     }
