@@ -11,14 +11,11 @@ bool DownloadThreads::Start(LPVOID pPage) {
         SetCancelled(TRUE);
         return false;
     }
-    if (!m_poller.Start(&ProgressThreadProc, pPage)) {
-        SetCancelled(TRUE);
-        m_worker.SetBelowNormalPriority();
-        return false;
-    }
+    bool pollerStarted = m_poller.Start(&ProgressThreadProc, pPage);
+    if (!pollerStarted) SetCancelled(TRUE);
     m_worker.SetBelowNormalPriority();
-    m_poller.SetBelowNormalPriority();
-    return true;
+    if (pollerStarted) m_poller.SetBelowNormalPriority();
+    return pollerStarted;
 }
 
 void DownloadThreads::Join() {
