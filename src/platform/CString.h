@@ -66,3 +66,6 @@ CString operator+(const CString& a, const CString& b);
 CString operator+(const CString& a, const char* b);
 CString operator+(const char* a, const CString& b);
 CString operator+(const CString& a, char b);
+
+// Whether `text` starts with `prefix`, ignoring the case of ASCII letters.
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);

@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/CString.h"
+
 namespace net {
 
-// Whether `text` starts with `prefix`, ignoring the case of ASCII letters.
-bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+// Header names are compared with the platform's StartsWithNoCase.
+using ::StartsWithNoCase;
 
 // For a "WWW-Authenticate:" header line with a Basic challenge: true, with
 // the challenge's realm in `realm` ("" when it names none). False for any

@@ -8,10 +8,10 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
 #include <vector>
 
+#include "platform/CString.h"
 #include "platform/os/PosixPath.h"
 
 namespace os {
@@ -19,11 +19,6 @@ namespace {
 
 std::mutex g_handlerMutex;
 std::function<std::intptr_t(const ShellOpenCall&)> g_handler;
-
-bool StartsWithNoCase(const std::string& text, const char* prefix) {
-    size_t length = std::strlen(prefix);
-    return text.size() >= length && strncasecmp(text.c_str(), prefix, length) == 0;
-}
 
 bool IsWebAddress(const std::string& target) {
     return StartsWithNoCase(target, "http://") || StartsWithNoCase(target, "https://");
