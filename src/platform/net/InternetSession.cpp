@@ -2,6 +2,18 @@
 
 #include <stdexcept>
 
+namespace {
+
+// The settings field that holds session option `dwOption`, or nullptr for
+// an option the session does not have.
+DWORD net::SessionSettings::*OptionField(DWORD dwOption) {
+    if (dwOption == INTERNET_OPTION_CONNECT_TIMEOUT) return &net::SessionSettings::connectTimeoutMs;
+    if (dwOption == INTERNET_OPTION_RECEIVE_TIMEOUT) return &net::SessionSettings::receiveTimeoutMs;
+    return nullptr;
+}
+
+}  // namespace
+
 CInternetSession::CInternetSession(LPCTSTR pstrAgent, DWORD_PTR dwContext, DWORD dwAccessType)
     : m_dwContext(dwContext) {
     if (dwAccessType != INTERNET_OPEN_TYPE_DIRECT) {
@@ -13,22 +25,16 @@ CInternetSession::CInternetSession(LPCTSTR pstrAgent, DWORD_PTR dwContext, DWORD
 }
 
 BOOL CInternetSession::SetOption(DWORD dwOption, DWORD dwValue) {
-    DWORD* option = nullptr;
-    if (dwOption == INTERNET_OPTION_CONNECT_TIMEOUT) option = &m_settings.connectTimeoutMs;
-    if (dwOption == INTERNET_OPTION_RECEIVE_TIMEOUT) option = &m_settings.receiveTimeoutMs;
-    if (option == nullptr) return FALSE;
-    if (dwValue != 0) *option = dwValue;
+    DWORD net::SessionSettings::*field = OptionField(dwOption);
+    if (field == nullptr) return FALSE;
+    if (dwValue != 0) m_settings.*field = dwValue;
     return TRUE;
 }
 
 BOOL CInternetSession::QueryOption(DWORD dwOption, DWORD& dwValue) const {
-    if (dwOption == INTERNET_OPTION_CONNECT_TIMEOUT) {
-        dwValue = m_settings.connectTimeoutMs;
-    } else if (dwOption == INTERNET_OPTION_RECEIVE_TIMEOUT) {
-        dwValue = m_settings.receiveTimeoutMs;
-    } else {
-        return FALSE;
-    }
+    DWORD net::SessionSettings::*field = OptionField(dwOption);
+    if (field == nullptr) return FALSE;
+    dwValue = m_settings.*field;
     return TRUE;
 }
 
