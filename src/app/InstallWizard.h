@@ -29,7 +29,6 @@ class CInstallWizard : public CPropertySheet, public IInstallWizard {
     void OnHelp();
 
     void SetManualDownload(BOOL bManualDownload) override { m_bManualDownload = bManualDownload; }
-    BOOL GetManualDownload() const override { return m_bManualDownload; }
 
     DECLARE_MESSAGE_MAP()
 };

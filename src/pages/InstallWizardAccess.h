@@ -8,7 +8,6 @@
 class IInstallWizard {
   public:
     virtual void SetManualDownload(BOOL bManualDownload) = 0;
-    virtual BOOL GetManualDownload() const = 0;
 
   protected:
     ~IInstallWizard() = default;

@@ -26,7 +26,6 @@ class CString {
     void Empty() { m_text.clear(); }
     // The character at nIndex; nIndex must lie inside the string.
     char GetAt(int nIndex) const { return m_text.at(static_cast<size_t>(nIndex)); }
-    void SetAt(int nIndex, char ch) { m_text.at(static_cast<size_t>(nIndex)) = ch; }
 
     CString& operator+=(const CString& other);
     CString& operator+=(const char* text);

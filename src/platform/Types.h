@@ -22,6 +22,3 @@ using HWND = struct HWND__*;
 #ifndef FALSE
 #define FALSE 0
 #endif
-
-// The longest path the 8-bit file functions were designed for.
-constexpr int MAX_PATH = 260;
