@@ -48,12 +48,7 @@ void CWizOS::MakeNameBold() {
 }
 
 BOOL CWizOS::OnSetActive() {
-    int nType = GetOSType();
-    if (nType == OSTYPE_WIN9X) {
-        OnWin9x();
-    } else if (nType == OSTYPE_WINNT) {
-        OnWinNT();
-    }
+    ShowCurrentFamily();
     OnSelectManually();
     SetWizardButtonsOf(*this, PSWIZB_BACK | PSWIZB_NEXT);
     return CPropertyPage::OnSetActive();
@@ -67,10 +62,14 @@ void CWizOS::OnSelectManually() {
     }
     EnableFamilyChoice(FALSE);
     SetOSType(OSTYPE_AUTODETECT);  // discards a manual choice
-    int nDetected = GetOSType();
-    if (nDetected == OSTYPE_WIN9X) {
+    ShowCurrentFamily();
+}
+
+void CWizOS::ShowCurrentFamily() {
+    int nType = GetOSType();
+    if (nType == OSTYPE_WIN9X) {
         OnWin9x();
-    } else if (nDetected == OSTYPE_WINNT) {
+    } else if (nType == OSTYPE_WINNT) {
         OnWinNT();
     }
 }

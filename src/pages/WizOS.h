@@ -40,6 +40,8 @@ class CWizOS : public CPropertyPage {
   private:
     void MakeNameBold();
     void EnableFamilyChoice(BOOL bEnable);
+    // Shows the family GetOSType names, through its radio button's handler.
+    void ShowCurrentFamily();
     // Checks one radio button, names the family and records it.
     void ShowFamily(int nType, int nCheckedId, int nClearedId, LPCTSTR pszName);
 };
