@@ -83,6 +83,8 @@ bool MoveFocusInGroup(Window& top, bool backwards) {
     return true;
 }
 
+}  // namespace
+
 // The button Enter presses when the focus is not on a push button.
 Window* DefaultButton(Window& top) {
     Window* okButton = nullptr;
@@ -93,6 +95,8 @@ Window* DefaultButton(Window& top) {
     }
     return okButton;
 }
+
+namespace {
 
 bool PressEnter(Window& top) {
     Window* focus = top.Focus();

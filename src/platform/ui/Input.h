@@ -34,6 +34,10 @@ struct Modifiers {
 
 // The window that takes input now: the innermost open modal window.
 Window* ActiveWindow();
+// The button Enter presses in `top` when the focus is on no usable push
+// button (see Enter above), or nullptr; it may be disabled or hidden, and
+// Enter then presses nothing.
+Window* DefaultButton(Window& top);
 
 // A mouse click on a control: focuses it (when it is a tab stop or an edit
 // field) and clicks it (push button, check box, radio button).

@@ -4,7 +4,6 @@
 #include <FL/fl_draw.H>
 
 #include "platform/ui/Input.h"
-#include "platform/ui/Messages.h"
 #include "platform/ui/fltk/ClassicLook.h"
 #include "platform/ui/fltk/TextFit.h"
 
@@ -17,32 +16,17 @@ bool IsUsablePushButton(const Window& window) {
            window.IsEnabled() && window.IsEffectivelyVisible();
 }
 
-// The button Enter presses when the focus is on no usable push button: the
-// visible default button, else a dialog's OK button.
-Window* DefaultButton(Window& parent, Window& topLevel) {
-    Window* okButton = nullptr;
-    for (const std::unique_ptr<Window>& child : parent.Children()) {
-        if (!child->IsVisible()) continue;
-        if (child->Role() == WindowRole::Page) {
-            if (Window* found = DefaultButton(*child, topLevel)) return found;
-            continue;
-        }
-        if (child->Kind() != ControlKind::PushButton) continue;
-        if (child->IsDefaultButton()) return child.get();
-        if (child->Id() == IDOK && topLevel.Role() == WindowRole::Dialog) okButton = child.get();
-    }
-    return okButton;
-}
-
 // The button that Enter would press wears the dark frame: the focused push
-// button, else the default one. A disabled button never does.
+// button, else the default one. A disabled button never does. The focused
+// button is judged by its own enabled state, not its window's, so that it
+// keeps the frame while a modal dialog disables its window.
 bool WearsDefaultFrame(Window& button) {
     if (!button.IsEnabled()) return false;
     Window* topLevel = button.TopLevel();
     if (topLevel == nullptr) return false;
     Window* focus = topLevel->Focus();
     if (focus != nullptr && IsUsablePushButton(*focus)) return focus == &button;
-    return DefaultButton(*topLevel, *topLevel) == &button;
+    return ui::DefaultButton(*topLevel) == &button;
 }
 
 }  // namespace
