@@ -27,16 +27,7 @@ namespace {
 
 // The program icon, made once; FLTK copies it into each window it is set on.
 const Fl_RGB_Image* ProgramIcon() {
-    static std::unique_ptr<Fl_RGB_Image> icon = [] {
-        Bitmap bitmap = LoadResourceBitmap(kProgramIconId);
-        std::unique_ptr<Fl_RGB_Image> image;
-        if (bitmap.pixels != nullptr && bitmap.width > 0 && bitmap.height > 0 &&
-            (bitmap.depth == 3 || bitmap.depth == 4)) {
-            image = std::make_unique<Fl_RGB_Image>(bitmap.pixels, bitmap.width, bitmap.height,
-                                                   bitmap.depth);
-        }
-        return image;
-    }();
+    static std::unique_ptr<Fl_RGB_Image> icon = ImageOf(LoadResourceBitmap(kProgramIconId));
     return icon.get();
 }
 

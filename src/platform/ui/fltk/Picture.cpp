@@ -2,10 +2,17 @@
 
 #include <FL/fl_draw.H>
 
-#include "platform/ui/ResourceRegistry.h"
 #include "platform/ui/fltk/ClassicLook.h"
 
 namespace ui::fltk {
+
+std::unique_ptr<Fl_RGB_Image> ImageOf(const Bitmap& bitmap) {
+    if (bitmap.pixels == nullptr || bitmap.width <= 0 || bitmap.height <= 0 ||
+        (bitmap.depth != 3 && bitmap.depth != 4)) {
+        return nullptr;
+    }
+    return std::make_unique<Fl_RGB_Image>(bitmap.pixels, bitmap.width, bitmap.height, bitmap.depth);
+}
 
 Picture::Picture(HWND control, int x, int y, int w, int h)
     : Fl_Widget(x, y, w, h), ModelBinding(control) {
@@ -13,12 +20,7 @@ Picture::Picture(HWND control, int x, int y, int w, int h)
     if (model == nullptr) return;
     // The resource's pixels live as long as the program; the image only
     // points at them.
-    Bitmap bitmap = LoadResourceBitmap(model->ImageId());
-    if (bitmap.pixels != nullptr && bitmap.width > 0 && bitmap.height > 0 &&
-        (bitmap.depth == 3 || bitmap.depth == 4)) {
-        m_image = std::make_unique<Fl_RGB_Image>(bitmap.pixels, bitmap.width, bitmap.height,
-                                                 bitmap.depth);
-    }
+    m_image = ImageOf(LoadResourceBitmap(model->ImageId()));
 }
 
 void Picture::draw() {

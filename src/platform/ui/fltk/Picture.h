@@ -7,9 +7,14 @@
 
 #include <memory>
 
+#include "platform/ui/ResourceRegistry.h"
 #include "platform/ui/fltk/ModelBinding.h"
 
 namespace ui::fltk {
+
+// An FLTK image of `bitmap`'s pixels, which it points at without copying;
+// nullptr when the bitmap is empty or neither RGB nor RGBA.
+std::unique_ptr<Fl_RGB_Image> ImageOf(const Bitmap& bitmap);
 
 class Picture final : public Fl_Widget, public ModelBinding {
   public:
