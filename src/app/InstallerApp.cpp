@@ -32,10 +32,8 @@ BOOL CInstallerApp::InitInstance() {
 void InstallWizardResources() {
     ui::RegisterDialogTemplates(res::DialogTemplates());
     ui::SetStringLoader([](UINT id) { return res::LoadString(id); });
-    ui::SetBitmapLoader([](UINT id) {
-        res::Image image = id == ui::kProgramIconId ? res::LoadIcon() : res::LoadBitmap(id);
-        return ui::Bitmap{image.width, image.height, image.depth, image.pixels};
-    });
+    ui::SetBitmapLoader(
+        [](UINT id) { return id == ui::kProgramIconId ? res::LoadIcon() : res::LoadBitmap(id); });
 }
 
 int RunInstallerApp() {

@@ -6,6 +6,7 @@
 
 #include "platform/CString.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/ResourceRegistry.h"
 
 namespace res {
 
@@ -17,13 +18,9 @@ const ui::DialogTemplate* FindDialogTemplate(UINT id);
 // The string-table entry `id`, or "" when there is none.
 CString LoadString(UINT id);
 
-// An image as 8-bit RGB (depth 3) or RGBA (depth 4) pixels, rows top to bottom.
-struct Image {
-    int width = 0;
-    int height = 0;
-    int depth = 0;
-    const unsigned char* pixels = nullptr;
-};
+// An image as 8-bit RGB (depth 3) or RGBA (depth 4) pixels, rows top to
+// bottom: the bitmap the window model's resource registry takes as it is.
+using Image = ui::Bitmap;
 // The bitmap resource `id` (IDB_WIZARD: 80 x 280, RGB), or an empty Image.
 // The pixels live as long as the program.
 Image LoadBitmap(UINT id);
