@@ -37,9 +37,8 @@ CheckButton::CheckButton(HWND control, Shape shape, int x, int y, int w, int h)
     : Fl_Widget(x, y, w, h), ModelBinding(control), m_shape(shape) {}
 
 void CheckButton::DrawBox(int bx, int by, bool enabled, bool checked) const {
-    DrawSunkenEdge(bx, by, kGlyphSize, kGlyphSize);
-    fl_color(enabled && !m_mouse.Pressed() ? colours::Window() : colours::Face());
-    fl_rectf(bx + 2, by + 2, kGlyphSize - 4, kGlyphSize - 4);
+    DrawSunkenField(bx, by, kGlyphSize, kGlyphSize,
+                    enabled && !m_mouse.Pressed() ? colours::Window() : colours::Face());
     if (!checked) return;
     fl_color(enabled ? colours::Text() : colours::Shadow());
     for (int row = 0; row < 7; ++row) {

@@ -36,17 +36,6 @@ Fl_Color Selection() {
 
 namespace {
 
-// Draws the top and left sides in `topLeft`, the bottom and right in `bottomRight`.
-void DrawFrame(int x, int y, int w, int h, Fl_Color topLeft, Fl_Color bottomRight) {
-    if (w <= 0 || h <= 0) return;
-    fl_color(topLeft);
-    fl_xyline(x, y, x + w - 2);
-    fl_yxline(x, y, y + h - 2);
-    fl_color(bottomRight);
-    fl_xyline(x, y + h - 1, x + w - 1);
-    fl_yxline(x + w - 1, y, y + h - 1);
-}
-
 void SetFont(const LOGFONT& lf) {
     FontChoice font = Fonts::For(lf);
     fl_font(font.face, font.size);
@@ -64,16 +53,6 @@ void DrawLine(std::string_view text, std::size_t underline, int x, int baseline)
 
 }  // namespace
 
-namespace {
-
-void DrawSunkenField(int x, int y, int w, int h, Fl_Color colour) {
-    DrawSunkenEdge(x, y, w, h);
-    fl_color(colour);
-    fl_rectf(x + 2, y + 2, w - 4, h - 4);
-}
-
-}  // namespace
-
 Fl_Boxtype SunkenFieldBox() {
     static bool registered = false;
     constexpr auto kBox = static_cast<Fl_Boxtype>(FL_FREE_BOXTYPE);
@@ -84,6 +63,16 @@ Fl_Boxtype SunkenFieldBox() {
     return kBox;
 }
 
+void DrawFrame(int x, int y, int w, int h, Fl_Color topLeft, Fl_Color bottomRight) {
+    if (w <= 0 || h <= 0) return;
+    fl_color(topLeft);
+    fl_xyline(x, y, x + w - 2);
+    fl_yxline(x, y, y + h - 2);
+    fl_color(bottomRight);
+    fl_xyline(x, y + h - 1, x + w - 1);
+    fl_yxline(x + w - 1, y, y + h - 1);
+}
+
 void DrawRaisedEdge(int x, int y, int w, int h) {
     DrawFrame(x, y, w, h, colours::Highlight(), colours::DarkShadow());
     DrawFrame(x + 1, y + 1, w - 2, h - 2, colours::Face(), colours::Shadow());
@@ -92,6 +81,12 @@ void DrawRaisedEdge(int x, int y, int w, int h) {
 void DrawSunkenEdge(int x, int y, int w, int h) {
     DrawFrame(x, y, w, h, colours::Shadow(), colours::Highlight());
     DrawFrame(x + 1, y + 1, w - 2, h - 2, colours::DarkShadow(), colours::Face());
+}
+
+void DrawSunkenField(int x, int y, int w, int h, Fl_Color colour) {
+    DrawSunkenEdge(x, y, w, h);
+    fl_color(colour);
+    fl_rectf(x + 2, y + 2, w - 4, h - 4);
 }
 
 void DrawEtchedLine(int x, int y, int w) {

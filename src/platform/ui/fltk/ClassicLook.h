@@ -24,10 +24,16 @@ Fl_Color Selection();  // progress blocks
 // The box type of text fields: a sunken edge around the field's colour.
 Fl_Boxtype SunkenFieldBox();
 
+// A one-pixel frame: the top and left sides in `topLeft`, the bottom and
+// right sides in `bottomRight` (which also take the top-right and
+// bottom-left corners).
+void DrawFrame(int x, int y, int w, int h, Fl_Color topLeft, Fl_Color bottomRight);
 // A raised edge: two pixels, lit top-left, shaded bottom-right.
 void DrawRaisedEdge(int x, int y, int w, int h);
 // A sunken edge (fields, check boxes, the progress bar's client edge).
 void DrawSunkenEdge(int x, int y, int w, int h);
+// A sunken edge filled with `colour` inside (text fields, check boxes).
+void DrawSunkenField(int x, int y, int w, int h, Fl_Color colour);
 // A one-pixel-wide sunken line pair, as the etched separator of a wizard.
 void DrawEtchedLine(int x, int y, int w);
 // The dotted rectangle around the focused control's text.

@@ -21,12 +21,7 @@ void ProgressBar::draw() {
     fl_color(colours::Face());
     fl_rectf(x(), y(), w(), h());
     // The thin sunken frame of a bordered progress bar.
-    fl_color(colours::Shadow());
-    fl_xyline(x(), y(), x() + w() - 1);
-    fl_yxline(x(), y(), y() + h() - 1);
-    fl_color(colours::Highlight());
-    fl_xyline(x(), y() + h() - 1, x() + w() - 1);
-    fl_yxline(x() + w() - 1, y(), y() + h() - 1);
+    DrawFrame(x(), y(), w(), h(), colours::Shadow(), colours::Highlight());
     Window* model = Model();
     if (model == nullptr) return;
     // Blocks two thirds as wide as the bar is high, two pixels apart, as
