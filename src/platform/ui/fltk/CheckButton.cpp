@@ -85,14 +85,13 @@ void CheckButton::draw() {
     PixelRect text = TextArea(ControlKind::AutoCheckBox, {x(), y(), w(), h()});
     int textX = text.x;
     int textW = std::max(0, text.w);
-    int drawn = DrawControlText(TextOf(*model), model->Font(), textX, y(), textW, h(),
-                                TextAlign::Left, false, enabled);
+    DrawnText drawn = DrawControlText(TextOf(*model), model->Font(), textX, y(), textW, h(),
+                                      TextAlign::Left, false, enabled);
     if (!HasModelFocus() || !enabled) return;
     // The focus rectangle hugs the text, one pixel around it, inside the control.
-    int lineW = 0, lineH = 0;
-    MeasureControlText(TextOf(*model), model->Font(), lineW, lineH);
-    int focusH = std::min(h(), lineH + 2);
-    DrawFocusRect(textX - 1, y() + (h() - focusH) / 2, std::min(drawn + 2, textW + 1), focusH);
+    int focusH = std::min(h(), drawn.lineHeight + 2);
+    DrawFocusRect(textX - 1, y() + (h() - focusH) / 2, std::min(drawn.width + 2, textW + 1),
+                  focusH);
 }
 
 int CheckButton::handle(int event) {

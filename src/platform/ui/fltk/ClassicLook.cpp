@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "platform/ui/fltk/Fonts.h"
-#include "platform/ui/fltk/TextLayout.h"
 
 namespace ui::fltk {
 
@@ -110,19 +109,29 @@ void DrawFocusRect(int x, int y, int w, int h) {
     }
 }
 
-int DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int w, int h,
-                    TextAlign align, bool wrap, bool enabled) {
-    LabelText parsed = ParseMnemonic(label);
+ControlTextLayout LayoutControlText(std::string_view label, const LOGFONT& lf, int width,
+                                    bool wrap) {
+    ControlTextLayout layout;
+    layout.shown = ParseMnemonic(label);
     SetFont(lf);
-    std::vector<TextLine> lines;
     if (wrap) {
-        lines = WrapText(parsed.text, w, [](std::string_view run) {
-            return fl_width(run.data(), static_cast<int>(run.size()));
-        });
+        layout.lines = WrapText(layout.shown.text, width, TextWidth);
     } else {
-        lines.push_back({0, parsed.text.size()});
+        layout.lines.push_back({0, layout.shown.text.size()});
     }
-    int lineHeight = fl_height();
+    layout.lineHeight = fl_height();
+    return layout;
+}
+
+double TextWidth(std::string_view run) {
+    return fl_width(run.data(), static_cast<int>(run.size()));
+}
+
+DrawnText DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int w, int h,
+                          TextAlign align, bool wrap, bool enabled) {
+    ControlTextLayout layout = LayoutControlText(label, lf, w, wrap);
+    const LabelText& parsed = layout.shown;
+    int lineHeight = layout.lineHeight;
     int top = wrap ? y : y + (h - lineHeight) / 2;
     int widest = 0;
     fl_push_clip(x, y, w, h);
@@ -130,9 +139,9 @@ int DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int
         int offset = pass == 0 ? 1 : 0;
         fl_color(enabled ? colours::Text() : pass == 0 ? colours::Highlight() : colours::Shadow());
         int baseline = top + lineHeight - fl_descent();
-        for (const TextLine& line : lines) {
+        for (const TextLine& line : layout.lines) {
             std::string_view text(parsed.text.data() + line.begin, line.length);
-            int width = static_cast<int>(fl_width(text.data(), static_cast<int>(text.size())));
+            int width = static_cast<int>(TextWidth(text));
             widest = std::max(widest, width);
             int left = align == TextAlign::Center ? x + (w - width) / 2 : x;
             std::size_t underline =
@@ -144,14 +153,7 @@ int DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int
         }
     }
     fl_pop_clip();
-    return widest;
-}
-
-void MeasureControlText(std::string_view label, const LOGFONT& lf, int& w, int& h) {
-    LabelText parsed = ParseMnemonic(label);
-    SetFont(lf);
-    w = static_cast<int>(fl_width(parsed.text.data(), static_cast<int>(parsed.text.size())));
-    h = fl_height();
+    return {widest, lineHeight};
 }
 
 }  // namespace ui::fltk

@@ -1,13 +1,16 @@
 // The classic desktop look: the system colours of the grey scheme and the
 // drawing of 3D edges, focus rectangles and control texts (mnemonic
-// underlined, disabled text etched). Call only from a widget's draw().
+// underlined, disabled text etched). The drawing functions are for a
+// widget's draw() only.
 #pragma once
 
 #include <FL/Enumerations.H>
 
 #include <string_view>
+#include <vector>
 
 #include "platform/ui/Font.h"
+#include "platform/ui/fltk/TextLayout.h"
 
 namespace ui::fltk {
 
@@ -41,14 +44,32 @@ void DrawFocusRect(int x, int y, int w, int h);
 
 enum class TextAlign { Left, Center };
 
+// A control's text laid out in its font: the label as shown, its lines,
+// and the height of every line.
+struct ControlTextLayout {
+    LabelText shown;
+    std::vector<TextLine> lines;
+    int lineHeight = 0;
+};
+// Selects the font of `lf` and lays `label` out as DrawControlText draws
+// it: broken into lines at `width` when `wrap`, else one line. Needs the
+// display open, not a draw().
+ControlTextLayout LayoutControlText(std::string_view label, const LOGFONT& lf, int width,
+                                    bool wrap);
+// The pixel width of a run of text in the current font.
+double TextWidth(std::string_view run);
+
+// What DrawControlText drew: its bounding box width and its line height.
+struct DrawnText {
+    int width = 0;
+    int lineHeight = 0;
+};
 // Draws a control's text inside the rectangle in the font of `lf`: '&'
 // marks underline their letter; `wrap` breaks lines at the width (static
 // texts), otherwise the text is one line vertically centred. Disabled text
 // is etched (light copy one pixel down-right, shaded copy on top). Clipped
-// to the rectangle. Returns the drawn text's bounding box width.
-int DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int w, int h,
-                    TextAlign align, bool wrap, bool enabled);
-// The width and height the one-line text of `label` takes in `lf`.
-void MeasureControlText(std::string_view label, const LOGFONT& lf, int& w, int& h);
+// to the rectangle.
+DrawnText DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int w, int h,
+                          TextAlign align, bool wrap, bool enabled);
 
 }  // namespace ui::fltk

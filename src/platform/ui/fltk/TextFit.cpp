@@ -1,9 +1,6 @@
 #include "platform/ui/fltk/TextFit.h"
 
-#include <FL/fl_draw.H>
-
-#include "platform/ui/fltk/Fonts.h"
-#include "platform/ui/fltk/TextLayout.h"
+#include "platform/ui/fltk/ClassicLook.h"
 
 namespace ui::fltk {
 
@@ -33,17 +30,10 @@ PixelRect TextArea(ControlKind kind, PixelRect control) {
 
 bool TextFits(std::string_view label, const LOGFONT& lf, ControlKind kind, PixelRect control) {
     PixelRect area = TextArea(kind, control);
-    FontChoice font = Fonts::For(lf);
-    fl_font(font.face, font.size);
-    LabelText parsed = ParseMnemonic(label);
-    auto measure = [](std::string_view run) {
-        return fl_width(run.data(), static_cast<int>(run.size()));
-    };
-    if (kind == ControlKind::Static) {
-        auto lines = WrapText(parsed.text, area.w, measure);
-        return static_cast<int>(lines.size()) * fl_height() <= area.h;
-    }
-    return measure(parsed.text) <= area.w && fl_height() <= area.h;
+    bool wrap = kind == ControlKind::Static;
+    ControlTextLayout layout = LayoutControlText(label, lf, area.w, wrap);
+    if (wrap) return static_cast<int>(layout.lines.size()) * layout.lineHeight <= area.h;
+    return TextWidth(layout.shown.text) <= area.w && layout.lineHeight <= area.h;
 }
 
 }  // namespace ui::fltk
