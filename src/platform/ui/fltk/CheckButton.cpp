@@ -1,11 +1,9 @@
 #include "platform/ui/fltk/CheckButton.h"
 
-#include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
 
-#include "platform/ui/Input.h"
 #include "platform/ui/fltk/ClassicLook.h"
 #include "platform/ui/fltk/TextFit.h"
 

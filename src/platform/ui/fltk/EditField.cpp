@@ -15,7 +15,6 @@ EditField::EditField(HWND control, int x, int y, int w, int h)
     Window* model = Model();
     if (model != nullptr && (model->Style() & ES_PASSWORD) != 0) type(FL_SECRET_INPUT);
     box(SunkenFieldBox());
-    color(colours::Window());
     selection_color(colours::Selection());
     when(FL_WHEN_CHANGED);
     callback(Changed, this);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 namespace ui::fltk {
 
@@ -74,7 +75,6 @@ int FittingSize(Fl_Font face) {
 }
 
 struct Registry {
-    std::string family = kFallbackFamily;
     bool classic = false;
     int sizeOffset = 0;  // added to every outline height
     // FLTK keeps the name pointers: they live here for the whole run. The
@@ -93,18 +93,14 @@ void Fonts::Initialise() {
     Registry& registry = TheRegistry();
     AcceptClassicFace();
     registry.classic = HasFamily(kClassicFamily);
-    registry.family = registry.classic ? kClassicFamily : kFallbackFamily;
+    std::string family = registry.classic ? kClassicFamily : kFallbackFamily;
     const char prefixes[4] = {' ', 'B', 'I', 'P'};
     for (int style = 0; style < 4; ++style) {
-        registry.names[style] = prefixes[style] + registry.family;
+        registry.names[style] = prefixes[style] + family;
         Fl::set_font(static_cast<Fl_Font>(FL_FREE_FONT + style), registry.names[style].c_str());
     }
     // The classic face's strikes define the base units themselves.
     if (!registry.classic) registry.sizeOffset = FittingSize(FL_FREE_FONT) - kDialogHeight;
-}
-
-const std::string& Fonts::Family() {
-    return TheRegistry().family;
 }
 
 FontChoice Fonts::For(const LOGFONT& lf) {

@@ -14,8 +14,6 @@
 // distance to the dialog font's (the bold name one pixel larger).
 #pragma once
 
-#include <string>
-
 #include "platform/ui/Font.h"
 
 namespace ui::fltk {
@@ -31,8 +29,6 @@ class Fonts {
     // base units; call once, on the UI thread, with the display open and
     // before anything is drawn.
     static void Initialise();
-    // The family in use ("MS Sans Serif" or "Liberation Sans").
-    static const std::string& Family();
     // The FLTK font for `lf`: bold from weight 600, italic when asked.
     static FontChoice For(const LOGFONT& lf);
 };

@@ -1,6 +1,5 @@
 #include "platform/ui/fltk/PushButton.h"
 
-#include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
 #include "platform/ui/Input.h"
