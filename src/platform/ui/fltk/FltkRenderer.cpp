@@ -31,6 +31,18 @@ const Fl_RGB_Image* ProgramIcon() {
     return icon.get();
 }
 
+// FLTK's own colours, which its stock boxes and widgets draw with, set to
+// the classic look's.
+void UseClassicColours() {
+    uchar r = 0, g = 0, b = 0;
+    Fl::get_color(colours::Face(), r, g, b);
+    Fl::background(r, g, b);
+    Fl::get_color(colours::Text(), r, g, b);
+    Fl::foreground(r, g, b);
+    Fl::get_color(colours::Window(), r, g, b);
+    Fl::background2(r, g, b);
+}
+
 void CopyTitle(TopLevelWindow& window, const Window& model) {
     window.copy_label(model.Text().GetString());
 }
@@ -49,9 +61,7 @@ std::unique_ptr<FltkRenderer> FltkRenderer::Open() {
     // another thread does not wake Fl::wait(). Only this thread ever holds
     // the lock.
     Fl::lock();
-    Fl::background(212, 208, 200);
-    Fl::foreground(0, 0, 0);
-    Fl::background2(255, 255, 255);
+    UseClassicColours();
     SunkenFieldBox();
     return std::unique_ptr<FltkRenderer>(new FltkRenderer());
 }

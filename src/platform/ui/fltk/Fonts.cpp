@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/ui/fltk/DialogUnits.h"
+
 namespace ui::fltk {
 
 namespace {
@@ -59,8 +61,6 @@ bool HasFamily(const char* family) {
 
 // The dialog font's character height (8 points at 96 DPI).
 constexpr int kDialogHeight = 11;
-// The base unit's width: the average character the templates assume.
-constexpr double kBaseUnitWidth = 6.0;
 
 // The largest pixel size, up to the dialog height, at which the average
 // width of the 52 letters (as the base unit is defined) fits the base unit.
@@ -69,7 +69,7 @@ int FittingSize(Fl_Font face) {
     int size = kDialogHeight;
     for (; size > 8; --size) {
         fl_font(face, size);
-        if (fl_width(kLetters) / 52.0 <= kBaseUnitWidth) break;
+        if (fl_width(kLetters) / 52.0 <= kBaseUnitX) break;
     }
     return size;
 }
