@@ -43,6 +43,26 @@ void UseClassicColours() {
     Fl::background2(r, g, b);
 }
 
+// The newest open top-level window other than `window`, or nullptr.
+Window* NewestOtherOpenWindow(const Window& window) {
+    const std::vector<Window*>& open = OpenTopLevelWindows();
+    for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        if (*it != &window) return *it;
+    }
+    return nullptr;
+}
+
+// Where the widgets inside `group` are placed from. Widgets are placed in
+// window coordinates: a window is its own origin, a group sits at its x, y.
+struct Origin {
+    int x;
+    int y;
+};
+Origin OriginOf(Fl_Group* group) {
+    if (group == nullptr || group->as_window() != nullptr) return {0, 0};
+    return {group->x(), group->y()};
+}
+
 void CopyTitle(TopLevelWindow& window, const Window& model) {
     window.copy_label(model.Text().GetString());
 }
@@ -85,9 +105,8 @@ void FltkRenderer::ChildCreated(Window& child) {
     if (it == m_widgets.end()) return;
     Fl_Group* group = it->second->as_group();
     if (group == nullptr) return;
-    // Widgets are placed in window coordinates; a window is its own origin.
-    bool isWindow = parent->IsTopLevel();
-    AddWidget(child, *group, isWindow ? 0 : group->x(), isWindow ? 0 : group->y());
+    Origin origin = OriginOf(group);
+    AddWidget(child, *group, origin.x, origin.y);
     group->redraw();
     if (Window* topLevel = child.TopLevel(); topLevel && topLevel->Role() == WindowRole::Sheet) {
         PlaceSeparator(*topLevel);
@@ -175,10 +194,7 @@ void FltkRenderer::TopLevelShown(Window& window) {
     // else the newest other open window.
     TopLevelWindow* over = window.Parent() != nullptr ? TopLevelOf(*window.Parent()) : nullptr;
     if (over == nullptr && window.Role() == WindowRole::Dialog) {
-        const std::vector<Window*>& open = OpenTopLevelWindows();
-        for (auto it = open.rbegin(); it != open.rend() && over == nullptr; ++it) {
-            if (*it != &window) over = TopLevelOf(**it);
-        }
+        if (Window* newest = NewestOtherOpenWindow(window)) over = TopLevelOf(*newest);
     }
     if (over != nullptr && over->shown()) {
         top->position(over->x() + (over->w() - top->w()) / 2,
@@ -212,15 +228,11 @@ void FltkRenderer::TopLevelDestroyed(Window& window) {
     // handlers: FLTK deletes it once that handler has returned.
     Fl::delete_widget(top);
     // Give the keyboard back to the newest window still open.
-    const std::vector<Window*>& open = OpenTopLevelWindows();
-    for (auto other = open.rbegin(); other != open.rend(); ++other) {
-        if (*other == &window) continue;
-        TopLevelWindow* below = TopLevelOf(**other);
-        if (below != nullptr && below->shown() && below->visible()) {
-            XSetInputFocus(fl_display, fl_xid(below), RevertToParent, CurrentTime);
-            below->ApplyModelFocus();
-        }
-        break;
+    Window* newest = NewestOtherOpenWindow(window);
+    TopLevelWindow* below = newest != nullptr ? TopLevelOf(*newest) : nullptr;
+    if (below != nullptr && below->shown() && below->visible()) {
+        XSetInputFocus(fl_display, fl_xid(below), RevertToParent, CurrentTime);
+        below->ApplyModelFocus();
     }
 }
 
@@ -241,11 +253,9 @@ void FltkRenderer::WindowChanged(Window& window, unsigned changes) {
     }
     if (changes & kChangeRect) {
         Fl_Group* group = widget->parent();
-        bool inWindow = group == nullptr || group->as_window() != nullptr;
         PixelRect rect = UnitsToPixels(window.Rect());
-        int originX = inWindow ? 0 : group->x();
-        int originY = inWindow ? 0 : group->y();
-        widget->resize(originX + rect.x, originY + rect.y, rect.w, rect.h);
+        Origin origin = OriginOf(group);
+        widget->resize(origin.x + rect.x, origin.y + rect.y, rect.w, rect.h);
         if (group != nullptr) group->redraw();
     }
     if (changes & kChangeVisible) {
