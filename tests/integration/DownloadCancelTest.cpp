@@ -19,6 +19,7 @@ using testing_support::FileHoldsPattern;
 using testing_support::FileSize;
 using testing_support::HttpReply;
 using testing_support::OpenDescriptorsOf;
+using testing_support::UseDownloadHost;
 using testing_support::WaitUntil;
 
 const std::string kOldContents(1000, 'o');
@@ -67,7 +68,7 @@ TEST_F(DownloadCancel, WhileTheServerAnswersTheFileIsLeftAlone) {
         reply.onRequest = [] { SetCancelled(TRUE); };
         if (silentHead) reply.headerDelayMs = 600000;
         host.Serve("/package.exe", reply);
-        UseHost(host.HostAndPort(), kPatientTimeouts);
+        UseDownloadHost(host.HostAndPort(), kPatientTimeouts);
         dir.Write("package.exe", kOldContents);
         SetCancelled(FALSE);
         EXPECT_EQ(Download("package.exe"), FALSE) << silentHead;
@@ -82,7 +83,7 @@ TEST_F(DownloadCancel, WhileAReadWaitsOnASilentServer) {
     HttpReply reply = HttpReply::Ok(200000);
     reply.stallAt = 70000;
     host.Serve("/package.exe", reply);
-    UseHost(host.HostAndPort(), kPatientTimeouts);
+    UseDownloadHost(host.HostAndPort(), kPatientTimeouts);
     CancelWhen([this] { return FileSize(LocalPath()) == 70000; });
     EXPECT_EQ(Download("package.exe"), FALSE);
     EXPECT_TRUE(FileHoldsPattern(LocalPath(), 70000));
@@ -95,7 +96,7 @@ TEST_F(DownloadCancel, WhileTheBodyDripsTheNextReadIsNotMade) {
     reply.dripBytes = 1000;
     reply.dripIntervalMs = 2;
     host.Serve("/package.exe", reply);
-    UseHost(host.HostAndPort(), kPatientTimeouts);
+    UseDownloadHost(host.HostAndPort(), kPatientTimeouts);
     CancelWhen([this] { return FileSize(LocalPath()) >= 5000; });
     EXPECT_EQ(Download("package.exe"), FALSE);
     std::int64_t partial = FileSize(LocalPath());
@@ -111,7 +112,7 @@ TEST_F(DownloadCancel, WhileTheLastChunkIsAwaitedTheDownloadFails) {
     reply.framing = HttpReply::Framing::Chunked;
     reply.stallAt = 3000;
     host.Serve("/package.exe", reply);
-    UseHost(host.HostAndPort(), kPatientTimeouts);
+    UseDownloadHost(host.HostAndPort(), kPatientTimeouts);
     CancelWhen([this] { return FileSize(LocalPath()) == 3000; });
     EXPECT_EQ(Download("package.exe"), FALSE);
     EXPECT_TRUE(FileHoldsPattern(LocalPath(), 3000));
@@ -122,7 +123,7 @@ TEST_F(DownloadCancel, TheEndOfAnExactBodyIsNotAwaited) {
     // The host keeps the connection open after an exact-length body: the
     // routine must end at once instead of waiting for the connection.
     host.Serve("/package.exe", HttpReply::Ok(3000));
-    UseHost(host.HostAndPort(), kPatientTimeouts);
+    UseDownloadHost(host.HostAndPort(), kPatientTimeouts);
     EXPECT_EQ(Download("package.exe"), TRUE);
     EXPECT_TRUE(FileHoldsPattern(LocalPath(), 3000));
 }

@@ -19,6 +19,7 @@ using testing_support::FileSize;
 using testing_support::HttpReply;
 using testing_support::OpenDescriptorsOf;
 using testing_support::TestHost;
+using testing_support::UseDownloadHost;
 
 const std::string kOldContents(1000, 'o');
 
@@ -36,14 +37,14 @@ class DownloadFailure : public DownloadFixture {
 };
 
 TEST_F(DownloadFailure, RefusedConnectionThrows) {
-    UseHost("127.0.0.1:" + std::to_string(testing_support::UnusedLoopbackPort()));
+    UseDownloadHost("127.0.0.1:" + std::to_string(testing_support::UnusedLoopbackPort()));
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_CANNOT_CONNECT);
     EXPECT_FALSE(dir.Exists("package.exe"));
 }
 
 TEST_F(DownloadFailure, ConnectionThatIsNeverMadeTimesOut) {
     testing_support::UnansweringPort port;
-    UseHost("127.0.0.1:" + std::to_string(port.Port()), {300, 600000});
+    UseDownloadHost("127.0.0.1:" + std::to_string(port.Port()), {300, 600000});
     auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_TIMEOUT);
     // Not a speed test: it only shows that the short connect time-out, not
@@ -68,7 +69,7 @@ TEST_F(DownloadFailure, SilentServerTimesOutWithThePartialFileClosed) {
     HttpReply reply = HttpReply::Ok(100000);
     reply.stallAt = 1000;
     host.Serve("/package.exe", reply);
-    UseHost(host.HostAndPort(), {10000, 300});
+    UseDownloadHost(host.HostAndPort(), {10000, 300});
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_TIMEOUT);
     EXPECT_TRUE(FileHoldsPattern(LocalPath(), 1000));
     EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);

@@ -24,6 +24,7 @@ using testing_support::FileSize;
 using testing_support::HttpReply;
 using testing_support::OpenDescriptorsOf;
 using testing_support::PatternBytes;
+using testing_support::UseDownloadHost;
 
 const std::string kOldContents(100000, 'o');
 
@@ -82,13 +83,13 @@ TEST_F(DownloadFileModes, FailureBeforeTheBodyLeavesTheFileAlone) {
     host.Serve("/silent", silentHead);
 
     for (const char* object : {"hangup", "garbage", "silent"}) {
-        UseHost(host.HostAndPort(), {10000, 300});
+        UseDownloadHost(host.HostAndPort(), {10000, 300});
         dir.Write("package.exe", kOldContents);
         EXPECT_THROW(Download(object), CInternetException) << object;
         EXPECT_EQ(dir.Read("package.exe"), kOldContents) << object;
         EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0) << object;
     }
-    UseHost("127.0.0.1:" + std::to_string(testing_support::UnusedLoopbackPort()));
+    UseDownloadHost("127.0.0.1:" + std::to_string(testing_support::UnusedLoopbackPort()));
     EXPECT_THROW(Download("package.exe"), CInternetException);
     EXPECT_EQ(dir.Read("package.exe"), kOldContents);
     EXPECT_THROW(Download("package.exe", "absent.exe"), CInternetException);

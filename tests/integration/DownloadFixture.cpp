@@ -13,17 +13,13 @@ void DownloadFixture::SetUp() {
     SetCancelled(FALSE);
     SetProgress(0);
     net::SetCredentialPrompt({});
-    UseHost(host.HostAndPort());
+    UseDownloadHost(host.HostAndPort());
 }
 
 void DownloadFixture::TearDown() {
     SetDownloadHostForTesting(nullptr);
     net::SetCredentialPrompt({});
     SetCancelled(FALSE);
-}
-
-void DownloadFixture::UseHost(const std::string& hostAndPort, DownloadTimeouts timeouts) {
-    SetDownloadHostForTesting(hostAndPort.c_str(), timeouts);
 }
 
 BOOL DownloadFixture::Download(const std::string& object, const std::string& name) {

@@ -7,22 +7,17 @@
 
 #include <string>
 
-#include "download/DownloadHost.h"
 #include "support/TempDir.h"
+#include "support/TestDownloadHost.h"
 #include "support/TestHost.h"
 
 namespace testing_support {
 
 class DownloadFixture : public ::testing::Test {
   protected:
-    // Short enough that a fault ends a test soon, long enough for a loaded machine.
-    static constexpr DownloadTimeouts kTestTimeouts{10000, 10000};
-
     void SetUp() override;
     void TearDown() override;
 
-    // Points the routine at `hostAndPort` with these time-outs.
-    static void UseHost(const std::string& hostAndPort, DownloadTimeouts timeouts = kTestTimeouts);
     // DownloadFile(object, <temporary folder>/name).
     BOOL Download(const std::string& object, const std::string& name = "package.exe");
     std::string LocalPath(const std::string& name = "package.exe") const { return dir.File(name); }

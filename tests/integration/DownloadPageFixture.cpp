@@ -9,13 +9,11 @@
 #include "platform/os/Thread.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
+#include "support/TestDownloadHost.h"
 
 namespace testing_support {
 
 namespace {
-
-// Short enough that a fault ends a test soon, long enough for a loaded machine.
-constexpr DownloadTimeouts kTestTimeouts{10000, 10000};
 
 // What the user sees of the dialog, checked whenever its loop waits.
 void Sample(ui::Window& dialog, ProgressDialogWatch& watch) {
@@ -31,7 +29,7 @@ void DownloadPageFixture::SetUp() {
     InstallWizardResources();
     os::SetModuleFileNameForTesting(dir.File("VessamoInstaller"));
     SetOSType(OSTYPE_AUTODETECT);  // the NT family on this system
-    SetDownloadHostForTesting(host.HostAndPort().c_str(), kTestTimeouts);
+    UseDownloadHost(host.HostAndPort());
     net::SetCredentialPrompt({});
     SetCancelled(FALSE);
     SetProgress(0);

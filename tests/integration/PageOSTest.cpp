@@ -25,6 +25,7 @@ using testing_support::ControlOf;
 using testing_support::HttpReply;
 using testing_support::PressWizardButton;
 using testing_support::TempDir;
+using testing_support::UseDownloadHost;
 using testing_support::WizardButtons;
 
 constexpr const char* kScratchPrefix = ".vessamo-connection-test-";

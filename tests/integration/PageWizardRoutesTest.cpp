@@ -14,6 +14,7 @@ namespace {
 using testing_support::Click;
 using testing_support::HttpReply;
 using testing_support::PressWizardButton;
+using testing_support::UseDownloadHost;
 using testing_support::WizardButtons;
 
 // The whole program, InitInstance to its end, walked along both routes

@@ -26,11 +26,6 @@ void PageTest::TearDown() {
     os::SetModuleFileNameForTesting("");
 }
 
-void PageTest::UseDownloadHost(const std::string& hostAndPort) {
-    // Long enough for a loaded machine, short enough that a fault ends soon.
-    SetDownloadHostForTesting(hostAndPort.c_str(), {10000, 10000});
-}
-
 void PageTest::DetectPlatform(DWORD platformId) {
     os::SetPlatformIdForTesting(platformId);
 }

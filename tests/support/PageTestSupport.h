@@ -11,6 +11,7 @@
 
 #include "platform/Types.h"
 #include "support/TempDir.h"
+#include "support/TestDownloadHost.h"
 #include "support/UiTestSupport.h"
 
 namespace testing_support {
@@ -22,8 +23,6 @@ class PageTest : public ::testing::Test {
 
     // Makes the version query report `platformId` (VER_PLATFORM_*).
     static void DetectPlatform(DWORD platformId);
-    // Points the download routine at `hostAndPort` ("127.0.0.1:port").
-    static void UseDownloadHost(const std::string& hostAndPort);
     // The executable's directory as the shell open receives it.
     std::string ModuleDirectory() const { return dir.Path() + "/"; }
 

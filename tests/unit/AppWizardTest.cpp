@@ -10,6 +10,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/TempDir.h"
+#include "support/TestDownloadHost.h"
 #include "support/TestHost.h"
 #include "support/UiTestSupport.h"
 
@@ -29,7 +30,7 @@ class AppWizardTest : public ::testing::Test {
         SetOSType(OSTYPE_AUTODETECT);
         // The operating-system page tests the connection on its first visit.
         m_host.Serve("/index.html", testing_support::HttpReply::Text("HTTP/1.1 200 OK", "ok"));
-        SetDownloadHostForTesting(m_host.HostAndPort().c_str(), {10000, 10000});
+        testing_support::UseDownloadHost(m_host.HostAndPort());
     }
     void TearDown() override {
         SetDownloadHostForTesting(nullptr);
