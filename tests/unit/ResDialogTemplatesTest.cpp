@@ -22,16 +22,20 @@ const DialogTemplate& Template(UINT id) {
     return *dialog;
 }
 
-// The control with identifier `id`; fails the test when there is not exactly one.
-const ControlTemplate* ControlById(const DialogTemplate& dialog, int id) {
+// The control with identifier `id`; fails the test when there is not exactly
+// one, and throws when there is none.
+const ControlTemplate& ControlById(const DialogTemplate& dialog, int id) {
     const ControlTemplate* found = nullptr;
     for (const ControlTemplate& control : dialog.controls) {
         if (control.id != id) continue;
         EXPECT_EQ(found, nullptr) << "identifier " << id << " twice in " << dialog.id;
         found = &control;
     }
-    EXPECT_NE(found, nullptr) << "no control " << id << " in " << dialog.id;
-    return found;
+    if (found == nullptr) {
+        throw std::runtime_error("no control " + std::to_string(id) + " in " +
+                                 std::to_string(dialog.id));
+    }
+    return *found;
 }
 
 // The control whose top-left corner is (x, y), found by position as a user
@@ -169,23 +173,23 @@ TEST(ResDialogTemplatesTest, TextsKeepTheirExactBlanksQuotesAndMnemonics) {
     EXPECT_EQ(TextAt(os, 69, 50),
               "If you believe this to be an error,  please click \"Select package manually\" "
               "below and choose the proper option.");
-    EXPECT_STREQ(ControlById(os, IDC_WIN9X)->text, "Windows 95/98/Me");
-    EXPECT_STREQ(ControlById(os, IDC_SAVE_INSTALL_FILE)->text,
+    EXPECT_STREQ(ControlById(os, IDC_WIN9X).text, "Windows 95/98/Me");
+    EXPECT_STREQ(ControlById(os, IDC_SAVE_INSTALL_FILE).text,
                  "Save install file for installation on multiple computers.");
 
     const DialogTemplate& download = Template(IDD_WIZ_DOWNLOAD);
-    EXPECT_STREQ(ControlById(download, IDC_STATUS)->text,
+    EXPECT_STREQ(ControlById(download, IDC_STATUS).text,
                  "After the download has completed, click the \"Next\" button to begin the "
                  "installation of K7 Vessamo.");
-    EXPECT_STREQ(ControlById(download, IDC_DOWNLOAD)->text, "&Download");
-    EXPECT_STREQ(ControlById(download, IDC_MESSAGE)->text, "");
+    EXPECT_STREQ(ControlById(download, IDC_DOWNLOAD).text, "&Download");
+    EXPECT_STREQ(ControlById(download, IDC_MESSAGE).text, "");
 
     EXPECT_EQ(TextAt(Template(IDD_WIZ_OUTRO), 69, 14),
               "Installation for K7 Vessamo is now complete.  You may run Vessamo from the start "
               "menu. ");
-    EXPECT_STREQ(ControlById(Template(IDD_WIZ_MANUAL_DOWNLOAD), IDC_BROWSER_DOWNLOAD)->text,
+    EXPECT_STREQ(ControlById(Template(IDD_WIZ_MANUAL_DOWNLOAD), IDC_BROWSER_DOWNLOAD).text,
                  "Download with &Browser");
-    EXPECT_STREQ(ControlById(Template(IDD_DOWNLOAD_PROGRESS), IDC_PROGRESS_TEXT)->text,
+    EXPECT_STREQ(ControlById(Template(IDD_DOWNLOAD_PROGRESS), IDC_PROGRESS_TEXT).text,
                  "Downloading Korvane Vessamo");
 }
 
@@ -236,13 +240,13 @@ TEST(ResDialogTemplatesTest, ProgressDialogIsAModalPopupWithCancelFirstInTabOrde
         if (control.style & ui::WS_TABSTOP) tabStops.push_back(control.id);
     }
     EXPECT_EQ(tabStops, (std::vector<int>{kCancel, kOk}));
-    EXPECT_EQ(ControlById(progress, kCancel)->kind, ControlKind::PushButton);
-    EXPECT_EQ(ControlById(progress, kOk)->kind, ControlKind::PushButton);
-    EXPECT_STREQ(ControlById(progress, kCancel)->text, "&Cancel");
-    EXPECT_STREQ(ControlById(progress, kOk)->text, "&OK");
-    const ControlTemplate* bar = ControlById(progress, IDC_PROGRESS);
-    EXPECT_EQ(bar->kind, ControlKind::ProgressBar);
-    EXPECT_NE(bar->style & ui::WS_BORDER, 0u);
+    EXPECT_EQ(ControlById(progress, kCancel).kind, ControlKind::PushButton);
+    EXPECT_EQ(ControlById(progress, kOk).kind, ControlKind::PushButton);
+    EXPECT_STREQ(ControlById(progress, kCancel).text, "&Cancel");
+    EXPECT_STREQ(ControlById(progress, kOk).text, "&OK");
+    const ControlTemplate& bar = ControlById(progress, IDC_PROGRESS);
+    EXPECT_EQ(bar.kind, ControlKind::ProgressBar);
+    EXPECT_NE(bar.style & ui::WS_BORDER, 0u);
 }
 
 TEST(ResDialogTemplatesTest, MnemonicsAreSingleAndPointAtALetter) {
