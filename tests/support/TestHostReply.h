@@ -43,7 +43,6 @@ struct HttpReply {
     int dripIntervalMs = 0;                // with this pause after each piece
     int headerDelayMs = 0;                 // pause before each line of the head
     std::optional<BasicAuth> auth;
-    bool closeAfter = false;  // close the connection after this reply
 
     // Run on the host's thread when the request has arrived, before the reply.
     std::function<void()> onRequest;

@@ -30,7 +30,7 @@ bool ReplyWriter::Send(const HttpReply& reply) {
     if (reply.onBodySent) reply.onBodySent();
     bool lengthLies = reply.framing == HttpReply::Framing::Length && reply.announcedLength &&
                       *reply.announcedLength != reply.BodySize();
-    if (reply.closeAfter || lengthLies || AnnouncesNoLength(reply)) {
+    if (lengthLies || AnnouncesNoLength(reply)) {
         Close(false);
         return false;
     }
@@ -49,7 +49,7 @@ bool ReplyWriter::SendHead(const HttpReply& reply) {
             lines.push_back("Content-Length: " + std::to_string(*reply.announcedLength));
         }
     }
-    if (reply.closeAfter || AnnouncesNoLength(reply)) lines.push_back("Connection: close");
+    if (AnnouncesNoLength(reply)) lines.push_back("Connection: close");
     lines.push_back("");
     for (const std::string& line : lines) {
         if (reply.headerDelayMs > 0 && !m_control.Sleep(reply.headerDelayMs)) return false;
