@@ -1,7 +1,5 @@
 #include "support/TestHost.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -10,6 +8,7 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "support/TestHostPorts.h"
 #include "support/TestHostWriter.h"
 
 namespace testing_support {
@@ -41,22 +40,12 @@ bool WaitReadable(int socket, const HostControl& control) {
 TestHost::TestHost() : TestHost(0) {}
 
 TestHost::TestHost(int port) {
-    m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     // A fixed port may still be held by a just-closed server of an earlier test.
-    int reuse = 1;
-    if (m_listener >= 0) setsockopt(m_listener, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (m_listener < 0 || bind(m_listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        listen(m_listener, 16) != 0 ||
-        getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        if (m_listener >= 0) close(m_listener);
-        throw std::runtime_error("TestHost: no loopback port");
+    m_listener = BindLoopback(port, true, m_port);
+    if (listen(m_listener, 16) != 0) {
+        close(m_listener);
+        throw std::runtime_error("TestHost: cannot listen");
     }
-    m_port = ntohs(address.sin_port);
     m_acceptThread = std::thread(&TestHost::AcceptLoop, this);
 }
 

@@ -20,33 +20,34 @@ sockaddr_in Loopback(int port) {
     return address;
 }
 
-// A socket bound to a fresh loopback port, and that port.
-int BindFreshPort(int& port) {
+}  // namespace
+
+int BindLoopback(int port, bool reuseAddress, int& boundPort) {
     int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address = Loopback(0);
+    int reuse = 1;
+    if (fd >= 0 && reuseAddress) setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
+    sockaddr_in address = Loopback(port);
     socklen_t length = sizeof address;
     if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
         getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         if (fd >= 0) close(fd);
         throw std::runtime_error("no loopback port");
     }
-    port = ntohs(address.sin_port);
+    boundPort = ntohs(address.sin_port);
     return fd;
 }
-
-}  // namespace
 
 int UnusedLoopbackPort() {
     int port = 0;
     // Bound but never listening, and never closed: the port stays taken, so
     // no other test can start listening on it, and connects are refused.
     // One descriptor per call is the price; tests call this rarely.
-    BindFreshPort(port);
+    BindLoopback(0, false, port);
     return port;
 }
 
 UnansweringPort::UnansweringPort() {
-    m_listener = BindFreshPort(m_port);
+    m_listener = BindLoopback(0, false, m_port);
     // With a backlog of 0 the kernel queues one connection; while that one
     // waits, further connection requests are dropped without an answer.
     if (listen(m_listener, 0) != 0) throw std::runtime_error("listen failed");

@@ -1,9 +1,14 @@
-// Loopback ports that misbehave at the connection level.
+// Loopback sockets for the test host, and ports that misbehave at the
+// connection level.
 #pragma once
 
 #include <vector>
 
 namespace testing_support {
+
+// A socket bound to 127.0.0.1:`port` (0: a fresh port), with SO_REUSEADDR
+// when `reuseAddress`; `boundPort` is the port it got. Throws when there is none.
+int BindLoopback(int port, bool reuseAddress, int& boundPort);
 
 // A loopback port on which nobody listens: connecting is refused at once.
 int UnusedLoopbackPort();
