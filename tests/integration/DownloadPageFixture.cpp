@@ -1,11 +1,7 @@
 #include "integration/DownloadPageFixture.h"
 
-#include "app/InstallerApp.h"
-#include "download/DownloadHost.h"
 #include "download/DownloadState.h"
-#include "package/OSType.h"
 #include "platform/net/CredentialPrompt.h"
-#include "platform/os/ModulePath.h"
 #include "platform/os/Thread.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
@@ -26,12 +22,9 @@ void Sample(ui::Window& dialog, ProgressDialogWatch& watch) {
 }  // namespace
 
 void DownloadPageFixture::SetUp() {
-    InstallWizardResources();
-    os::SetModuleFileNameForTesting(dir.File("VessamoInstaller"));
-    SetOSType(OSTYPE_AUTODETECT);  // the NT family on this system
+    PageTest::SetUp();  // the NT family
     UseDownloadHost(host.HostAndPort());
     net::SetCredentialPrompt({});
-    SetCancelled(FALSE);
     SetProgress(0);
     // A dialog left waiting by a fault ends the test instead of hanging it.
     env.Renderer().SetIdleLimit(std::chrono::seconds(20));
@@ -46,12 +39,9 @@ void DownloadPageFixture::TearDown() {
     wizard.reset();
     ui::PumpMessages();
     os::Thread::FailStartsForTesting(0);
-    net::SetCredentialPrompt({});
-    SetDownloadHostForTesting(nullptr);
-    SetOSType(OSTYPE_AUTODETECT);
-    os::SetModuleFileNameForTesting("");
     SetCancelled(FALSE);
     SetProgress(0);
+    PageTest::TearDown();
 }
 
 void DownloadPageFixture::ShowPage() {

@@ -1,7 +1,6 @@
-// The common ground of the download page's tests: the wizard open on a
-// headless renderer, the executable's directory in a temporary folder, a
-// TestHost as the download host, and ways to answer the progress dialog
-// while watching what it shows.
+// The common ground of the download page's tests: on the ground of every
+// page test, the wizard open, a TestHost as the download host, and ways to
+// answer the progress dialog while watching what it shows.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,9 +10,8 @@
 #include <string>
 
 #include "app/InstallWizard.h"
-#include "support/TempDir.h"
+#include "support/PageTestSupport.h"
 #include "support/TestHost.h"
-#include "support/UiTestSupport.h"
 
 namespace testing_support {
 
@@ -38,7 +36,7 @@ struct ProgressDialogWatch {
     int completedEarly = 0;
 };
 
-class DownloadPageFixture : public ::testing::Test {
+class DownloadPageFixture : public PageTest {
   protected:
     static constexpr const char* kNtPackage = "vessamo-nten.exe";
     static constexpr const char* kW9xPackage = "vessamo-w9xen.exe";
@@ -75,10 +73,7 @@ class DownloadPageFixture : public ::testing::Test {
     // Presses Cancel on the next progress dialog once `condition` holds.
     void CancelWhen(std::function<bool()> condition);
 
-    UiTestEnvironment env;
-    TempDir dir;
     TestHost host;
-    ShellOpenRecorder shell;
     std::unique_ptr<CInstallWizard> wizard;
     ProgressDialogWatch watch;
 };

@@ -6,10 +6,9 @@
 #include "download/DownloadHost.h"
 #include "package/OSType.h"
 #include "package/Paths.h"
-#include "platform/os/ModulePath.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
-#include "support/TempDir.h"
+#include "support/PageTestSupport.h"
 #include "support/TestDownloadHost.h"
 #include "support/TestHost.h"
 #include "support/UiTestSupport.h"
@@ -22,25 +21,16 @@ using testing_support::WizardButtons;
 
 constexpr const char* kPageCaption = "K7 Vessamo Download Wizard";
 
-class AppWizardTest : public ::testing::Test {
+class AppWizardTest : public testing_support::PageTest {
   protected:
     void SetUp() override {
-        InstallWizardResources();
-        os::SetModuleFileNameForTesting(m_dir.File("VessamoInstaller"));
-        SetOSType(OSTYPE_AUTODETECT);
+        PageTest::SetUp();
         // The operating-system page tests the connection on its first visit.
-        m_host.Serve("/index.html", testing_support::HttpReply::Text("HTTP/1.1 200 OK", "ok"));
-        testing_support::UseDownloadHost(m_host.HostAndPort());
-    }
-    void TearDown() override {
-        SetDownloadHostForTesting(nullptr);
-        os::SetModuleFileNameForTesting("");
+        host.Serve("/index.html", testing_support::HttpReply::Text("HTTP/1.1 200 OK", "ok"));
+        testing_support::UseDownloadHost(host.HostAndPort());
     }
 
-    testing_support::UiTestEnvironment m_env;
-    testing_support::TempDir m_dir;
-    testing_support::ShellOpenRecorder m_shell;
-    testing_support::TestHost m_host;
+    testing_support::TestHost host;
 };
 
 TEST_F(AppWizardTest, ConstructionFixesPageOrderWizardModeAndTheFlag) {
@@ -60,7 +50,7 @@ TEST_F(AppWizardTest, ConstructionFixesPageOrderWizardModeAndTheFlag) {
 
 // The whole bare wizard, walked the way a user walks it.
 TEST_F(AppWizardTest, WalksTheFivePageSheetWithNextBackAndFinish) {
-    m_dir.Write("vessamo-nten.exe", "MZ");  // downloaded already: Next is offered
+    dir.Write("vessamo-nten.exe", "MZ");  // downloaded already: Next is offered
     CInstallWizard wizard;
     ASSERT_TRUE(wizard.Create());
     ui::PumpMessages();
@@ -120,13 +110,13 @@ TEST_F(AppWizardTest, WithoutThePackageTheDownloadPageOffersBackOnly) {
     // Enter presses Download instead; the download (from a host that refuses
     // at once) is cancelled as soon as its progress window opens.
     SetDownloadHostForTesting("127.0.0.1:1");
-    m_env.Renderer().WhenOpened(IDD_DOWNLOAD_PROGRESS, [](ui::Window& dialog) {
+    env.Renderer().WhenOpened(IDD_DOWNLOAD_PROGRESS, [](ui::Window& dialog) {
         EXPECT_TRUE(testing_support::Click(dialog, IDCANCEL));
     });
     ui::PressKey(ui::Key::Enter);
     ui::PumpMessages();
     SetDownloadHostForTesting(nullptr);
-    EXPECT_EQ(m_env.Renderer().PendingActions(), 0u);
+    EXPECT_EQ(env.Renderer().PendingActions(), 0u);
     EXPECT_EQ(wizard.GetResult(), -1);
     EXPECT_EQ(wizard.GetActivePage(), &wizard.m_pageDownload);
     wizard.DestroyWindow();
@@ -156,7 +146,7 @@ TEST_F(AppWizardTest, HelpOpensTheSupportPageThroughTheShell) {
     ASSERT_TRUE(help.IsVisible());
     ASSERT_TRUE(help.IsEnabled());
     ASSERT_TRUE(ui::ClickControl(help.Handle()));
-    auto calls = m_shell.Calls();
+    auto calls = shell.Calls();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].verb, "open");
     EXPECT_EQ(calls[0].file,
@@ -189,58 +179,58 @@ class AppInitInstanceTest : public AppWizardTest {
   protected:
     // Runs theApp.InitInstance with `script` acting on the open wizard.
     BOOL RunWith(std::function<void(CInstallWizard&)> script) {
-        m_env.Renderer().WhenOpened(ui::kAnySheet, [&](ui::Window& sheet) {
+        env.Renderer().WhenOpened(ui::kAnySheet, [&](ui::Window& sheet) {
             auto* wizard = dynamic_cast<CInstallWizard*>(CWnd::FromHandle(sheet.Handle()));
             ASSERT_NE(wizard, nullptr);
             EXPECT_EQ(theApp.m_pMainWnd, wizard);
             script(*wizard);
         });
         BOOL result = theApp.InitInstance();
-        EXPECT_EQ(m_env.Renderer().PendingActions(), 0u);
+        EXPECT_EQ(env.Renderer().PendingActions(), 0u);
         return result;
     }
     void Press(CInstallWizard& wizard, int id) { ASSERT_TRUE(PressWizardButton(wizard, id)); }
 };
 
 TEST_F(AppInitInstanceTest, CancelOnTheWelcomePageWithNoPackageDeletesNothing) {
-    m_dir.Write("unrelated.txt", "keep");
+    dir.Write("unrelated.txt", "keep");
     EXPECT_EQ(RunWith([&](CInstallWizard& w) { Press(w, IDCANCEL); }), FALSE);
-    EXPECT_TRUE(m_dir.Exists("unrelated.txt"));
+    EXPECT_TRUE(dir.Exists("unrelated.txt"));
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
 }
 
 TEST_F(AppInitInstanceTest, PackageOfTheCurrentFamilyIsDeletedAtExitAndTheOtherIsKept) {
-    m_dir.Write("vessamo-nten.exe", "MZ nt");
-    m_dir.Write("vessamo-w9xen.exe", "MZ 9x");
+    dir.Write("vessamo-nten.exe", "MZ nt");
+    dir.Write("vessamo-w9xen.exe", "MZ 9x");
     ASSERT_EQ(GetOSType(), OSTYPE_WINNT);
     RunWith([&](CInstallWizard& w) { Press(w, IDCANCEL); });
-    EXPECT_FALSE(m_dir.Exists("vessamo-nten.exe"));
-    EXPECT_TRUE(m_dir.Exists("vessamo-w9xen.exe"));
+    EXPECT_FALSE(dir.Exists("vessamo-nten.exe"));
+    EXPECT_TRUE(dir.Exists("vessamo-w9xen.exe"));
 }
 
 TEST_F(AppInitInstanceTest, FinishOnTheCompletionPageDeletesThePackage) {
-    m_dir.Write("vessamo-nten.exe", "MZ nt");  // as after a download
+    dir.Write("vessamo-nten.exe", "MZ nt");  // as after a download
     RunWith([&](CInstallWizard& w) {
         for (int i = 0; i < 3; ++i) Press(w, ID_WIZNEXT);
         ASSERT_EQ(w.GetActivePage(), &w.m_pageOutro);
         Press(w, ID_WIZFINISH);
     });
-    EXPECT_FALSE(m_dir.Exists("vessamo-nten.exe"));
+    EXPECT_FALSE(dir.Exists("vessamo-nten.exe"));
 }
 
 TEST_F(AppInitInstanceTest, NothingIsDeletedAfterTheBrowserRoute) {
-    m_dir.Write("vessamo-nten.exe", "MZ nt");
+    dir.Write("vessamo-nten.exe", "MZ nt");
     RunWith([&](CInstallWizard& w) {
         Press(w, ID_WIZNEXT);
         ASSERT_TRUE(w.SetActivePage(4));
         ui::PumpMessages();
         Press(w, ID_WIZFINISH);
     });
-    EXPECT_TRUE(m_dir.Exists("vessamo-nten.exe"));
+    EXPECT_TRUE(dir.Exists("vessamo-nten.exe"));
 }
 
 TEST_F(AppInitInstanceTest, TheLaterOfTheTwoRoutesDecides) {
-    m_dir.Write("vessamo-nten.exe", "MZ nt");
+    dir.Write("vessamo-nten.exe", "MZ nt");
     RunWith([&](CInstallWizard& w) {
         ASSERT_TRUE(w.SetActivePage(4));
         ui::PumpMessages();
@@ -248,7 +238,7 @@ TEST_F(AppInitInstanceTest, TheLaterOfTheTwoRoutesDecides) {
         Press(w, ID_WIZNEXT);  // the download page: the direct route again
         ASSERT_TRUE(ui::PressKey(ui::Key::Escape));
     });
-    EXPECT_FALSE(m_dir.Exists("vessamo-nten.exe"));
+    EXPECT_FALSE(dir.Exists("vessamo-nten.exe"));
 }
 
 }  // namespace
