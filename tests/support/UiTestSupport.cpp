@@ -1,5 +1,7 @@
 #include "support/UiTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 #include "platform/ui/Input.h"
@@ -19,6 +21,13 @@ UiTestEnvironment::~UiTestEnvironment() {
     ui::SetRenderer(nullptr);
     ui::MessageQueue::Instance().DiscardAll();
     ui::ClearResources();
+}
+
+int UiTestEnvironment::RunModal(CDialog& dialog, ui::HeadlessRenderer::Action action) {
+    m_renderer.WhenOpened(dialog.GetTemplateId(), std::move(action));
+    int result = dialog.DoModal();
+    EXPECT_EQ(m_renderer.PendingActions(), 0u) << "an action never ran: did the dialog open?";
+    return result;
 }
 
 ui::Window& ControlOf(ui::Window& parent, int id) {

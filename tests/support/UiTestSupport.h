@@ -24,6 +24,9 @@ class UiTestEnvironment {
     ~UiTestEnvironment();
 
     ui::HeadlessRenderer& Renderer() { return m_renderer; }
+    // Runs `dialog` modally, `action` acting on it once it is open; checks
+    // that the action ran, and returns DoModal's result.
+    int RunModal(CDialog& dialog, ui::HeadlessRenderer::Action action);
 
   private:
     ui::HeadlessRenderer m_renderer;

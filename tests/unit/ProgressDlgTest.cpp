@@ -59,10 +59,7 @@ class ProgressDlgTest : public ::testing::Test {
 
     // Runs the dialog; `answer` acts on it once it is open.
     int Run(std::function<void(ui::Window&)> answer) {
-        m_env.Renderer().WhenOpened(IDD_DOWNLOAD_PROGRESS, std::move(answer));
-        int result = m_dialog.DoModal();
-        EXPECT_EQ(m_env.Renderer().PendingActions(), 0u);
-        return result;
+        return m_env.RunModal(m_dialog, std::move(answer));
     }
 
     testing_support::UiTestEnvironment m_env;
@@ -128,11 +125,11 @@ TEST_F(ProgressDlgTest, EveryWayOfCancellingWhileRunningEndsWithIdCancel) {
     for (size_t i = 0; i < ways.size(); ++i) {
         SCOPED_TRACE(i);
         CDownloadProgressDlg dialog;
-        m_env.Renderer().WhenOpened(IDD_DOWNLOAD_PROGRESS, [&](ui::Window& window) {
+        int result = m_env.RunModal(dialog, [&](ui::Window& window) {
             Notify(30);
             EXPECT_TRUE(ways[i](window));
         });
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_EQ(result, IDCANCEL);
     }
 }
 
@@ -150,11 +147,11 @@ TEST_F(ProgressDlgTest, ReadsThePercentageWhenItOpens) {
         SCOPED_TRACE(c.percent);
         SetProgress(c.percent);
         CDownloadProgressDlg dialog;
-        m_env.Renderer().WhenOpened(IDD_DOWNLOAD_PROGRESS, [&](ui::Window& window) {
+        int result = m_env.RunModal(dialog, [&](ui::Window& window) {
             EXPECT_EQ(LookOf(window), c.expected);
             ui::PressKey(c.percent == 100 ? ui::Key::Enter : ui::Key::Escape);
         });
-        EXPECT_EQ(dialog.DoModal(), c.percent == 100 ? IDOK : IDCANCEL);
+        EXPECT_EQ(result, c.percent == 100 ? IDOK : IDCANCEL);
     }
 }
 

@@ -41,11 +41,11 @@ class UiControlsTest : public ::testing::Test {
     // Runs a dialog on `templateId` with `body` acting on it, then closes it.
     void WithDialog(UINT templateId, std::function<void(CDialog&, ui::Window&)> body) {
         CDialog dialog(templateId);
-        m_env.Renderer().WhenOpened(templateId, [&](ui::Window& window) {
+        int result = m_env.RunModal(dialog, [&](ui::Window& window) {
             body(dialog, window);
             dialog.EndDialog(IDOK);
         });
-        ASSERT_EQ(dialog.DoModal(), IDOK);
+        ASSERT_EQ(result, IDOK);
     }
     static std::vector<UINT> Checks(ui::Window& window, std::initializer_list<int> ids) {
         std::vector<UINT> checks;

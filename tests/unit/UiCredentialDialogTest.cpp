@@ -40,6 +40,7 @@ class UiCredentialDialogTest : public ::testing::Test {
                           [&](ui::Window&) { waiting.EndDialog(IDOK); });
         EXPECT_EQ(waiting.DoModal(), IDOK);
         worker.join();
+        EXPECT_EQ(Script().PendingActions(), 0u);
     }
     ui::HeadlessRenderer& Script() { return m_env.Renderer(); }
     testing_support::UiTestEnvironment m_env;

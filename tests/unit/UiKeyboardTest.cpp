@@ -41,13 +41,14 @@ END_MESSAGE_MAP()
 class UiKeyboardTest : public ::testing::Test {
   protected:
     void SetUp() override { ui::RegisterDialogTemplate(kKeys); }
+    // Runs the dialog with `body` acting on it, then cancels it.
     void Run(std::function<void(CKeysDlg&, ui::Window&)> body) {
         CKeysDlg dialog;
-        m_env.Renderer().WhenOpened(IDD_KEYS, [&](ui::Window& window) {
+        int result = m_env.RunModal(dialog, [&](ui::Window& window) {
             body(dialog, window);
             if (dialog.GetModelWindow() != nullptr) dialog.EndDialog(IDCANCEL);
         });
-        dialog.DoModal();
+        EXPECT_EQ(result, IDCANCEL);
     }
     static int FocusId(ui::Window& window) { return window.Focus() ? window.Focus()->Id() : 0; }
     testing_support::UiTestEnvironment m_env;
@@ -114,11 +115,11 @@ TEST_F(UiKeyboardTest, ArrowsMoveWithinTheGroupAndSpaceClicks) {
 TEST_F(UiKeyboardTest, InputOutsideTheActiveWindowIsRefused) {
     CKeysDlg dialog;
     HWND stale = nullptr;
-    m_env.Renderer().WhenOpened(IDD_KEYS, [&](ui::Window& w) {
+    int result = m_env.RunModal(dialog, [&](ui::Window& w) {
         stale = ControlOf(w, 6).Handle();
         dialog.EndDialog(IDOK);
     });
-    dialog.DoModal();
+    EXPECT_EQ(result, IDOK);
     EXPECT_FALSE(ui::ClickControl(stale));
     EXPECT_FALSE(ui::PressKey(Key::Enter));
     EXPECT_EQ(ui::ActiveWindow(), nullptr);
