@@ -11,15 +11,12 @@
 namespace testing_support {
 
 UiTestEnvironment::UiTestEnvironment() {
-    ui::MessageQueue::Instance().BindToCurrentThread();
-    ui::MessageQueue::Instance().DiscardAll();
     ui::ClearResources();
     ui::SetRenderer(&m_renderer);
 }
 
 UiTestEnvironment::~UiTestEnvironment() {
     ui::SetRenderer(nullptr);
-    ui::MessageQueue::Instance().DiscardAll();
     ui::ClearResources();
 }
 

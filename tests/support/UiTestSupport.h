@@ -10,6 +10,7 @@
 #include "platform/os/ShellOpen.h"
 #include "platform/ui/Afx.h"
 #include "platform/ui/HeadlessRenderer.h"
+#include "support/FreshMessageQueue.h"
 
 namespace testing_support {
 
@@ -29,6 +30,7 @@ class UiTestEnvironment {
     int RunModal(CDialog& dialog, ui::HeadlessRenderer::Action action);
 
   private:
+    FreshMessageQueue m_queue;
     ui::HeadlessRenderer m_renderer;
 };
 

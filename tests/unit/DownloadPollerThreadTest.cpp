@@ -9,6 +9,7 @@
 #include "download/ProgressPoller.h"
 #include "platform/os/Thread.h"
 #include "platform/ui/MessageQueue.h"
+#include "support/FreshMessageQueue.h"
 #include "support/TestHostWait.h"
 
 namespace {
@@ -35,8 +36,6 @@ class NotificationRecorder final : public ui::MessageTarget {
 class DownloadPollerThreadTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ui::MessageQueue::Instance().BindToCurrentThread();
-        ui::MessageQueue::Instance().DiscardAll();
         g_hProgressWnd.store(m_dialog.Handle());
         SetCancelled(FALSE);
         SetProgress(0);
@@ -44,7 +43,6 @@ class DownloadPollerThreadTest : public ::testing::Test {
     void TearDown() override {
         m_poller.Join();
         g_hProgressWnd.store(nullptr);
-        ui::MessageQueue::Instance().DiscardAll();
         SetCancelled(FALSE);
         SetProgress(0);
     }
@@ -62,6 +60,7 @@ class DownloadPollerThreadTest : public ::testing::Test {
         ui::MessageQueue::Instance().DispatchAll();
     }
 
+    testing_support::FreshMessageQueue m_queue;
     NotificationRecorder m_dialog;
     os::Thread m_poller;
 };

@@ -1,39 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <thread>
-#include <vector>
 
 #include "download/DownloadState.h"
+#include "support/FreshMessageQueue.h"
+#include "support/MessageRecorder.h"
 
 namespace {
 
-// A stand-in for the progress dialog: records the messages it is sent.
-class ProgressWindow : public ui::MessageTarget {
-  public:
-    ProgressWindow() : hWnd(ui::RegisterWindow(this)) {}
-    ~ProgressWindow() { Close(); }
-    void Close() {
-        if (hWnd) ui::UnregisterWindow(hWnd);
-        hWnd = nullptr;
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        received.push_back({hWnd, message, wParam, lParam});
-        return 0;
-    }
-    HWND hWnd;
-    std::vector<ui::QueuedMessage> received;
-};
+// A MessageRecorder stands in for the progress dialog.
+using testing_support::MessageRecorder;
 
 class DownloadNotify : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ui::MessageQueue::Instance().BindToCurrentThread();
-        ui::MessageQueue::Instance().DiscardAll();
-    }
-    void TearDown() override {
-        g_hProgressWnd.store(nullptr);
-        ui::MessageQueue::Instance().DiscardAll();
-    }
+    void TearDown() override { g_hProgressWnd.store(nullptr); }
+
+    testing_support::FreshMessageQueue m_queue;
 };
 
 TEST(DownloadState, AccessorsStoreAndLoadWholeValues) {
@@ -55,17 +37,17 @@ TEST(DownloadState, ProgressMessageIsWmUserPlus97) {
 }
 
 TEST_F(DownloadNotify, PostsFromAnotherThreadToTheProgressWindow) {
-    ProgressWindow window;
-    g_hProgressWnd.store(window.hWnd);
+    MessageRecorder window;
+    g_hProgressWnd.store(window.Handle());
     std::thread poller([] {
         NotifyProgress();
         NotifyProgress();
     });
     poller.join();
-    EXPECT_TRUE(window.received.empty());  // posted, not sent
+    EXPECT_TRUE(window.Received().empty());  // posted, not sent
     EXPECT_EQ(ui::MessageQueue::Instance().DispatchAll(), 2);
-    ASSERT_EQ(window.received.size(), 2u);
-    for (const auto& message : window.received) {
+    ASSERT_EQ(window.Received().size(), 2u);
+    for (const auto& message : window.Received()) {
         EXPECT_EQ(message.message, WM_DOWNLOAD_PROGRESS);
         EXPECT_EQ(message.wParam, 0u);
         EXPECT_EQ(message.lParam, 0);
@@ -77,12 +59,12 @@ TEST_F(DownloadNotify, WithoutALiveWindowTheNotificationGoesNowhere) {
     NotifyProgress();
     EXPECT_EQ(ui::MessageQueue::Instance().DispatchAll(), 1);
 
-    ProgressWindow window;
-    g_hProgressWnd.store(window.hWnd);
+    MessageRecorder window;
+    g_hProgressWnd.store(window.Handle());
     window.Close();  // the dialog has ended; its handle stays in g_hProgressWnd
     NotifyProgress();
     EXPECT_EQ(ui::MessageQueue::Instance().DispatchAll(), 1);
-    EXPECT_TRUE(window.received.empty());
+    EXPECT_TRUE(window.Received().empty());
 }
 
 }  // namespace

@@ -1,0 +1,17 @@
+// The UI thread's message queue as a test starts from it.
+#pragma once
+
+namespace testing_support {
+
+// While it lives: the calling thread is the UI thread and the queue started
+// empty; whatever is left in it is discarded when it ends. A fixture
+// declares it before any thread member, so those threads are joined first.
+class FreshMessageQueue {
+  public:
+    FreshMessageQueue();
+    FreshMessageQueue(const FreshMessageQueue&) = delete;
+    FreshMessageQueue& operator=(const FreshMessageQueue&) = delete;
+    ~FreshMessageQueue();
+};
+
+}  // namespace testing_support
