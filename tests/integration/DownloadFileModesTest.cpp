@@ -129,11 +129,7 @@ TEST_F(DownloadFileModes, MissingFolderGivesFalse) {
 
 TEST_F(DownloadFileModes, BackslashPathsNameTheSameFile) {
     host.Serve("/package.exe", HttpReply::Ok(5000));
-    std::string path = LocalPath();
-    for (char& ch : path) {
-        if (ch == '/') ch = '\\';
-    }
-    ASSERT_EQ(DownloadFile("package.exe", path.c_str()), TRUE);
+    ASSERT_EQ(DownloadFile("package.exe", testing_support::Backslashed(LocalPath()).c_str()), TRUE);
     EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
 }
 

@@ -45,4 +45,11 @@ bool TempDir::Exists(const std::string& name) const {
     return stat(File(name).c_str(), &info) == 0;
 }
 
+std::string Backslashed(std::string path) {
+    for (char& ch : path) {
+        if (ch == '/') ch = '\\';
+    }
+    return path;
+}
+
 }  // namespace testing_support

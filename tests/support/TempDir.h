@@ -28,4 +28,8 @@ class TempDir {
     std::string m_path;
 };
 
+// `path` with every slash turned into a backslash, as the wizard hands paths
+// to the file functions.
+std::string Backslashed(std::string path);
+
 }  // namespace testing_support

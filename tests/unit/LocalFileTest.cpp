@@ -10,15 +10,8 @@ namespace {
 
 using os::LocalFile;
 using os::OpenMode;
+using testing_support::Backslashed;
 using testing_support::TempDir;
-
-// The wizard hands the file functions backslash paths; they must work too.
-std::string Backslashed(std::string path) {
-    for (char& ch : path) {
-        if (ch == '/') ch = '\\';
-    }
-    return path;
-}
 
 TEST(FileExists, ExistingFileMissingPathAndDirectory) {
     TempDir dir;
