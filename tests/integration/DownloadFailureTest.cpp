@@ -8,6 +8,7 @@
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
 #include "platform/net/InternetException.h"
+#include "support/InternetErrorOf.h"
 #include "support/TestHostBody.h"
 #include "support/TestHostPorts.h"
 
@@ -27,12 +28,7 @@ class DownloadFailure : public DownloadFixture {
   protected:
     // The error code of the CInternetException the download throws, 0 when none.
     DWORD FailureOf(const std::string& object, const std::string& name = "package.exe") {
-        try {
-            Download(object, name);
-        } catch (const CInternetException& failure) {
-            return failure.GetErrorCode();
-        }
-        return 0;
+        return testing_support::InternetErrorOf([&] { Download(object, name); });
     }
 };
 

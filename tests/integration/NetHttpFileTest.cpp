@@ -8,12 +8,14 @@
 
 #include "platform/net/InternetException.h"
 #include "platform/net/InternetSession.h"
+#include "support/InternetErrorOf.h"
 #include "support/TestHost.h"
 #include "support/TestHostBody.h"
 
 namespace {
 
 using testing_support::HttpReply;
+using testing_support::InternetErrorOf;
 using testing_support::PatternBytes;
 using testing_support::TestHost;
 
@@ -37,17 +39,6 @@ class NetHttpFile : public ::testing::Test {
         std::string buffer(count, '\0');
         while (UINT n = file.Read(buffer.data(), count)) body.append(buffer.data(), n);
         return body;
-    }
-
-    // The error code of the CInternetException that `action` throws, 0 when none.
-    template <typename Action>
-    static DWORD ErrorOf(Action action) {
-        try {
-            action();
-        } catch (const CInternetException& failure) {
-            return failure.GetErrorCode();
-        }
-        return 0;
     }
 
     TestHost host;
@@ -167,8 +158,9 @@ TEST_F(NetHttpFile, ClosedRequestRefusesWork) {
     auto file = OpenRequest("f");
     file->Close();
     char buffer[4];
-    EXPECT_EQ(ErrorOf([&] { file->Read(buffer, 4); }), ERROR_INTERNET_INCORRECT_HANDLE_STATE);
-    EXPECT_EQ(ErrorOf([&] { file->SendRequest(); }), ERROR_INTERNET_INCORRECT_HANDLE_STATE);
+    EXPECT_EQ(InternetErrorOf([&] { file->Read(buffer, 4); }),
+              ERROR_INTERNET_INCORRECT_HANDLE_STATE);
+    EXPECT_EQ(InternetErrorOf([&] { file->SendRequest(); }), ERROR_INTERNET_INCORRECT_HANDLE_STATE);
 }
 
 }  // namespace
