@@ -65,16 +65,30 @@ bool PressWizardButton(const CPropertySheet& sheet, int id) {
     return pressed;
 }
 
-ShellOpenRecorder::ShellOpenRecorder() {
-    os::SetShellOpenHandlerForTesting([this](const os::ShellOpenCall& call) {
-        std::lock_guard lock(m_mutex);
-        m_calls.push_back(call);
-        return os::kShellOpenStarted;
-    });
+ShellOpenRecorder* ShellOpenRecorder::s_installed = nullptr;
+
+ShellOpenRecorder::ShellOpenRecorder() : m_previous(s_installed) {
+    Install(this);
 }
 
 ShellOpenRecorder::~ShellOpenRecorder() {
-    os::SetShellOpenHandlerForTesting({});
+    Install(m_previous);
+}
+
+void ShellOpenRecorder::Install(ShellOpenRecorder* recorder) {
+    s_installed = recorder;
+    if (recorder == nullptr) {
+        os::SetShellOpenHandlerForTesting({});
+        return;
+    }
+    os::SetShellOpenHandlerForTesting(
+        [recorder](const os::ShellOpenCall& call) { return recorder->Record(call); });
+}
+
+std::intptr_t ShellOpenRecorder::Record(const os::ShellOpenCall& call) {
+    std::lock_guard lock(m_mutex);
+    m_calls.push_back(call);
+    return os::kShellOpenStarted;
 }
 
 std::vector<os::ShellOpenCall> ShellOpenRecorder::Calls() const {

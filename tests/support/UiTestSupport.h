@@ -3,6 +3,7 @@
 // press controls, and a recorder in place of the shell open.
 #pragma once
 
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -48,7 +49,9 @@ std::string WizardButtons(const CPropertySheet& sheet);
 // Presses a wizard button as the user does, then delivers what it posted.
 bool PressWizardButton(const CPropertySheet& sheet, int id);
 
-// Records every shell open instead of starting anything.
+// Records every shell open instead of starting anything. Recorders nest:
+// while a later one lives it takes the calls, and when it ends the one it
+// replaced records again (the real shell open comes back after the last).
 class ShellOpenRecorder {
   public:
     ShellOpenRecorder();
@@ -59,6 +62,14 @@ class ShellOpenRecorder {
     std::vector<os::ShellOpenCall> Calls() const;
 
   private:
+    // Hands the shell open to `recorder`, or back to the real one for nullptr.
+    static void Install(ShellOpenRecorder* recorder);
+    std::intptr_t Record(const os::ShellOpenCall& call);
+
+    // The recorder that takes the calls now; test thread only.
+    static ShellOpenRecorder* s_installed;
+
+    ShellOpenRecorder* m_previous;
     mutable std::mutex m_mutex;
     std::vector<os::ShellOpenCall> m_calls;
 };
