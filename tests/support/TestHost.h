@@ -8,10 +8,8 @@
 // alive between requests, and stops by itself when destroyed.
 #pragma once
 
-#include <chrono>
 #include <cstddef>
 #include <map>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>

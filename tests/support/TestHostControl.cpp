@@ -8,8 +8,19 @@
 namespace testing_support {
 
 namespace {
+
 constexpr std::chrono::milliseconds kStep{20};
+
+// Whether the client on `socket` has closed its side (or reset it).
+bool PeerHasLeft(int socket) {
+    pollfd entry{socket, POLLIN | POLLRDHUP, 0};
+    if (poll(&entry, 1, 0) <= 0) return false;
+    if (entry.revents & (POLLRDHUP | POLLHUP | POLLERR)) return true;
+    char byte = 0;
+    return recv(socket, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
+
+}  // namespace
 
 void HostControl::Stop() {
     std::lock_guard<std::mutex> lock(m_lock);
@@ -46,14 +57,6 @@ bool HostControl::WaitForRelease(int socket) {
     }
     --m_releases;
     return !m_stopped;
-}
-
-bool PeerHasLeft(int socket) {
-    pollfd entry{socket, POLLIN | POLLRDHUP, 0};
-    if (poll(&entry, 1, 0) <= 0) return false;
-    if (entry.revents & (POLLRDHUP | POLLHUP | POLLERR)) return true;
-    char byte = 0;
-    return recv(socket, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
 
 }  // namespace testing_support

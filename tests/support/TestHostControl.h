@@ -28,7 +28,4 @@ class HostControl {
     int m_releases = 0;  // releases not yet used up by a stall
 };
 
-// Whether the client on `socket` has closed its side (or reset it).
-bool PeerHasLeft(int socket);
-
 }  // namespace testing_support

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "app/InstallerApp.h"
 #include "platform/ui/Afx.h"
 #include "platform/ui/Input.h"
