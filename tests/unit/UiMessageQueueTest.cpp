@@ -71,14 +71,14 @@ TEST_F(UiMessageQueueTest, MessagesToDeadOrNullHandlesAreDroppedAtDelivery) {
 }
 
 TEST_F(UiMessageQueueTest, TasksRunInTheirTurnAmongMessages) {
-    Recorder recorder;
+    MessageRecorder recorder;
     size_t seenByTask = 0;
-    PostMessage(recorder.hWnd, WM_USER, 0, 1);
-    ui::MessageQueue::Instance().PostTask([&] { seenByTask = recorder.received.size(); });
-    PostMessage(recorder.hWnd, WM_USER, 0, 2);
+    PostMessage(recorder.Handle(), WM_USER, 0, 1);
+    ui::MessageQueue::Instance().PostTask([&] { seenByTask = recorder.Received().size(); });
+    PostMessage(recorder.Handle(), WM_USER, 0, 2);
     EXPECT_EQ(ui::MessageQueue::Instance().DispatchAll(), 3);
     EXPECT_EQ(seenByTask, 1u);
-    EXPECT_EQ(recorder.received.size(), 2u);
+    EXPECT_EQ(recorder.Received().size(), 2u);
 }
 
 TEST_F(UiMessageQueueTest, DiscardingDropsQueuedTasksAndLaterTasksStillRun) {
