@@ -14,17 +14,14 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
+from loopback_host import free_port, write_nginx_conf  # noqa: E402
+
 RUNS = 5
 # A start-up takes some 20 ms, so it can afford more pairs: a few milliseconds
 # of scheduling noise then moves the median less.
 STARTUP_RUNS = 15
 GIB = 1 << 30
-
-
-def free_port():
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
 
 
 def wait_for_port(port, seconds=20):
@@ -42,28 +39,9 @@ class Nginx:
 
     def __init__(self, root, work):
         self.port = free_port()
-        self.prefix = os.path.join(work, "nginx")
-        os.makedirs(os.path.join(self.prefix, "tmp"), exist_ok=True)
-        os.makedirs(os.path.join(self.prefix, "logs"), exist_ok=True)
-        conf = os.path.join(self.prefix, "nginx.conf")
-        user = "user root;\n" if os.geteuid() == 0 else ""
-        p = self.prefix
-        with open(conf, "w") as f:
-            f.write(f"""{user}worker_processes 1;
-daemon off;
-pid {p}/nginx.pid;
-error_log {p}/error.log warn;
-events {{ worker_connections 64; }}
-http {{
-  access_log off;
-  sendfile on;
-  client_body_temp_path {p}/tmp; proxy_temp_path {p}/tmp; fastcgi_temp_path {p}/tmp;
-  uwsgi_temp_path {p}/tmp; scgi_temp_path {p}/tmp;
-  types {{ application/octet-stream bin; }}
-  server {{ listen 127.0.0.1:{self.port}; root {root}; }}
-}}
-""")
-        self.process = subprocess.Popen(["/usr/sbin/nginx", "-p", p, "-c", conf],
+        prefix = os.path.join(work, "nginx")
+        conf = write_nginx_conf(prefix, root, self.port, sendfile=True)
+        self.process = subprocess.Popen(["/usr/sbin/nginx", "-p", prefix, "-c", conf],
                                         start_new_session=True)
         if not wait_for_port(self.port):
             self.stop()

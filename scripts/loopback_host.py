@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
-"""Loopback ports for a download host on this machine, shared by
-scripts/test and scripts/demo.
+"""Loopback ports and the nginx configuration of a download host on this
+machine, shared by scripts/test, scripts/demo and bench/run_bench.py.
 
     loopback_host.py port BUILD-DIR
         Prints the port of the download host BUILD-DIR was configured with
         when nobody holds it now, else a free port. Reusing the port keeps
         the compiled-in host as it is, so a rebuild recompiles nothing.
+    loopback_host.py nginx-conf PREFIX ROOT PORT [--limit-rate RATE]
+                                [--access-log] [--sendfile]
+        Writes PREFIX/nginx.conf: nginx serving ROOT on 127.0.0.1:PORT,
+        keeping its pid, logs and temporary files under PREFIX.
 """
 
 import argparse
@@ -48,13 +52,58 @@ def reusable_port(build_dir):
     return port if port is not None and port_is_free(port) else free_port()
 
 
+def write_nginx_conf(prefix, root, port, limit_rate=None, access_log=False, sendfile=False):
+    """Writes PREFIX/nginx.conf serving ROOT on 127.0.0.1:PORT; returns its path.
+    LIMIT_RATE is nginx's per-connection rate ("150k"), None for none."""
+    os.makedirs(os.path.join(prefix, "tmp"), exist_ok=True)
+    os.makedirs(os.path.join(prefix, "logs"), exist_ok=True)
+    # Root's workers would switch to a user that may not read the folders.
+    user = "user root;\n" if os.geteuid() == 0 else ""
+    log = f"{prefix}/access.log" if access_log else "off"
+    options = "  sendfile on;\n" if sendfile else ""
+    rate = f"    limit_rate {limit_rate};\n" if limit_rate else ""
+    path = os.path.join(prefix, "nginx.conf")
+    with open(path, "w") as conf:
+        conf.write(f"""{user}worker_processes 1;
+daemon off;
+pid {prefix}/nginx.pid;
+error_log {prefix}/error.log warn;
+events {{ worker_connections 64; }}
+http {{
+  access_log {log};
+{options}  client_body_temp_path {prefix}/tmp;
+  proxy_temp_path {prefix}/tmp;
+  fastcgi_temp_path {prefix}/tmp;
+  uwsgi_temp_path {prefix}/tmp;
+  scgi_temp_path {prefix}/tmp;
+  types {{ text/html html php; application/octet-stream exe bin; }}
+  server {{
+    listen 127.0.0.1:{port};
+    root {root};
+{rate}  }}
+}}
+""")
+    return path
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     commands = parser.add_subparsers(dest="command", required=True)
     port = commands.add_parser("port")
     port.add_argument("build_dir")
+    conf = commands.add_parser("nginx-conf")
+    conf.add_argument("prefix")
+    conf.add_argument("root")
+    conf.add_argument("port", type=int)
+    conf.add_argument("--limit-rate")
+    conf.add_argument("--access-log", action="store_true")
+    conf.add_argument("--sendfile", action="store_true")
     args = parser.parse_args()
-    print(reusable_port(args.build_dir))
+    if args.command == "port":
+        print(reusable_port(args.build_dir))
+    else:
+        write_nginx_conf(args.prefix, args.root, args.port, args.limit_rate, args.access_log,
+                         args.sendfile)
 
 
 if __name__ == "__main__":
