@@ -4,7 +4,9 @@ the same run: alternating runs, medians, ratios. Prints a table for people
 and then one name=value line per figure."""
 
 import argparse
+import contextlib
 import os
+import select
 import shutil
 import signal
 import socket
@@ -53,14 +55,40 @@ class Nginx:
             self.process.wait(10)
 
 
-def wait_for_x_socket(number, seconds=20):
+def read_display_number(fd, seconds=20):
+    """The display number Xvfb writes to FD, with a newline, once it accepts clients."""
     deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        with socket.socket(socket.AF_UNIX) as s:
-            if s.connect_ex(f"/tmp/.X11-unix/X{number}") == 0:
-                return
-        time.sleep(0.05)
-    raise RuntimeError("Xvfb does not accept connections")
+    text = b""
+    while not text.endswith(b"\n"):
+        left = deadline - time.monotonic()
+        if left <= 0 or not select.select([fd], [], [], left)[0]:
+            raise RuntimeError("Xvfb does not accept connections")
+        chunk = os.read(fd, 16)
+        if not chunk:
+            raise RuntimeError("Xvfb ended at start")
+        text += chunk
+    return text.decode().strip()
+
+
+@contextlib.contextmanager
+def x_server(log_path):
+    """An Xvfb of its own for the with block, on a display number it picks
+    itself; yields (DISPLAY, process) and stops it when the block ends."""
+    read_end, write_end = os.pipe()
+    try:
+        with open(log_path, "w") as log:
+            xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                     "1024x768x24", "-nolisten", "tcp", "-noreset"],
+                                    pass_fds=(write_end,), start_new_session=True, stderr=log)
+    finally:
+        os.close(write_end)
+    try:
+        yield ":" + read_display_number(read_end), xvfb
+    finally:
+        os.close(read_end)
+        if xvfb.poll() is None:
+            os.killpg(xvfb.pid, signal.SIGTERM)
+            xvfb.wait(10)
 
 
 def measure(argv, cwd=None):
@@ -110,17 +138,11 @@ def cancel_latency(bench):
 
 
 def startup(mapwatch, wizard, minimal, work):
-    number = next(n for n in range(90, 200) if not os.path.exists(f"/tmp/.X{n}-lock"))
-    display = f":{number}"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                             "-noreset"], start_new_session=True,
-                            stderr=open(os.path.join(work, "xvfb.log"), "w"))
-    wait_for_x_socket(number)
-    env = dict(os.environ, DISPLAY=display)
     times = {"wizard": [], "minimal": []}
     rundir = os.path.join(work, "startup")
     os.makedirs(rundir, exist_ok=True)
-    try:
+    with x_server(os.path.join(work, "xvfb.log")) as (display, xvfb):
+        env = dict(os.environ, DISPLAY=display)
         for _ in range(STARTUP_RUNS + 1):  # the first pair warms the caches and is dropped
             for name, program in (("wizard", wizard), ("minimal", minimal)):
                 run = subprocess.run([mapwatch, program], env=env, cwd=rundir, timeout=60,
@@ -128,10 +150,6 @@ def startup(mapwatch, wizard, minimal, work):
                 if run.returncode != 0:
                     raise RuntimeError(f"start-up run of {name} failed on {display} after {times}, X server exit {xvfb.poll()}: {run.stderr}")
                 times[name].append(float(run.stdout.strip().split("=")[1]))
-    finally:
-        if xvfb.poll() is None:
-            os.killpg(xvfb.pid, signal.SIGTERM)
-            xvfb.wait(10)
     return [t[1:] for t in (times["wizard"], times["minimal"])]
 
 
