@@ -24,6 +24,9 @@ RUNS = 5
 # of scheduling noise then moves the median less.
 STARTUP_RUNS = 15
 GIB = 1 << 30
+# Above 4 GiB, and no round number.
+HUGE_SIZE = 4 * GIB + 123457
+LATENCY_RUNS = 20
 
 
 def wait_for_port(port, seconds=20):
@@ -129,12 +132,14 @@ def throughput(bench, nginx, work):
     return ours, curl, small
 
 
-def cancel_latency(bench):
-    _, _, _, code, out = measure([bench, "cancel-latency", "20"])
+def latency(argv, name):
+    """Runs argv plus the run count; returns the <name>_ms_median and
+    <name>_ms_max it prints."""
+    _, _, _, code, out = measure(argv + [str(LATENCY_RUNS)])
     values = dict(line.split("=", 1) for line in out.split() if "=" in line)
-    if code != 0 or "cancel_latency_ms_max" not in values:
-        raise RuntimeError("cancel-latency run failed: " + out)
-    return float(values["cancel_latency_ms_median"]), float(values["cancel_latency_ms_max"])
+    if code != 0 or f"{name}_ms_median" not in values or f"{name}_ms_max" not in values:
+        raise RuntimeError(f"{name} run failed: " + out)
+    return float(values[f"{name}_ms_median"]), float(values[f"{name}_ms_max"])
 
 
 def startup(mapwatch, wizard, minimal, work):
@@ -160,13 +165,12 @@ def binary_kib(wizard, work):
 
 
 def large_download(bench, nginx, work):
-    size = 4 * GIB + 123457
     target = os.path.join(work, "huge-out.bin")
     _, _, _, code, out = measure([bench, "fetch", f"127.0.0.1:{nginx.port}", "huge.bin", target])
     got = os.path.getsize(target) if os.path.exists(target) else -1
     if os.path.exists(target):
         os.remove(target)
-    return code == 0 and "progress=100" in out and got == size, out.strip()
+    return code == 0 and "progress=100" in out and got == HUGE_SIZE, out.strip()
 
 
 def main():
@@ -186,7 +190,7 @@ def main():
         os.makedirs(root)
         sparse_file(os.path.join(root, "big.bin"), GIB)
         sparse_file(os.path.join(root, "small.bin"), 10 << 20)
-        sparse_file(os.path.join(root, "huge.bin"), 4 * GIB + 123457)
+        sparse_file(os.path.join(root, "huge.bin"), HUGE_SIZE)
         nginx = Nginx(root, work)
         try:
             ours, curl, small = throughput(bench, nginx, work)
@@ -204,18 +208,12 @@ def main():
                      ("throughput_cpu_vs_curl", cpu_o / cpu_c),
                      ("rss_growth_kib", rss_big - rss_small)]
 
-        cancel_med, cancel_max = cancel_latency(bench)
-        rows.append(("cancel latency ms (median / max of 20)", cancel_med, cancel_max))
-        figures.append(("cancel_latency_ms_max", cancel_max))
-
-        if os.path.exists(completion):
-            _, _, _, code, out = measure([completion, "20"])
-            values = dict(l.split("=", 1) for l in out.split() if "=" in l)
-            rows.append(("completion latency ms (median / max of 20)",
-                         float(values["completion_latency_ms_median"]),
-                         float(values["completion_latency_ms_max"])))
-            figures.append(("completion_latency_ms_max",
-                            float(values["completion_latency_ms_max"])))
+        for name, argv in (("cancel_latency", [bench, "cancel-latency"]),
+                           ("completion_latency", [completion])):
+            median, worst = latency(argv, name)
+            label = name.replace("_", " ")
+            rows.append((f"{label} ms (median / max of {LATENCY_RUNS})", median, worst))
+            figures.append((f"{name}_ms_max", worst))
 
         wiz, mini = startup(mapwatch, wizard, minimal, work)
         rows.append(("exec to window mapped ms (wizard / minimal FLTK)", med(wiz), med(mini)))
