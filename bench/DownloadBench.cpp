@@ -7,8 +7,6 @@
 //       Against an in-process host that stalls mid-body: the time from
 //       setting the cancel flag to DownloadFile returning, per run; prints
 //       "cancel_latency_ms_max=<ms>" and the median.
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -24,15 +22,12 @@
 #include "platform/net/InternetException.h"
 #include "support/TempDir.h"
 #include "support/TestHost.h"
+#include "support/TestHostBody.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long long FileSize(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 ? static_cast<long long>(info.st_size) : -1;
-}
+using testing_support::FileSize;
 
 int Fetch(const char* host, const char* object, const char* localPath) {
     SetDownloadHostForTesting(host);
@@ -42,7 +37,8 @@ int Fetch(const char* host, const char* object, const char* localPath) {
     } catch (...) {
         result = FALSE;
     }
-    std::printf("result=%d progress=%d bytes=%lld\n", result, GetProgress(), FileSize(localPath));
+    std::printf("result=%d progress=%d bytes=%lld\n", result, GetProgress(),
+                static_cast<long long>(FileSize(localPath)));
     return result ? 0 : 1;
 }
 
