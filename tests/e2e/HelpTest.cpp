@@ -5,8 +5,6 @@
 
 #include "RouteSupport.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using namespace e2e::route;
@@ -42,5 +40,3 @@ TEST(Help, OpensTheSupportPageAndLeavesTheWizardOnItsPage) {
 }
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

@@ -11,8 +11,6 @@
 #include "RouteWalk.h"
 #include "e2e/support/NginxServer.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using namespace e2e::route;
@@ -57,5 +55,3 @@ TEST(ModalDialog, ProgressWindowIsTransientForTheWizardAndCentredOverIt) {
 }
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

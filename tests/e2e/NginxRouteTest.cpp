@@ -7,8 +7,6 @@
 #include "RouteWalk.h"
 #include "e2e/support/NginxServer.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using namespace e2e::route;
@@ -40,5 +38,3 @@ TEST(NginxRoute, DirectRouteAgainstNginx) {
 }
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

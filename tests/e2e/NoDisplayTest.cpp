@@ -8,8 +8,6 @@
 #include "e2e/support/Subprocess.h"
 #include "support/TempDir.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 struct NoDisplayCase {
@@ -50,5 +48,3 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<NoDisplayCase>& param) { return param.param.name; });
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

@@ -10,8 +10,6 @@
 #include "support/TestHost.h"
 #include "support/TestHostBody.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using namespace e2e::route;
@@ -77,5 +75,3 @@ TEST(AuthRoute, CredentialDialogAnswersTheHostAndTheDownloadCompletes) {
 }
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

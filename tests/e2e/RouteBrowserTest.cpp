@@ -8,8 +8,6 @@
 #include "RouteSupport.h"
 #include "e2e/support/NginxServer.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using namespace e2e::route;
@@ -51,5 +49,3 @@ TEST(BrowserRoute, UnreachableHostLeadsToTheBrowserAndKeepsThePackage) {
 }
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

@@ -11,8 +11,6 @@
 #include "support/TestHostBody.h"
 #include "support/TestHostWait.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using namespace e2e::route;
@@ -140,5 +138,3 @@ INSTANTIATE_TEST_SUITE_P(Cases, CancelledDownload,
                          });
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

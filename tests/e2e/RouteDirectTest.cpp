@@ -7,8 +7,6 @@
 #include "RouteWalk.h"
 #include "support/TestHost.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using namespace e2e::route;
@@ -44,5 +42,3 @@ TEST(DirectRoute, DownloadsStartsTheInstallerAndDeletesThePackage) {
 }
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

@@ -9,8 +9,6 @@
 #include "platform/ui/Messages.h"
 #include "support/TestHostWait.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace e2e::route {
 
 namespace {
@@ -184,5 +182,3 @@ bool ProgressAtEnd(const WindowImage& image) {
 }
 
 }  // namespace e2e::route
-
-#endif  // VESSAMO_EXECUTABLE

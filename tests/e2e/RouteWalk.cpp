@@ -6,8 +6,6 @@
 
 #include "support/TestHostWait.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace e2e::route {
 
 namespace {
@@ -120,5 +118,3 @@ void WalkDirectRoute(WizardRun& run, const Traces& traces, const std::string& se
 }
 
 }  // namespace e2e::route
-
-#endif  // VESSAMO_EXECUTABLE

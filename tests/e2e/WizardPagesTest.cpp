@@ -7,8 +7,6 @@
 #include "WizardLayout.h"
 #include "WizardRun.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using e2e::WindowImage;
@@ -72,5 +70,3 @@ TEST(WizardPages, EachReachablePageIsDrawnFromItsTemplate) {
 }
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE

@@ -3,8 +3,6 @@
 #include <filesystem>
 #include <thread>
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace e2e {
 
 WizardRun::WizardRun(const std::string& shots, const WizardOptions& options)
@@ -48,5 +46,3 @@ WindowImage WizardRun::WaitForImage(const std::string& window,
 }
 
 }  // namespace e2e
-
-#endif  // VESSAMO_EXECUTABLE

@@ -11,8 +11,6 @@
 #include "WizardLayout.h"
 #include "WizardRun.h"
 
-#ifdef VESSAMO_EXECUTABLE
-
 namespace {
 
 using e2e::WindowImage;
@@ -221,5 +219,3 @@ TEST(WizardWindow, CloseBoxCancelsTheWizard) {
 }
 
 }  // namespace
-
-#endif  // VESSAMO_EXECUTABLE
