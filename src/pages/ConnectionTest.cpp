@@ -5,16 +5,13 @@
 #include "download/DownloadFile.h"
 #include "package/LocalFiles.h"
 #include "package/Paths.h"
+#include "package/WizardFiles.h"
 #include "platform/net/InternetException.h"
 #include "platform/os/LocalFile.h"
 
 namespace {
 
 constexpr const char* kTestObject = "index.html";
-// Hidden, and named so that a user who sees one left behind by a crash
-// knows what it was.
-constexpr const char* kScratchPrefix = ".vessamo-connection-test-";
-constexpr int kScratchSuffixLength = 6;
 // A name is taken only by a file already there; a directory that refuses
 // new files refuses every name, so a few tries are enough.
 constexpr int kNameAttempts = 16;
@@ -24,7 +21,7 @@ CString RandomSuffix(std::mt19937& generator) {
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kAlphabet) - 2);
     CString suffix;
-    for (int i = 0; i < kScratchSuffixLength; ++i) suffix += kAlphabet[pick(generator)];
+    for (int i = 0; i < kWizardFileSuffixLength; ++i) suffix += kAlphabet[pick(generator)];
     return suffix;
 }
 
@@ -36,7 +33,7 @@ class ScratchFile {
         std::random_device seed;
         std::mt19937 generator(seed());
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-            CString path = PathJoin(directory, kScratchPrefix + RandomSuffix(generator));
+            CString path = PathJoin(directory, kConnectionTestPrefix + RandomSuffix(generator));
             os::LocalFile file = os::LocalFile::Open(path, os::OpenMode::CreateNew);
             if (!file.IsOpen()) continue;
             m_path = path;
