@@ -7,8 +7,11 @@
 // check (a cancel flag, say) is seen while the server is silent, and a
 // server that stays silent for the receive time-out fails the request.
 //
-// Transport failures throw CInternetException. Credentials, when set, go as
-// Basic authentication to this request's own server only.
+// Transport failures throw CInternetException, and so does a response whose
+// head leaves the body's length in doubt or whose 2xx body comes in a
+// content coding (gzip, br, ...) that was never asked for: no byte of such a
+// body is handed out. Credentials, when set, go as Basic authentication to
+// this request's own server only.
 #pragma once
 
 #include <functional>

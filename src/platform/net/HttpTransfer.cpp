@@ -112,6 +112,8 @@ bool HttpTransfer::Send() {
     Detach();
     m_sink.Clear();
     m_realm.clear();
+    m_framing.Reset();
+    m_refusal.clear();
     m_errorText[0] = '\0';
     m_redirecting = false;
     m_headersDone = false;
@@ -138,14 +140,7 @@ long HttpTransfer::Status() const {
 }
 
 bool HttpTransfer::ContentLength(std::uint64_t& length) const {
-    curl_off_t announced = -1;
-    if (curl_easy_getinfo(m_easy.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) !=
-        CURLE_OK) {
-        return false;
-    }
-    if (announced < 0) return false;
-    length = static_cast<std::uint64_t>(announced);
-    return true;
+    return m_framing.Length(length);
 }
 
 std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
@@ -192,15 +187,21 @@ std::size_t HttpTransfer::OnHeader(char* data, std::size_t, std::size_t size, vo
     auto* transfer = static_cast<HttpTransfer*>(self);
     transfer->m_lastActivity = Clock::now();
     std::string_view line(data, size);
+    // Lines after the final head are the trailers of a chunked body.
+    if (transfer->m_headersDone) return size;
     // Each response of a redirect chain or of a 1xx round starts with its status line.
     if (line.substr(0, 5) == "HTTP/") {
         transfer->m_realm.clear();
         transfer->m_redirecting = false;
+        transfer->m_framing.Reset();
     } else if (line == "\r\n" || line == "\n") {
         transfer->OnEndOfHead();
+        // Any other count than `size` makes libcurl end the transfer here.
+        return transfer->m_refusal.empty() ? size : 0;
     } else if (StartsWithNoCase(line, "Location:")) {
         transfer->m_redirecting = true;
     }
+    transfer->m_framing.Note(line);
     std::string realm;
     if (transfer->m_realm.empty() && ParseBasicChallenge(line, realm)) {
         transfer->m_realm = std::move(realm);
@@ -214,7 +215,10 @@ void HttpTransfer::OnEndOfHead() {
     long status = Status();
     bool interim = status / 100 == 1;
     bool followed = status / 100 == 3 && m_redirecting;
-    if (!interim && !followed) m_headersDone = true;
+    if (interim) return;
+    // Only a 2xx body is ever kept; the length of any body must be sound.
+    m_refusal = m_framing.Refusal(!followed && status / 100 == 2);
+    if (m_refusal.empty() && !followed) m_headersDone = true;
 }
 
 void HttpTransfer::Attach() {
@@ -284,6 +288,7 @@ void HttpTransfer::WaitForData() {
 }
 
 void HttpTransfer::ThrowTransferError() const {
+    if (!m_refusal.empty()) throw CInternetException(ERROR_HTTP_INVALID_SERVER_RESPONSE, m_refusal);
     std::string detail = m_errorText[0] != '\0' ? m_errorText : curl_easy_strerror(m_result);
     throw CInternetException(InternetErrorFromCurl(m_result, m_redirecting), detail);
 }

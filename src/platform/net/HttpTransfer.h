@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/net/BodySink.h"
+#include "platform/net/ResponseFraming.h"
 #include "platform/net/SessionSettings.h"
 
 namespace net {
@@ -41,7 +42,7 @@ class HttpTransfer {
     bool Send();
     // Status of the final response, 0 before one arrived.
     long Status() const;
-    // The announced body length; false when there is none.
+    // The announced body length; false when there is none or the body is chunked.
     bool ContentLength(std::uint64_t& length) const;
     // Realm of the final response's Basic challenge, "" when none.
     const std::string& Realm() const { return m_realm; }
@@ -90,6 +91,8 @@ class HttpTransfer {
     Clock::time_point m_lastActivity;
 
     std::string m_realm;
+    ResponseFraming m_framing;  // of the response being received
+    std::string m_refusal;      // why its body was refused, "" when it was not
     bool m_attached = false;
     bool m_paused = false;       // libcurl holds a piece we refused
     bool m_discarding = false;   // the response is being dropped

@@ -1,0 +1,126 @@
+#include "platform/net/ResponseFraming.h"
+
+#include <cctype>
+#include <limits>
+
+#include "platform/net/HeaderText.h"
+
+namespace net {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    constexpr std::string_view kBlank = " \t\r\n";
+    std::size_t begin = text.find_first_not_of(kBlank);
+    if (begin == std::string_view::npos) return {};
+    return text.substr(begin, text.find_last_not_of(kBlank) - begin + 1);
+}
+
+// The value of `line` when it is the header `name` ("Name:"), trimmed.
+bool HeaderValue(std::string_view line, std::string_view name, std::string_view& value) {
+    if (!StartsWithNoCase(line, name)) return false;
+    value = Trimmed(line.substr(name.size()));
+    return true;
+}
+
+// Calls `take` with each element of a comma-separated list, trimmed.
+template <typename Take>
+void ForEachElement(std::string_view list, Take take) {
+    for (;;) {
+        std::size_t comma = list.find(',');
+        take(Trimmed(list.substr(0, comma)));
+        if (comma == std::string_view::npos) return;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+// A coding's name, without parameters, in lower case.
+std::string CodingName(std::string_view element) {
+    std::string name(Trimmed(element.substr(0, element.find(';'))));
+    for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return name;
+}
+
+// A plain decimal number within what the HTTP library can count.
+bool ParseLength(std::string_view text, std::uint64_t& value) {
+    constexpr std::uint64_t kLargest = std::numeric_limits<std::int64_t>::max();
+    if (text.empty()) return false;
+    value = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9') return false;
+        std::uint64_t digit = static_cast<std::uint64_t>(ch - '0');
+        if (value > (kLargest - digit) / 10) return false;
+        value = value * 10 + digit;
+    }
+    return true;
+}
+
+}  // namespace
+
+void ResponseFraming::Note(std::string_view headerLine) {
+    std::string_view value;
+    if (HeaderValue(headerLine, "Content-Length:", value)) {
+        NoteLengths(value);
+    } else if (HeaderValue(headerLine, "Transfer-Encoding:", value)) {
+        NoteTransferCodings(value);
+    } else if (HeaderValue(headerLine, "Content-Encoding:", value)) {
+        NoteContentCodings(value);
+    }
+}
+
+void ResponseFraming::NoteLengths(std::string_view values) {
+    ForEachElement(values, [this](std::string_view element) {
+        if (!m_lengthFault.empty()) return;
+        std::uint64_t length = 0;
+        if (!ParseLength(element, length)) {
+            m_lengthFault = "the Content-Length \"" + std::string(element) + "\" is not a number";
+        } else if (m_length && *m_length != length) {
+            m_lengthFault = "the Content-Length values " + std::to_string(*m_length) + " and " +
+                            std::to_string(length) + " disagree";
+        } else {
+            m_length = length;
+        }
+    });
+}
+
+void ResponseFraming::NoteTransferCodings(std::string_view values) {
+    ForEachElement(values, [this](std::string_view element) {
+        if (element.empty()) return;
+        std::string name = CodingName(element);
+        // Chunked comes once and last; a coding after it would be applied
+        // to a body whose end nobody could find.
+        if (m_chunked || name != "chunked") {
+            if (m_otherTransferCoding.empty()) m_otherTransferCoding = name;
+        }
+        m_chunked = name == "chunked";
+    });
+}
+
+void ResponseFraming::NoteContentCodings(std::string_view values) {
+    ForEachElement(values, [this](std::string_view element) {
+        if (element.empty() || !m_contentCoding.empty()) return;
+        std::string name = CodingName(element);
+        if (name != "identity") m_contentCoding = name;
+    });
+}
+
+std::string ResponseFraming::Refusal(bool bodyIsKept) const {
+    if (!m_lengthFault.empty()) return "invalid response: " + m_lengthFault;
+    if (!m_otherTransferCoding.empty()) {
+        return "invalid response: the transfer coding \"" + m_otherTransferCoding +
+               "\" is not supported";
+    }
+    if (bodyIsKept && !m_contentCoding.empty()) {
+        return "invalid response: the body is sent with the content coding \"" + m_contentCoding +
+               "\", which was not asked for";
+    }
+    return {};
+}
+
+bool ResponseFraming::Length(std::uint64_t& length) const {
+    if (m_chunked || !m_length) return false;
+    length = *m_length;
+    return true;
+}
+
+}  // namespace net

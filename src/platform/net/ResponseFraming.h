@@ -1,0 +1,43 @@
+// What a response's head says about its body, checked before any byte of
+// the body is taken.
+//
+// The wizard stores a body exactly as it arrives, so a head that leaves its
+// length in doubt, or that announces an encoding the wizard never asked for
+// and does not undo, must fail the request instead: the file would be
+// something other than the object, and the progress a lie.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace net {
+
+class ResponseFraming {
+  public:
+    // Forgets the head read so far: a new response begins.
+    void Reset() { *this = ResponseFraming(); }
+    // Takes one header line ("Name: value", with or without its CR LF).
+    void Note(std::string_view headerLine);
+
+    // Why the body cannot be taken, "" when it can. Content codings matter
+    // only for a body that is kept (`bodyIsKept`); the length matters always.
+    std::string Refusal(bool bodyIsKept) const;
+    // The body's length as announced; false when none was, or when the
+    // chunked transfer coding frames the body instead.
+    bool Length(std::uint64_t& length) const;
+
+  private:
+    void NoteLengths(std::string_view values);
+    void NoteTransferCodings(std::string_view values);
+    void NoteContentCodings(std::string_view values);
+
+    std::optional<std::uint64_t> m_length;
+    std::string m_lengthFault;          // the first Content-Length fault seen
+    bool m_chunked = false;             // chunked is the last transfer coding
+    std::string m_otherTransferCoding;  // a transfer coding besides chunked
+    std::string m_contentCoding;        // a content coding besides identity
+};
+
+}  // namespace net
