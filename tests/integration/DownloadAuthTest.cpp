@@ -21,6 +21,7 @@ using testing_support::TestHost;
 
 const std::string kOldContents(1000, 'o');
 const BasicAuth kAuth{"Vessamo packages", "anna", "s3cret:pass"};
+const BasicAuth kMirrorAuth{"Mirror", "bert", "m1rror"};
 
 // A prompt that answers from a list and records what it was asked.
 class DownloadAuth : public DownloadFixture {
@@ -155,6 +156,31 @@ TEST_F(DownloadAuth, ARedirectedRequestKeepsTheCredentialsOnTheSameHost) {
     ASSERT_EQ(Download("package.exe"), TRUE);
     EXPECT_TRUE(FileHoldsPattern(LocalPath(), 4000));
     EXPECT_EQ(asked.size(), 1u);
+}
+
+TEST_F(DownloadAuth, A401AfterARedirectAsksForThatHostAndSendsToItOnly) {
+    TestHost mirror;
+    HttpReply mirrored = HttpReply::Ok(5000);
+    mirrored.auth = kMirrorAuth;
+    mirror.Serve("/mirror.exe", mirrored);
+    host.Serve("/package.exe", HttpReply::Redirect(302, mirror.Url("/mirror.exe")));
+    Answer({{net::CredentialAnswer::Retry, kMirrorAuth.userName, kMirrorAuth.password}});
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].host, mirror.HostAndPort());
+    EXPECT_EQ(asked[0].realm, "Mirror");
+    // The retry goes straight to the host that asked.
+    ASSERT_EQ(host.RequestCount(), 1u);
+    EXPECT_EQ(host.Requests()[0].HeaderCount("Authorization"), 0);
+    auto requests = mirror.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].HeaderCount("Authorization"), 0);
+    EXPECT_EQ(requests[1].HeaderCount("Authorization"), 1);
+    EXPECT_EQ(requests[1].Header("Authorization"),
+              BasicCredentials(kMirrorAuth.userName, kMirrorAuth.password));
+    EXPECT_EQ(requests[1].target, "/mirror.exe");
+    EXPECT_EQ(requests[1].HeaderCount("Accept"), 1);
 }
 
 }  // namespace

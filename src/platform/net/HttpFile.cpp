@@ -5,6 +5,7 @@
 
 #include "platform/net/HttpTransfer.h"
 #include "platform/net/InternetException.h"
+#include "platform/net/UrlServer.h"
 
 namespace {
 
@@ -135,8 +136,7 @@ BOOL CHttpFile::IsInterrupted() const {
 
 net::CredentialRequest CHttpFile::GetCredentialRequest() const {
     net::CredentialRequest request;
-    request.host = BracketedHost(m_strServer);
-    if (m_nPort != INTERNET_DEFAULT_HTTP_PORT) request.host += ":" + std::to_string(m_nPort);
+    net::SplitServer(Transfer().ResponseUrl(), request.scheme, request.host);
     request.realm = Transfer().Realm();
     return request;
 }

@@ -11,7 +11,7 @@
 // head leaves the body's length in doubt or whose 2xx body comes in a
 // content coding (gzip, br, ...) that was never asked for: no byte of such a
 // body is handed out. Credentials, when set, go as Basic authentication to
-// this request's own server only.
+// the server that asked for them only.
 #pragma once
 
 #include <functional>
@@ -69,10 +69,11 @@ class CHttpFile {
     // Whether the last SendRequest or Read was stopped by the interrupt check.
     BOOL IsInterrupted() const;
 
-    // Who asks for credentials after a 401: this request's server and the
-    // realm of its Basic challenge.
+    // Who asks for credentials after a 401: the server of the response that
+    // carried it (where redirects led) and the realm of its Basic challenge.
     net::CredentialRequest GetCredentialRequest() const;
-    // Credentials for the next SendRequest, sent to this request's server only.
+    // Credentials for the next SendRequest, which goes straight to the server
+    // that asked for them (GetCredentialRequest) and sends them to it only.
     void SetCredentials(const net::Credentials& credentials);
 
     const CString& GetObject() const { return m_strObject; }

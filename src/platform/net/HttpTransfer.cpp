@@ -45,7 +45,8 @@ class ReadScope {
 
 HttpTransfer::HttpTransfer(const std::string& url, const SessionSettings& settings)
     : m_sink(static_cast<std::size_t>(kReceiveBufferSize)),
-      m_stallLimit(settings.receiveTimeoutMs) {
+      m_stallLimit(settings.receiveTimeoutMs),
+      m_url(url) {
     InitializeCurlOnce();
     m_multi.reset(curl_multi_init());
     m_easy.reset(curl_easy_init());
@@ -104,6 +105,10 @@ void HttpTransfer::SetHeaders(const std::vector<std::string>& lines) {
 }
 
 void HttpTransfer::SetCredentials(const std::string& userName, const std::string& password) {
+    // libcurl sends credentials to the first host of a request only, so the
+    // request starts where the 401 came from rather than where it began.
+    m_url = ResponseUrl();
+    SetOption(CURLOPT_URL, m_url.c_str());
     SetOption(CURLOPT_USERNAME, userName.c_str());
     SetOption(CURLOPT_PASSWORD, password.c_str());
 }
@@ -141,6 +146,16 @@ long HttpTransfer::Status() const {
 
 bool HttpTransfer::ContentLength(std::uint64_t& length) const {
     return m_framing.Length(length);
+}
+
+std::string HttpTransfer::ResponseUrl() const {
+    char* effective = nullptr;
+    if (Status() <= 0 ||
+        curl_easy_getinfo(m_easy.get(), CURLINFO_EFFECTIVE_URL, &effective) != CURLE_OK ||
+        effective == nullptr) {
+        return m_url;
+    }
+    return effective;
 }
 
 std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {

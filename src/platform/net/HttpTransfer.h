@@ -33,7 +33,8 @@ class HttpTransfer {
 
     // Header lines ("Name: value") for the next Send.
     void SetHeaders(const std::vector<std::string>& lines);
-    // Basic credentials for the next Send, for the first host only.
+    // Basic credentials for the next Send, which then goes straight to the
+    // server of the last response (the one that asked) and to it only.
     void SetCredentials(const std::string& userName, const std::string& password);
     void SetInterruptCheck(std::function<bool()> check) { m_interruptCheck = std::move(check); }
 
@@ -44,6 +45,8 @@ class HttpTransfer {
     long Status() const;
     // The announced body length; false when there is none or the body is chunked.
     bool ContentLength(std::uint64_t& length) const;
+    // The address of the last response: where a redirect led, else the request's own.
+    std::string ResponseUrl() const;
     // Realm of the final response's Basic challenge, "" when none.
     const std::string& Realm() const { return m_realm; }
     // Up to `size` body bytes; 0 at the end or when interrupted.
@@ -90,6 +93,7 @@ class HttpTransfer {
     std::chrono::milliseconds m_stallLimit;
     Clock::time_point m_lastActivity;
 
+    std::string m_url;  // where the next Send goes
     std::string m_realm;
     ResponseFraming m_framing;  // of the response being received
     std::string m_refusal;      // why its body was refused, "" when it was not
