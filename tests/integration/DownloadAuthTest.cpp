@@ -2,9 +2,11 @@
 // credentials may go.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/CredentialMemory.h"
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
 #include "platform/net/CredentialPrompt.h"
@@ -35,18 +37,32 @@ class DownloadAuth : public DownloadFixture {
 
     void Answer(std::vector<struct Answer> answers) {
         m_answers = std::move(answers);
+        net::SetCredentialPrompt(Scripted());
+    }
+
+    // As Answer, behind the memory of typed credentials that the wizard uses.
+    void AnswerRemembering(std::vector<struct Answer> answers) {
+        m_answers = std::move(answers);
+        auto memory = std::make_shared<CredentialMemory>();
         net::SetCredentialPrompt(
-            [this](const net::CredentialRequest& request, net::Credentials& credentials) {
-                asked.push_back(request);
-                lastTried.push_back(credentials.userName + ":" + credentials.password);
-                if (m_answers.empty()) return net::CredentialAnswer::Cancel;
-                struct Answer next = m_answers.front();
-                m_answers.erase(m_answers.begin());
-                credentials.userName = next.userName;
-                credentials.password = next.password;
-                if (next.cancelDownload) SetCancelled(TRUE);
-                return next.answer;
+            [memory, scripted = Scripted()](const net::CredentialRequest& request,
+                                            net::Credentials& credentials) {
+                return memory->Answer(request, credentials, scripted);
             });
+    }
+
+    net::CredentialPrompt Scripted() {
+        return [this](const net::CredentialRequest& request, net::Credentials& credentials) {
+            asked.push_back(request);
+            lastTried.push_back(credentials.userName + ":" + credentials.password);
+            if (m_answers.empty()) return net::CredentialAnswer::Cancel;
+            struct Answer next = m_answers.front();
+            m_answers.erase(m_answers.begin());
+            credentials.userName = next.userName;
+            credentials.password = next.password;
+            if (next.cancelDownload) SetCancelled(TRUE);
+            return next.answer;
+        };
     }
 
     static HttpReply Protected(HttpReply reply) {
@@ -181,6 +197,63 @@ TEST_F(DownloadAuth, A401AfterARedirectAsksForThatHostAndSendsToItOnly) {
               BasicCredentials(kMirrorAuth.userName, kMirrorAuth.password));
     EXPECT_EQ(requests[1].target, "/mirror.exe");
     EXPECT_EQ(requests[1].HeaderCount("Accept"), 1);
+}
+
+TEST_F(DownloadAuth, TypedCredentialsServeTheSameHostAndRealmWithoutAsking) {
+    host.Serve("/index.html", Protected(HttpReply::Ok(100)));
+    host.Serve("/package.exe", Protected(HttpReply::Ok(5000)));
+    AnswerRemembering({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password}});
+    ASSERT_EQ(Download("index.html", "index.html"), TRUE);
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    EXPECT_EQ(asked.size(), 1u);
+    auto requests = host.Requests();
+    ASSERT_EQ(requests.size(), 4u);
+    EXPECT_EQ(requests[3].Header("Authorization"),
+              BasicCredentials(kAuth.userName, kAuth.password));
+
+    // Another realm of the same host asks (and is cancelled here) ...
+    HttpReply otherRealm = HttpReply::Ok(5000);
+    otherRealm.auth = BasicAuth{"Beta packages", kAuth.userName, kAuth.password};
+    host.Serve("/beta.exe", otherRealm);
+    EXPECT_EQ(Download("beta.exe", "beta.exe"), FALSE);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].realm, "Beta packages");
+    EXPECT_EQ(host.Requests().back().HeaderCount("Authorization"), 0);
+
+    // ... and so does another host behind a redirect, though its realm is the same.
+    TestHost mirror;
+    mirror.Serve("/mirror.exe", Protected(HttpReply::Ok(5000)));
+    host.Serve("/moved.exe", HttpReply::Redirect(302, mirror.Url("/mirror.exe")));
+    EXPECT_EQ(Download("moved.exe", "moved.exe"), FALSE);
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[2].host, mirror.HostAndPort());
+    ASSERT_EQ(mirror.RequestCount(), 1u);
+    EXPECT_EQ(mirror.Requests()[0].HeaderCount("Authorization"), 0);
+}
+
+TEST_F(DownloadAuth, RememberedCredentialsThatAreRefusedBringThePromptBack) {
+    host.Serve("/index.html", Protected(HttpReply::Ok(100)));
+    AnswerRemembering({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password},
+                       {net::CredentialAnswer::Retry, kAuth.userName, "changed"}});
+    ASSERT_EQ(Download("index.html", "index.html"), TRUE);
+    HttpReply changed = HttpReply::Ok(5000);
+    changed.auth = BasicAuth{kAuth.realm, kAuth.userName, "changed"};
+    host.Serve("/package.exe", changed);
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    ASSERT_EQ(asked.size(), 2u);
+    // The prompt starts from the refused credentials, user name and all.
+    EXPECT_EQ(lastTried[1], kAuth.userName + ":" + kAuth.password);
+    auto requests = host.Requests();
+    ASSERT_EQ(requests.size(), 5u);
+    EXPECT_EQ(requests[3].Header("Authorization"),
+              BasicCredentials(kAuth.userName, kAuth.password));
+    EXPECT_EQ(requests[4].Header("Authorization"), BasicCredentials(kAuth.userName, "changed"));
+
+    // The new ones are remembered in place of the refused ones.
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_EQ(asked.size(), 2u);
 }
 
 }  // namespace
