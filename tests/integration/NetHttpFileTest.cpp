@@ -5,6 +5,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/net/InternetException.h"
 #include "platform/net/InternetSession.h"
@@ -83,6 +84,22 @@ TEST_F(NetHttpFile, NoLengthForChunkedOrCloseEndedBodies) {
         ULONGLONG length = 12345;
         EXPECT_EQ(file->QueryContentLength(length), FALSE);
         EXPECT_EQ(ReadAll(*file, 65535).size(), 5000u);
+    }
+}
+
+TEST_F(NetHttpFile, RepeatedEqualLengthsAnnounceOneLength) {
+    for (auto headers : {std::vector<std::string>{"Content-Length: 5000", "Content-Length: 5000"},
+                         std::vector<std::string>{"Content-Length: 5000, 5000"}}) {
+        HttpReply reply = HttpReply::Ok(5000);
+        reply.framing = HttpReply::Framing::Close;
+        reply.headers = headers;
+        host.Serve("/f", reply);
+        auto file = OpenRequest("f");
+        ASSERT_EQ(file->SendRequest(), TRUE);
+        ULONGLONG length = 0;
+        ASSERT_EQ(file->QueryContentLength(length), TRUE);
+        EXPECT_EQ(length, 5000u);
+        EXPECT_EQ(ReadAll(*file, 65535), PatternBytes(0, 5000));
     }
 }
 
