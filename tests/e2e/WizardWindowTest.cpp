@@ -128,8 +128,9 @@ TEST(WizardWindow, GrowsWithTheDesktopFontDensity) {
     EXPECT_NEAR(static_cast<double>(geometry.width) / classic.w, 2.0, 0.1) << geometry.width;
     EXPECT_NEAR(static_cast<double>(geometry.height) / classic.h, 2.0, 0.1) << geometry.height;
 
+    // The picture at twice its classic place, less a margin for rounding.
     Rect picture = e2e::layout::ToPixels({7, 7, 53, 172});
-    picture = {2 * picture.x, 2 * picture.y, 2 * picture.w, 2 * picture.h};
+    picture = {2 * picture.x + 2, 2 * picture.y + 2, 2 * picture.w - 4, 2 * picture.h - 4};
     WindowImage welcome = run.WaitForImage([picture](const WindowImage& image) {
         return image.CountOther(picture.x, picture.y, picture.w, picture.h, kFace) > 1000;
     });
