@@ -1,10 +1,14 @@
 // Every text the wizard shows fits its control whole, in the fonts the
 // renderer picks on this machine: static texts within the lines their
 // height holds, buttons, check boxes and radio buttons on one line. Checks
-// the templates' own texts and the texts the pages put in at run time.
+// the templates' own texts and the texts the pages put in at run time, on
+// a classic desktop (no Xft.dpi) and on desktops at 1.5 and 2 times its
+// font density.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 #include "e2e/support/VirtualDisplay.h"
 #include "platform/ui/Font.h"
@@ -29,19 +33,21 @@ const ui::ControlTemplate* FindControl(UINT dialog, int id) {
     return nullptr;
 }
 
-class TemplateTexts : public testing::Test {
+// The desktop's Xft.dpi; 0 publishes none.
+class TemplateTexts : public testing::TestWithParam<int> {
   protected:
     void SetUp() override {
-        setenv("DISPLAY", m_display.Name().c_str(), 1);
+        m_display = std::make_unique<e2e::VirtualDisplay>(1024, 768, GetParam());
+        setenv("DISPLAY", m_display->Name().c_str(), 1);
         m_renderer = ui::fltk::FltkRenderer::Open();
         ASSERT_NE(m_renderer, nullptr);
     }
 
-    e2e::VirtualDisplay m_display;
+    std::unique_ptr<e2e::VirtualDisplay> m_display;
     std::unique_ptr<ui::fltk::FltkRenderer> m_renderer;
 };
 
-TEST_F(TemplateTexts, FitTheirControls) {
+TEST_P(TemplateTexts, FitTheirControls) {
     int checked = 0;
     for (const ui::DialogTemplate& dialog : res::DialogTemplates()) {
         for (const ui::ControlTemplate& control : dialog.controls) {
@@ -55,7 +61,7 @@ TEST_F(TemplateTexts, FitTheirControls) {
     EXPECT_GE(checked, 15);
 }
 
-TEST_F(TemplateTexts, RunTimeTextsFitTheirControls) {
+TEST_P(TemplateTexts, RunTimeTextsFitTheirControls) {
     // The bold family name is one pixel taller than the dialog font.
     const LOGFONT bold = DialogFont(-1, FW_BOLD);
     struct Case {
@@ -91,7 +97,7 @@ TEST_F(TemplateTexts, RunTimeTextsFitTheirControls) {
     }
 }
 
-TEST_F(TemplateTexts, ATextTooLongForItsControlIsReported) {
+TEST_P(TemplateTexts, ATextTooLongForItsControlIsReported) {
     const ui::ControlTemplate* name = FindControl(IDD_WIZ_OS, IDC_OS_NAME);
     ui::fltk::PixelRect rect = ui::fltk::UnitsToPixels(name->rect);
     EXPECT_FALSE(ui::fltk::TextFits(
@@ -101,5 +107,11 @@ TEST_F(TemplateTexts, ATextTooLongForItsControlIsReported) {
                                     ui::ControlKind::PushButton,
                                     ui::fltk::UnitsToPixels({69, 72, 79, 14})));
 }
+
+INSTANTIATE_TEST_SUITE_P(FontDpi, TemplateTexts, testing::Values(0, 144, 192),
+                         [](const testing::TestParamInfo<int>& param) {
+                             return param.param == 0 ? std::string("Classic")
+                                                     : "Dpi" + std::to_string(param.param);
+                         });
 
 }  // namespace

@@ -1,12 +1,24 @@
 #include "WizardRun.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <thread>
 
 namespace e2e {
 
+namespace {
+
+// The screen at the classic density, scaled with the font density.
+int ScreenLength(int classic, int fontDpi) {
+    return classic * std::max(96, fontDpi) / 96;
+}
+
+}  // namespace
+
 WizardRun::WizardRun(const std::string& shots, const WizardOptions& options)
-    : m_desktop(m_display, std::string(E2E_OUTPUT_DIR) + "/" + shots) {
+    : m_display(ScreenLength(1024, options.fontDpi), ScreenLength(768, options.fontDpi),
+                options.fontDpi),
+      m_desktop(m_display, std::string(E2E_OUTPUT_DIR) + "/" + shots) {
     std::string copy = m_folder.File("vessamo-installer");
     std::filesystem::copy_file(VESSAMO_EXECUTABLE, copy);
     for (const auto& [name, contents] : options.files) m_folder.Write(name, contents);

@@ -25,6 +25,9 @@ struct WizardOptions {
     std::vector<std::string> env;
     // Files (name, contents) put into the wizard's folder before it starts.
     std::vector<std::pair<std::string, std::string>> files;
+    // The desktop's font density (Xft.dpi); 0 publishes none, as a desktop
+    // at the classic 96 dpi. The screen grows with it.
+    int fontDpi = 0;
 };
 
 class WizardRun {

@@ -2,10 +2,13 @@
 // layout; walked with the keyboard alone, Return goes to the next page,
 // Alt+B back again, Escape (or Tab and Space on Cancel) cancels and the
 // program ends; mouse clicks press buttons and set check boxes and radio
-// buttons; the close box cancels.
+// buttons; the close box cancels. On a desktop at twice the classic font
+// density everything is twice as large, the side picture scaled smoothly.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
+#include <string>
 
 #include "RouteSupport.h"
 #include "WizardLayout.h"
@@ -39,6 +42,13 @@ bool HasFocusDot(const WindowImage& image, Button button) {
     return image.Colour(r.x + 4, r.y + 4) == kBlack;
 }
 
+std::string BitmapColour(const res::Image& bitmap, int x, int y) {
+    const unsigned char* p = bitmap.pixels + (y * bitmap.width + x) * bitmap.depth;
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "#%02X%02X%02X", p[0], p[1], p[2]);
+    return colour;
+}
+
 int CountBitmapMismatches(const WindowImage& image) {
     res::Image bitmap = res::LoadBitmap(IDB_WIZARD);
     Rect picture = e2e::layout::ToPixels({7, 7, 53, 172});
@@ -46,10 +56,7 @@ int CountBitmapMismatches(const WindowImage& image) {
     int wrong = 0;
     for (int y = 0; y < bitmap.height; ++y) {
         for (int x = 0; x < bitmap.width; ++x) {
-            const unsigned char* p = bitmap.pixels + (y * bitmap.width + x) * bitmap.depth;
-            char expected[8];
-            std::snprintf(expected, sizeof expected, "#%02X%02X%02X", p[0], p[1], p[2]);
-            if (image.Colour(picture.x + x, picture.y + y) != expected) ++wrong;
+            if (image.Colour(picture.x + x, picture.y + y) != BitmapColour(bitmap, x, y)) ++wrong;
         }
     }
     return wrong;
@@ -92,6 +99,51 @@ TEST(WizardWindow, OpensWithTitleIconAndTemplateLayout) {
     e2e::CommandResult icon =
         e2e::RunCommand({"xprop", "-id", run.WindowId(), "_NET_WM_ICON"}, {run.DisplayEntry()});
     EXPECT_NE(icon.output.find("32 x 32"), std::string::npos) << icon.output;
+}
+
+// Pixels of the picture area at twice the density whose colour the bitmap
+// does not have: a picture scaled in blocks has none.
+int CountBlendedPixels(const WindowImage& image, Rect picture) {
+    res::Image bitmap = res::LoadBitmap(IDB_WIZARD);
+    std::set<std::string> own;
+    for (int y = 0; y < bitmap.height; ++y) {
+        for (int x = 0; x < bitmap.width; ++x) own.insert(BitmapColour(bitmap, x, y));
+    }
+    int blended = 0;
+    for (int y = picture.y; y < picture.y + picture.h; ++y) {
+        for (int x = picture.x; x < picture.x + picture.w; ++x) {
+            blended += own.count(image.Colour(x, y)) == 0 ? 1 : 0;
+        }
+    }
+    return blended;
+}
+
+TEST(WizardWindow, GrowsWithTheDesktopFontDensity) {
+    e2e::WizardOptions options;
+    options.fontDpi = 192;
+    e2e::WizardRun run("window-192dpi", options);
+    ASSERT_FALSE(run.WindowId().empty());
+    Rect classic = e2e::layout::Sheet();
+    e2e::WindowGeometry geometry = run.Screen().Geometry(run.WindowId());
+    EXPECT_NEAR(static_cast<double>(geometry.width) / classic.w, 2.0, 0.1) << geometry.width;
+    EXPECT_NEAR(static_cast<double>(geometry.height) / classic.h, 2.0, 0.1) << geometry.height;
+
+    // The picture at twice its classic place, less a margin for rounding.
+    Rect picture = e2e::layout::ToPixels({7, 7, 53, 172});
+    picture = {2 * picture.x + 2, 2 * picture.y + 2, 2 * picture.w - 4, 2 * picture.h - 4};
+    WindowImage welcome = run.WaitForImage([picture](const WindowImage& image) {
+        return image.CountOther(picture.x, picture.y, picture.w, picture.h, kFace) > 1000;
+    });
+    ASSERT_FALSE(welcome.Empty()) << "the side picture was not drawn";
+    run.Shot("welcome");
+    EXPECT_GT(CountBlendedPixels(welcome, picture), picture.w * picture.h / 20);
+    // Next, the default button, wears its dark frame two pixels wide.
+    Rect next = e2e::layout::SheetButton(Button::Next);
+    EXPECT_EQ(welcome.Colour(2 * next.x + 1, 2 * next.y + 1), kBlack);
+
+    e2e::CommandResult icon =
+        e2e::RunCommand({"xprop", "-id", run.WindowId(), "_NET_WM_ICON"}, {run.DisplayEntry()});
+    EXPECT_NE(icon.output.find("64 x 64"), std::string::npos) << icon.output.substr(0, 200);
 }
 
 TEST(WizardWindow, KeyboardWalksNextBackAndCancel) {

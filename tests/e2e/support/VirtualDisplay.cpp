@@ -6,6 +6,10 @@
 
 #include <stdexcept>
 
+// Last: Xlib's macros must not meet the standard headers.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 namespace e2e {
 
 namespace {
@@ -23,9 +27,22 @@ std::string ReadDisplayNumber(int fd) {
     }
 }
 
+// Sets the resource database that clients read at start-up (what
+// `xrdb` does) to one entry, Xft.dpi.
+void PublishFontDpi(const std::string& name, int dpi) {
+    Display* display = XOpenDisplay(name.c_str());
+    if (display == nullptr) throw std::runtime_error("cannot open " + name);
+    std::string resources = "Xft.dpi:\t" + std::to_string(dpi) + "\n";
+    XChangeProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER, XA_STRING, 8,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(resources.data()),
+                    static_cast<int>(resources.size()));
+    XSync(display, False);
+    XCloseDisplay(display);
+}
+
 }  // namespace
 
-VirtualDisplay::VirtualDisplay(int width, int height) {
+VirtualDisplay::VirtualDisplay(int width, int height, int fontDpi) {
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
     SpawnOptions options;
@@ -50,6 +67,7 @@ VirtualDisplay::VirtualDisplay(int width, int height) {
         throw;
     }
     close(pipeFds[0]);
+    if (fontDpi != 0) PublishFontDpi(m_name, fontDpi);
 }
 
 }  // namespace e2e

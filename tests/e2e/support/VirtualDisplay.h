@@ -11,8 +11,10 @@ namespace e2e {
 
 class VirtualDisplay {
   public:
-    // Starts Xvfb with one 24-bit screen of width x height; throws on failure.
-    explicit VirtualDisplay(int width = 1024, int height = 768);
+    // Starts Xvfb with one 24-bit screen of width x height; throws on
+    // failure. A `fontDpi` other than 0 is published to clients as the
+    // desktop's Xft.dpi resource, as desktops that scale their interface do.
+    explicit VirtualDisplay(int width = 1024, int height = 768, int fontDpi = 0);
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 

@@ -5,13 +5,22 @@
 #include <algorithm>
 
 #include "platform/ui/fltk/ClassicLook.h"
+#include "platform/ui/fltk/Density.h"
 #include "platform/ui/fltk/TextFit.h"
 
 namespace ui::fltk {
 
 namespace {
 
+// The glyphs are pixel patterns at the classic density; at a higher one
+// every pixel of theirs becomes a square as wide as the density's lines.
 constexpr int kGlyphSize = 13;
+
+// Fills the pattern pixel (col, row) of a glyph at (gx, gy).
+void GlyphPixel(int gx, int gy, int col, int row) {
+    int pixel = Density::Line();
+    fl_rectf(gx + col * pixel, gy + row * pixel, pixel, pixel);
+}
 
 // The classic tick, 7 x 7 pixels.
 constexpr const char* kTick[] = {
@@ -35,13 +44,14 @@ CheckButton::CheckButton(HWND control, Shape shape, int x, int y, int w, int h)
     : Fl_Widget(x, y, w, h), ModelBinding(control), m_shape(shape) {}
 
 void CheckButton::DrawBox(int bx, int by, bool enabled, bool checked) const {
-    DrawSunkenField(bx, by, kGlyphSize, kGlyphSize,
+    int size = kGlyphSize * Density::Line();
+    DrawSunkenField(bx, by, size, size,
                     enabled && !m_mouse.Pressed() ? colours::Window() : colours::Face());
     if (!checked) return;
     fl_color(enabled ? colours::Text() : colours::Shadow());
     for (int row = 0; row < 7; ++row) {
         for (int col = 0; col < 7; ++col) {
-            if (kTick[row][col] == '#') fl_point(bx + 3 + col, by + 3 + row);
+            if (kTick[row][col] == '#') GlyphPixel(bx, by, 3 + col, 3 + row);
         }
     }
 }
@@ -63,7 +73,7 @@ void CheckButton::DrawRadio(int bx, int by, bool enabled, bool checked) const {
             } else {
                 fl_color(enabled && !m_mouse.Pressed() ? colours::Window() : colours::Face());
             }
-            fl_point(bx + col, by + row);
+            GlyphPixel(bx, by, col, row);
         }
     }
 }
@@ -75,10 +85,12 @@ void CheckButton::draw() {
     if (model == nullptr) return;
     bool enabled = model->IsEnabled();
     bool checked = model->Check() != 0;
+    int line = Density::Line();
+    int glyph = kGlyphSize * line;
     if (m_shape == Shape::Box) {
-        DrawBox(x(), y() + (h() - kGlyphSize) / 2, enabled, checked);
+        DrawBox(x(), y() + (h() - glyph) / 2, enabled, checked);
     } else {
-        DrawRadio(x(), y() + (h() - kGlyphSize + 1) / 2, enabled, checked);
+        DrawRadio(x(), y() + (h() - glyph + line) / 2, enabled, checked);
     }
     PixelRect text = TextArea(ControlKind::AutoCheckBox, {x(), y(), w(), h()});
     int textX = text.x;
@@ -86,10 +98,10 @@ void CheckButton::draw() {
     DrawnText drawn = DrawControlText(TextOf(*model), model->Font(), textX, y(), textW, h(),
                                       TextAlign::Left, false, enabled);
     if (!HasModelFocus() || !enabled) return;
-    // The focus rectangle hugs the text, one pixel around it, inside the control.
-    int focusH = std::min(h(), drawn.lineHeight + 2);
-    DrawFocusRect(textX - 1, y() + (h() - focusH) / 2, std::min(drawn.width + 2, textW + 1),
-                  focusH);
+    // The focus rectangle hugs the text, one line around it, inside the control.
+    int focusH = std::min(h(), drawn.lineHeight + 2 * line);
+    DrawFocusRect(textX - line, y() + (h() - focusH) / 2,
+                  std::min(drawn.width + 2 * line, textW + line), focusH);
 }
 
 int CheckButton::handle(int event) {

@@ -1,6 +1,8 @@
 // Check boxes and radio buttons of the classic size: a 13-pixel sunken box
 // with a tick, or a 12-pixel sunken circle with a dot, the text to its
-// right. The model owns the check state; a click is reported to it.
+// right (sizes at the classic density; at a higher one each pixel of the
+// glyphs is a square as wide as the density's lines). The model owns the
+// check state; a click is reported to it.
 #pragma once
 
 #include <FL/Fl_Widget.H>

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/fltk/Density.h"
 #include "platform/ui/fltk/Fonts.h"
 
 namespace ui::fltk {
@@ -47,65 +48,71 @@ void DrawLine(std::string_view text, std::size_t underline, int x, int baseline)
     if (underline >= text.size()) return;
     int start = x + static_cast<int>(fl_width(text.data(), static_cast<int>(underline)));
     int width = static_cast<int>(fl_width(text.data() + underline, 1));
-    fl_xyline(start, baseline + 1, start + std::max(width, 2) - 1);
+    int line = Density::Line();
+    fl_rectf(start, baseline + line, std::max(width, 2), line);
 }
 
 }  // namespace
 
 Fl_Boxtype SunkenFieldBox() {
-    static bool registered = false;
     constexpr auto kBox = static_cast<Fl_Boxtype>(FL_FREE_BOXTYPE);
-    if (!registered) {
-        Fl::set_boxtype(kBox, DrawSunkenField, 2, 2, 4, 4);
-        registered = true;
-    }
+    // Registered again each time: the edge is as wide as the density's lines.
+    int edge = 2 * Density::Line();
+    Fl::set_boxtype(kBox, DrawSunkenField, edge, edge, 2 * edge, 2 * edge);
     return kBox;
 }
 
 void DrawFrame(int x, int y, int w, int h, Fl_Color topLeft, Fl_Color bottomRight) {
     if (w <= 0 || h <= 0) return;
+    int line = Density::Line();
     fl_color(topLeft);
-    fl_xyline(x, y, x + w - 2);
-    fl_yxline(x, y, y + h - 2);
+    fl_rectf(x, y, w - line, line);
+    fl_rectf(x, y, line, h - line);
     fl_color(bottomRight);
-    fl_xyline(x, y + h - 1, x + w - 1);
-    fl_yxline(x + w - 1, y, y + h - 1);
+    fl_rectf(x, y + h - line, w, line);
+    fl_rectf(x + w - line, y, line, h);
 }
 
 void DrawRaisedEdge(int x, int y, int w, int h) {
+    int line = Density::Line();
     DrawFrame(x, y, w, h, colours::Highlight(), colours::DarkShadow());
-    DrawFrame(x + 1, y + 1, w - 2, h - 2, colours::Face(), colours::Shadow());
+    DrawFrame(x + line, y + line, w - 2 * line, h - 2 * line, colours::Face(), colours::Shadow());
 }
 
 void DrawSunkenEdge(int x, int y, int w, int h) {
+    int line = Density::Line();
     DrawFrame(x, y, w, h, colours::Shadow(), colours::Highlight());
-    DrawFrame(x + 1, y + 1, w - 2, h - 2, colours::DarkShadow(), colours::Face());
+    DrawFrame(x + line, y + line, w - 2 * line, h - 2 * line, colours::DarkShadow(),
+              colours::Face());
 }
 
 void DrawSunkenField(int x, int y, int w, int h, Fl_Color colour) {
     DrawSunkenEdge(x, y, w, h);
+    int edge = 2 * Density::Line();
     fl_color(colour);
-    fl_rectf(x + 2, y + 2, w - 4, h - 4);
+    fl_rectf(x + edge, y + edge, w - 2 * edge, h - 2 * edge);
 }
 
 void DrawEtchedLine(int x, int y, int w) {
+    int line = Density::Line();
     fl_color(colours::Shadow());
-    fl_xyline(x, y, x + w - 1);
+    fl_rectf(x, y, w, line);
     fl_color(colours::Highlight());
-    fl_xyline(x, y + 1, x + w - 1);
+    fl_rectf(x, y + line, w, line);
 }
 
 void DrawFocusRect(int x, int y, int w, int h) {
     if (w <= 0 || h <= 0) return;
+    int dot = Density::Line();
     fl_color(colours::Text());
-    // Every other pixel, as the classic focus rectangle.
-    for (int i = 0; i < w; i += 2) {
-        fl_point(x + i, y);
-        fl_point(x + w - 1 - i, y + h - 1);
+    // Every other dot, as the classic focus rectangle.
+    for (int i = 0; i < w; i += 2 * dot) {
+        fl_rectf(x + i, y, dot, dot);
+        fl_rectf(x + w - dot - i, y + h - dot, dot, dot);
     }
-    for (int i = 0; i < h; i += 2) {
-        fl_point(x, y + h - 1 - i);
-        fl_point(x + w - 1, y + i);
+    for (int i = 0; i < h; i += 2 * dot) {
+        fl_rectf(x, y + h - dot - i, dot, dot);
+        fl_rectf(x + w - dot, y + i, dot, dot);
     }
 }
 
@@ -136,7 +143,7 @@ DrawnText DrawControlText(std::string_view label, const LOGFONT& lf, int x, int 
     int widest = 0;
     fl_push_clip(x, y, w, h);
     for (int pass = enabled ? 1 : 0; pass < 2; ++pass) {
-        int offset = pass == 0 ? 1 : 0;
+        int offset = pass == 0 ? Density::Line() : 0;
         fl_color(enabled ? colours::Text() : pass == 0 ? colours::Highlight() : colours::Shadow());
         int baseline = top + lineHeight - fl_descent();
         for (const TextLine& line : layout.lines) {

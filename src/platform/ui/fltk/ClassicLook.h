@@ -1,7 +1,8 @@
 // The classic desktop look: the system colours of the grey scheme and the
 // drawing of 3D edges, focus rectangles and control texts (mnemonic
 // underlined, disabled text etched). The drawing functions are for a
-// widget's draw() only.
+// widget's draw() only. Their lines are one pixel wide at the classic
+// density and as wide as Density::Line() at a higher one.
 #pragma once
 
 #include <FL/Enumerations.H>
@@ -27,17 +28,17 @@ Fl_Color Selection();  // progress blocks
 // The box type of text fields: a sunken edge around the field's colour.
 Fl_Boxtype SunkenFieldBox();
 
-// A one-pixel frame: the top and left sides in `topLeft`, the bottom and
+// A frame one line wide: the top and left sides in `topLeft`, the bottom and
 // right sides in `bottomRight` (which also take the top-right and
 // bottom-left corners).
 void DrawFrame(int x, int y, int w, int h, Fl_Color topLeft, Fl_Color bottomRight);
-// A raised edge: two pixels, lit top-left, shaded bottom-right.
+// A raised edge: two lines, lit top-left, shaded bottom-right.
 void DrawRaisedEdge(int x, int y, int w, int h);
 // A sunken edge (fields, check boxes, the progress bar's client edge).
 void DrawSunkenEdge(int x, int y, int w, int h);
 // A sunken edge filled with `colour` inside (text fields, check boxes).
 void DrawSunkenField(int x, int y, int w, int h, Fl_Color colour);
-// A one-pixel-wide sunken line pair, as the etched separator of a wizard.
+// A sunken pair of lines, as the etched separator of a wizard.
 void DrawEtchedLine(int x, int y, int w);
 // The dotted rectangle around the focused control's text.
 void DrawFocusRect(int x, int y, int w, int h);
@@ -67,7 +68,7 @@ struct DrawnText {
 // Draws a control's text inside the rectangle in the font of `lf`: '&'
 // marks underline their letter; `wrap` breaks lines at the width (static
 // texts), otherwise the text is one line vertically centred. Disabled text
-// is etched (light copy one pixel down-right, shaded copy on top). Clipped
+// is etched (light copy one line down-right, shaded copy on top). Clipped
 // to the rectangle.
 DrawnText DrawControlText(std::string_view label, const LOGFONT& lf, int x, int y, int w, int h,
                           TextAlign align, bool wrap, bool enabled);

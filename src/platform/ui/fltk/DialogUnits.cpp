@@ -1,5 +1,7 @@
 #include "platform/ui/fltk/DialogUnits.h"
 
+#include "platform/ui/fltk/Density.h"
+
 namespace ui::fltk {
 
 namespace {
@@ -14,12 +16,16 @@ int MulDiv(int value, int numerator, int denominator) {
 
 }  // namespace
 
+double BaseUnitX() {
+    return static_cast<double>(kBaseUnitX) * Density::Dpi() / Density::kClassicDpi;
+}
+
 int UnitsToPixelsX(int units) {
-    return MulDiv(units, kBaseUnitX, 4);
+    return MulDiv(units, kBaseUnitX * Density::Dpi(), 4 * Density::kClassicDpi);
 }
 
 int UnitsToPixelsY(int units) {
-    return MulDiv(units, kBaseUnitY, 8);
+    return MulDiv(units, kBaseUnitY * Density::Dpi(), 8 * Density::kClassicDpi);
 }
 
 PixelRect UnitsToPixels(DialogRect rect) {

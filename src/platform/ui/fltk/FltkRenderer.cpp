@@ -11,6 +11,7 @@
 #include "platform/ui/ResourceRegistry.h"
 #include "platform/ui/fltk/CheckButton.h"
 #include "platform/ui/fltk/ClassicLook.h"
+#include "platform/ui/fltk/Density.h"
 #include "platform/ui/fltk/DialogUnits.h"
 #include "platform/ui/fltk/EditField.h"
 #include "platform/ui/fltk/Fonts.h"
@@ -25,9 +26,10 @@ namespace ui::fltk {
 
 namespace {
 
-// The program icon, made once; FLTK copies it into each window it is set on.
+// The program icon at the desktop's density, made once; FLTK copies it
+// into each window it is set on.
 const Fl_RGB_Image* ProgramIcon() {
-    static std::unique_ptr<Fl_RGB_Image> icon = ImageOf(LoadResourceBitmap(kProgramIconId));
+    static std::unique_ptr<Fl_RGB_Image> icon = ScaledImageOf(LoadResourceBitmap(kProgramIconId));
     return icon.get();
 }
 
@@ -75,7 +77,8 @@ std::unique_ptr<FltkRenderer> FltkRenderer::Open() {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return nullptr;
     fl_open_display(display);
-    // Before FLTK or Xft opens any font.
+    // Before FLTK or Xft opens any font: the fonts' sizes follow it.
+    Density::Read();
     Fonts::Initialise();
     // Turns on FLTK's thread support, without which Fl::awake() from
     // another thread does not wake Fl::wait(). Only this thread ever holds
@@ -182,8 +185,9 @@ void FltkRenderer::PlaceSeparator(Window& sheet) {
     if (buttonTop == 0) return;
     auto* top = static_cast<TopLevelWindow*>(it->second);
     int margin = UnitsToPixelsX(7);
-    int y = pageBottom > 0 && pageBottom < buttonTop ? (pageBottom + buttonTop) / 2 - 1
-                                                     : buttonTop - UnitsToPixelsY(7);
+    int y = pageBottom > 0 && pageBottom < buttonTop
+                ? (pageBottom + buttonTop) / 2 - Density::Line()
+                : buttonTop - UnitsToPixelsY(7);
     top->SetSeparator(margin, y, top->w() - 2 * margin);
 }
 

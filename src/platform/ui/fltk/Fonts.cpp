@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/ui/fltk/Density.h"
 #include "platform/ui/fltk/DialogUnits.h"
 
 namespace ui::fltk {
@@ -59,17 +60,23 @@ bool HasFamily(const char* family) {
     return found;
 }
 
-// The dialog font's character height (8 points at 96 DPI).
+// The dialog font's character height at 96 DPI (8 points), which LOGFONT
+// heights are given against.
 constexpr int kDialogHeight = 11;
+
+// The dialog font's character height at the desktop's density: 8 points.
+int DialogHeight() {
+    return (8 * Density::Dpi() + 36) / 72;
+}
 
 // The largest pixel size, up to the dialog height, at which the average
 // width of the 52 letters (as the base unit is defined) fits the base unit.
 int FittingSize(Fl_Font face) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    int size = kDialogHeight;
-    for (; size > 8; --size) {
+    int size = DialogHeight();
+    for (; size > Density::Scale(8); --size) {
         fl_font(face, size);
-        if (fl_width(kLetters) / 52.0 <= kBaseUnitX) break;
+        if (fl_width(kLetters) / 52.0 <= BaseUnitX()) break;
     }
     return size;
 }
@@ -92,7 +99,8 @@ Registry& TheRegistry() {
 void Fonts::Initialise() {
     Registry& registry = TheRegistry();
     AcceptClassicFace();
-    registry.classic = HasFamily(kClassicFamily);
+    // The classic face is a bitmap font drawn at the classic density only.
+    registry.classic = Density::Dpi() == Density::kClassicDpi && HasFamily(kClassicFamily);
     std::string family = registry.classic ? kClassicFamily : kFallbackFamily;
     const char prefixes[4] = {' ', 'B', 'I', 'P'};
     for (int style = 0; style < 4; ++style) {
@@ -100,7 +108,7 @@ void Fonts::Initialise() {
         Fl::set_font(static_cast<Fl_Font>(FL_FREE_FONT + style), registry.names[style].c_str());
     }
     // The classic face's strikes define the base units themselves.
-    if (!registry.classic) registry.sizeOffset = FittingSize(FL_FREE_FONT) - kDialogHeight;
+    registry.sizeOffset = registry.classic ? 0 : FittingSize(FL_FREE_FONT) - DialogHeight();
 }
 
 FontChoice Fonts::For(const LOGFONT& lf) {
@@ -109,14 +117,16 @@ FontChoice Fonts::For(const LOGFONT& lf) {
     // A negative height is the character height; a positive one the cell
     // height, which includes the internal leading (2 px of 13 in the dialog
     // font). Xft sizes outline fonts by character height, while the bitmap
-    // face's strikes are named by their cell height.
+    // face's strikes are named by their cell height. At a higher density an
+    // outline height keeps its distance to the dialog font's, scaled.
     int height = lf.lfHeight == 0 ? kDialogHeight : std::abs(static_cast<int>(lf.lfHeight));
     bool isCellHeight = lf.lfHeight > 0;
     int size = height;
     if (registry.classic && !isCellHeight) size = (height * 13 + 5) / 11;
     if (!registry.classic && isCellHeight) size = (height * 11 + 6) / 13;
-    if (!registry.classic) size = std::max(1, size + registry.sizeOffset);
-    return {FL_FREE_FONT + style, size};
+    if (registry.classic) return {FL_FREE_FONT + style, size};
+    size = DialogHeight() + Density::Scale(size - kDialogHeight);
+    return {FL_FREE_FONT + style, std::max(1, size + registry.sizeOffset)};
 }
 
 }  // namespace ui::fltk

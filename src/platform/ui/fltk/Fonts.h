@@ -12,6 +12,12 @@
 // the base unit (10 pixels for Liberation Sans, whose lines are then 13
 // pixels high, as the classic face's), and every other height keeps its
 // distance to the dialog font's (the bold name one pixel larger).
+//
+// At a higher desktop density (see Density) the dialog font is 8 points
+// at that density and the base units grow with it; the classic face, a
+// bitmap font of fixed sizes, is then not used: Liberation Sans is fitted
+// to the larger base units the same way (15 pixels at 144 dpi, 20 at 192),
+// and the other heights keep their distance to the dialog font's, scaled.
 #pragma once
 
 #include "platform/ui/Font.h"

@@ -1,5 +1,6 @@
-// A picture control: shows its bitmap resource at its top-left corner,
-// unscaled, as a bitmap static does.
+// A picture control: shows its bitmap resource at its top-left corner, as
+// a bitmap static does: unscaled at the classic density, else scaled
+// smoothly by the density, as everything else grows.
 #pragma once
 
 #include <FL/Fl_RGB_Image.H>
@@ -15,6 +16,9 @@ namespace ui::fltk {
 // An FLTK image of `bitmap`'s pixels, which it points at without copying;
 // nullptr when the bitmap is empty or neither RGB nor RGBA.
 std::unique_ptr<Fl_RGB_Image> ImageOf(const Bitmap& bitmap);
+// `bitmap` at the desktop's density: the image of ImageOf at the classic
+// density, else a smoothly scaled copy that owns its pixels.
+std::unique_ptr<Fl_RGB_Image> ScaledImageOf(const Bitmap& bitmap);
 
 class Picture final : public Fl_Widget, public ModelBinding {
   public:

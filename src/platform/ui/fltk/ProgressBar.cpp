@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/ui/fltk/ClassicLook.h"
+#include "platform/ui/fltk/Density.h"
 
 namespace ui::fltk {
 
@@ -24,18 +25,19 @@ void ProgressBar::draw() {
     DrawFrame(x(), y(), w(), h(), colours::Shadow(), colours::Highlight());
     Window* model = Model();
     if (model == nullptr) return;
-    // Blocks two thirds as wide as the bar is high, two pixels apart, as
+    // Blocks two thirds as wide as the bar is high, two lines apart, as
     // many as the position covers (a block that has begun is drawn whole,
     // clipped at the end of the bar).
-    int innerX = x() + 2, innerY = y() + 2, innerW = w() - 4, innerH = h() - 4;
+    int gap = 2 * Density::Line();
+    int innerX = x() + gap, innerY = y() + gap, innerW = w() - 2 * gap, innerH = h() - 2 * gap;
     if (innerW <= 0 || innerH <= 0) return;
     int fill =
         ProgressFill(innerW, model->ProgressLow(), model->ProgressHigh(), model->ProgressPos());
     if (fill <= 0) return;
-    int block = std::max(2, innerH * 2 / 3);
+    int block = std::max(gap, innerH * 2 / 3);
     fl_push_clip(innerX, innerY, innerW, innerH);
     fl_color(colours::Selection());
-    for (int left = 0; left < fill; left += block + 2) {
+    for (int left = 0; left < fill; left += block + gap) {
         fl_rectf(innerX + left, innerY, block, innerH);
     }
     fl_pop_clip();

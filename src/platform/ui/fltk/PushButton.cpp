@@ -4,6 +4,7 @@
 
 #include "platform/ui/Input.h"
 #include "platform/ui/fltk/ClassicLook.h"
+#include "platform/ui/fltk/Density.h"
 #include "platform/ui/fltk/TextFit.h"
 
 namespace ui::fltk {
@@ -38,28 +39,30 @@ void PushButton::draw() {
     fl_color(colours::Face());
     fl_rectf(x(), y(), w(), h());
     if (model == nullptr) return;
+    int line = Density::Line();
     int bx = x(), by = y(), bw = w(), bh = h();
     bool framed = m_mouse.Pressed() || WearsDefaultFrame(*model);
     if (framed) {
-        fl_color(colours::Text());
-        fl_rect(bx, by, bw, bh);
-        bx += 1;
-        by += 1;
-        bw -= 2;
-        bh -= 2;
+        DrawFrame(bx, by, bw, bh, colours::Text(), colours::Text());
+        bx += line;
+        by += line;
+        bw -= 2 * line;
+        bh -= 2 * line;
     }
     if (m_mouse.Pressed()) {
-        fl_color(colours::Shadow());
-        fl_rect(bx, by, bw, bh);
+        DrawFrame(bx, by, bw, bh, colours::Shadow(), colours::Shadow());
     } else {
         DrawRaisedEdge(bx, by, bw, bh);
     }
-    // Pressed, the label moves one pixel down and right.
-    int shift = m_mouse.Pressed() ? 1 : 0;
+    // Pressed, the label moves one line down and right.
+    int shift = m_mouse.Pressed() ? line : 0;
     PixelRect text = TextArea(ControlKind::PushButton, {x(), y(), w(), h()});
     DrawControlText(TextOf(*model), model->Font(), text.x + shift, text.y + shift, text.w, text.h,
                     TextAlign::Center, false, model->IsEnabled());
-    if (HasModelFocus() && model->IsEnabled()) DrawFocusRect(x() + 4, y() + 4, w() - 8, h() - 8);
+    int inset = 4 * line;
+    if (HasModelFocus() && model->IsEnabled()) {
+        DrawFocusRect(x() + inset, y() + inset, w() - 2 * inset, h() - 2 * inset);
+    }
 }
 
 int PushButton::handle(int event) {
