@@ -77,7 +77,7 @@ class CHttpFile {
   private:
     friend class CHttpConnection;
     CHttpFile(const net::SessionSettings& settings, const CString& strServer, INTERNET_PORT nPort,
-              const CString& strObject);
+              const CString& strObject, bool bSecure);
 
     net::HttpTransfer& Transfer() const;
     bool AddHeaderLine(const std::string& line, DWORD dwFlags);
