@@ -1,8 +1,9 @@
 // One HTTP request and its response, read like a file.
 //
 // The request is sent by SendRequest, which returns once the status of the
-// final response is known (redirects to http and https are followed) and
-// before any byte of its body has been handed out. Read then pulls the body
+// final response is known (redirects to http and https are followed, to
+// https only for a secure request) and before any byte of its body has been
+// handed out. Read then pulls the body
 // in pieces. Waits are cut into steps of at most 100 ms, so an interrupt
 // check (a cancel flag, say) is seen while the server is silent, and a
 // server that stays silent for the receive time-out fails the request.
