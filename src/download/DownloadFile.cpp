@@ -68,7 +68,8 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath) {
     ApplyTimeouts(session);
     CString strServer;
     INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER;
-    GetDownloadServer(strServer, nPort);
+    BOOL bSecure = FALSE;
+    GetDownloadServer(strServer, nPort, bSecure);
     std::unique_ptr<CHttpConnection> connection = session.GetHttpConnection(strServer, nPort);
 
     if (IsCancelled()) return FALSE;
@@ -78,8 +79,9 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath) {
     const bool bExisted = probe.IsOpen();
     ULONGLONG ullContentLength = 0;
 
-    std::unique_ptr<CHttpFile> request = connection->OpenRequest(
-        CHttpConnection::HTTP_VERB_GET, pszObject, INTERNET_FLAG_EXISTING_CONNECT);
+    DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT | (bSecure ? INTERNET_FLAG_SECURE : 0);
+    std::unique_ptr<CHttpFile> request =
+        connection->OpenRequest(CHttpConnection::HTTP_VERB_GET, pszObject, dwFlags);
     request->AddRequestHeaders(kAcceptHeader, HTTP_ADDREQ_FLAG_ADD_IF_NEW, -1);
     request->SetInterruptCheck([] { return IsCancelled() != FALSE; });
 

@@ -2,8 +2,12 @@
 
 #include <mutex>
 #include <optional>
+#include <string_view>
 
 namespace {
+
+constexpr std::string_view kHttp = "http://";
+constexpr std::string_view kHttps = "https://";
 
 struct HostOverride {
     CString host;
@@ -24,6 +28,19 @@ bool ParsePort(const CString& text, INTERNET_PORT& nPort) {
     if (value == 0 || value > 65535) return false;
     nPort = static_cast<INTERNET_PORT>(value);
     return true;
+}
+
+// Takes an "https://" or "http://" prefix (in any case) off `strHost` into
+// `strRest`; `bSecure` tells whether it was https.
+void SplitScheme(const CString& strHost, CString& strRest, BOOL& bSecure) {
+    bSecure = StartsWithNoCase(strHost.str(), kHttps) ? TRUE : FALSE;
+    if (bSecure) {
+        strRest = strHost.Mid(static_cast<int>(kHttps.size()));
+    } else if (StartsWithNoCase(strHost.str(), kHttp)) {
+        strRest = strHost.Mid(static_cast<int>(kHttp.size()));
+    } else {
+        strRest = strHost;
+    }
 }
 
 }  // namespace
@@ -73,6 +90,17 @@ BOOL SplitHostAndPort(const CString& strHost, CString& strServer, INTERNET_PORT&
     return TRUE;
 }
 
-void GetDownloadServer(CString& strServer, INTERNET_PORT& nPort) {
-    SplitHostAndPort(GetDownloadHost(), strServer, nPort);
+void GetDownloadServer(CString& strServer, INTERNET_PORT& nPort, BOOL& bSecure) {
+    CString strRest;
+    SplitScheme(GetDownloadHost(), strRest, bSecure);
+    SplitHostAndPort(strRest, strServer, nPort);
+    // The connection's default port is the http one; https names its own.
+    if (bSecure && nPort == INTERNET_INVALID_PORT_NUMBER) nPort = INTERNET_DEFAULT_HTTPS_PORT;
+}
+
+CString GetDownloadAddress() {
+    CString strRest;
+    BOOL bSecure = FALSE;
+    SplitScheme(GetDownloadHost(), strRest, bSecure);
+    return CString(bSecure ? kHttps : kHttp) + strRest;
 }

@@ -1,6 +1,7 @@
-// The download host, fixed when the product is built ("host" or
-// "host:port"), and the one seam through which tests point the download
-// routine at a host of their own, with shorter time-outs.
+// The download host, fixed when the product is built ("host", "host:port",
+// "https://host" or "https://host:port"), and the one seam through which
+// tests point the download routine at a host of their own, with shorter
+// time-outs.
 #pragma once
 
 #include "platform/CString.h"
@@ -13,13 +14,19 @@ struct DownloadTimeouts {
     DWORD receiveMs = 0;
 };
 
-// The download host as built in, or as a test set it.
+// The download host as built in, or as a test set it, scheme included when it names one.
 CString GetDownloadHost();
 
-// GetDownloadHost() split into a server name and a port; the port is 0
-// (INTERNET_INVALID_PORT_NUMBER, meaning 80) when none is given. A bracketed
-// IPv6 address loses its brackets.
-void GetDownloadServer(CString& strServer, INTERNET_PORT& nPort);
+// GetDownloadHost() split into a server name and a port, and whether it is
+// reached over https: an "https://" prefix, in any case, says so; an
+// "http://" one, or none, means plain http. Without a port the port is 0
+// (INTERNET_INVALID_PORT_NUMBER, meaning 80) for http and INTERNET_DEFAULT_HTTPS_PORT for https. A
+// bracketed IPv6 address loses its brackets.
+void GetDownloadServer(CString& strServer, INTERNET_PORT& nPort, BOOL& bSecure);
+
+// The address of the download host's root as a browser takes it,
+// "http://host[:port]" or "https://host[:port]", without the closing slash.
+CString GetDownloadAddress();
 
 // Splits "host", "host:port", "[v6]" or "[v6]:port" as GetDownloadServer
 // does; FALSE (and `strServer` the whole text, port 0) when the port is not a

@@ -28,9 +28,10 @@ void CWizManualDownload::OnDownloadWithBrowser() {
 }
 
 CString GetPackageAddress() {
-    // The host as built in, port included when it names one; the page adds none.
+    // The host as built in, with its scheme, and its port when it names one;
+    // the page adds none.
     CString address;
-    address.Format("http://%s/%s", GetDownloadHost().GetString(),
+    address.Format("%s/%s", GetDownloadAddress().GetString(),
                    GetPackageName(GetOSType()).GetString());
     return address;
 }

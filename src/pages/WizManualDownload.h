@@ -23,6 +23,7 @@ class CWizManualDownload : public CPropertyPage {
     DECLARE_MESSAGE_MAP()
 };
 
-// "http://" + the download host + "/" + the current package's file name
-// (only the slash when no family is selected).
+// The download host's address ("http://host" or "https://host", with the
+// port it names) + "/" + the current package's file name (only the slash
+// when no family is selected).
 CString GetPackageAddress();

@@ -35,6 +35,43 @@ TEST(DownloadHost, SplitsNameAndPort) {
     }
 }
 
+TEST(DownloadHost, SchemePrefixChoosesHttpsAndItsDefaultPort) {
+    struct Case {
+        const char* host;
+        const char* server;
+        INTERNET_PORT port;
+        BOOL secure;
+        const char* address;
+    } const cases[] = {
+        {"download.korvane.example", "download.korvane.example", 0, FALSE,
+         "http://download.korvane.example"},
+        {"127.0.0.1:8080", "127.0.0.1", 8080, FALSE, "http://127.0.0.1:8080"},
+        {"http://127.0.0.1:8080", "127.0.0.1", 8080, FALSE, "http://127.0.0.1:8080"},
+        {"https://download.korvane.example", "download.korvane.example", 443, TRUE,
+         "https://download.korvane.example"},
+        {"https://127.0.0.1:8443", "127.0.0.1", 8443, TRUE, "https://127.0.0.1:8443"},
+        {"HTTPS://Download.Example:80", "Download.Example", 80, TRUE,
+         "https://Download.Example:80"},
+        {"https://[::1]", "::1", 443, TRUE, "https://[::1]"},
+        {"https://[::1]:8443", "::1", 8443, TRUE, "https://[::1]:8443"},
+        // A host named like a scheme is still a host.
+        {"https", "https", 0, FALSE, "http://https"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.host);
+        SetDownloadHostForTesting(c.host);
+        CString server;
+        INTERNET_PORT port = 1234;
+        BOOL secure = -1;  // neither answer
+        GetDownloadServer(server, port, secure);
+        EXPECT_EQ(server, c.server);
+        EXPECT_EQ(port, c.port);
+        EXPECT_EQ(secure, c.secure);
+        EXPECT_EQ(GetDownloadAddress(), c.address);
+    }
+    SetDownloadHostForTesting(nullptr);
+}
+
 TEST(DownloadHost, TestSeamSetsHostAndTimeoutsAndRestoresTheBuiltInOnes) {
     CString builtIn = GetDownloadHost();
     EXPECT_FALSE(builtIn.IsEmpty());
@@ -45,9 +82,11 @@ TEST(DownloadHost, TestSeamSetsHostAndTimeoutsAndRestoresTheBuiltInOnes) {
     EXPECT_EQ(GetDownloadHost(), "127.0.0.1:4711");
     CString server;
     INTERNET_PORT port = 0;
-    GetDownloadServer(server, port);
+    BOOL secure = TRUE;
+    GetDownloadServer(server, port, secure);
     EXPECT_EQ(server, "127.0.0.1");
     EXPECT_EQ(port, 4711);
+    EXPECT_EQ(secure, FALSE);
     EXPECT_EQ(GetDownloadTimeouts().connectMs, 300u);
     EXPECT_EQ(GetDownloadTimeouts().receiveMs, 700u);
 

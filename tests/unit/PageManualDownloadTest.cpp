@@ -39,20 +39,27 @@ TEST_F(PageManualDownloadTest, TheButtonOpensThePackageAddressOfTheSelectedFamil
         const char* name;
         DWORD platform;
         int osType;
-        const char* host;  // nullptr: the host built into the program
-        const char* path;
+        const char* host;     // nullptr: the host built into the program
+        const char* address;  // nullptr: the built-in host's address + "/vessamo-nten.exe"
     } const cases[] = {
         {"detected NT", VER_PLATFORM_WIN32_NT, OSTYPE_AUTODETECT, "downloads.test",
-         "/vessamo-nten.exe"},
-        {"chosen 9x", VER_PLATFORM_WIN32_NT, OSTYPE_WIN9X, "downloads.test", "/vessamo-w9xen.exe"},
+         "http://downloads.test/vessamo-nten.exe"},
+        {"chosen 9x", VER_PLATFORM_WIN32_NT, OSTYPE_WIN9X, "downloads.test",
+         "http://downloads.test/vessamo-w9xen.exe"},
         {"detected 9x", VER_PLATFORM_WIN32_WINDOWS, OSTYPE_AUTODETECT, "downloads.test",
-         "/vessamo-w9xen.exe"},
+         "http://downloads.test/vessamo-w9xen.exe"},
         // The host may name its port; the page adds none of its own.
         {"host with port", VER_PLATFORM_WIN32_NT, OSTYPE_WINNT, "127.0.0.1:8080",
-         "/vessamo-nten.exe"},
+         "http://127.0.0.1:8080/vessamo-nten.exe"},
+        // An https host is handed to the browser as https, with the port it names only.
+        {"https host", VER_PLATFORM_WIN32_NT, OSTYPE_WINNT, "https://downloads.test",
+         "https://downloads.test/vessamo-nten.exe"},
+        {"https host with port", VER_PLATFORM_WIN32_NT, OSTYPE_WIN9X, "https://127.0.0.1:8443",
+         "https://127.0.0.1:8443/vessamo-w9xen.exe"},
         // Neither family: the host's root.
-        {"neither family", VER_PLATFORM_WIN32s, OSTYPE_AUTODETECT, "downloads.test", "/"},
-        {"built-in host", VER_PLATFORM_WIN32_NT, OSTYPE_AUTODETECT, nullptr, "/vessamo-nten.exe"},
+        {"neither family", VER_PLATFORM_WIN32s, OSTYPE_AUTODETECT, "downloads.test",
+         "http://downloads.test/"},
+        {"built-in host", VER_PLATFORM_WIN32_NT, OSTYPE_AUTODETECT, nullptr, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -60,8 +67,8 @@ TEST_F(PageManualDownloadTest, TheButtonOpensThePackageAddressOfTheSelectedFamil
         DetectPlatform(c.platform);
         SetOSType(c.osType);
         SetDownloadHostForTesting(c.host);
-        CString host = GetDownloadHost();
-        ASSERT_FALSE(host.IsEmpty());
+        std::string address =
+            c.address ? c.address : GetDownloadAddress().str() + "/vessamo-nten.exe";
 
         CInstallWizard browserWizard;
         ASSERT_TRUE(browserWizard.Create());
@@ -74,7 +81,7 @@ TEST_F(PageManualDownloadTest, TheButtonOpensThePackageAddressOfTheSelectedFamil
         ASSERT_EQ(calls.size(), 2u);  // once per press
         for (const os::ShellOpenCall& call : calls) {
             EXPECT_EQ(call.verb, "open");
-            EXPECT_EQ(call.file, "http://" + host.str() + c.path);
+            EXPECT_EQ(call.file, address);
             EXPECT_EQ(call.parameters, "");
             EXPECT_EQ(call.directory, ModuleDirectory());
             EXPECT_EQ(call.show, SW_HIDE);

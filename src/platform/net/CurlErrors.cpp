@@ -27,11 +27,23 @@ DWORD InternetErrorFromCurl(CURLcode code, bool following) {
             return ERROR_HTTP_REDIRECT_FAILED;
         case CURLE_URL_MALFORMAT:
             return ERROR_INTERNET_INVALID_URL;
+        // Every way TLS can fail, a certificate that is not trusted, has
+        // expired or names another server above all.
         case CURLE_SSL_CONNECT_ERROR:
         case CURLE_PEER_FAILED_VERIFICATION:
         case CURLE_SSL_CERTPROBLEM:
         case CURLE_SSL_CIPHER:
         case CURLE_SSL_CACERT_BADFILE:
+        case CURLE_SSL_ENGINE_NOTFOUND:
+        case CURLE_SSL_ENGINE_SETFAILED:
+        case CURLE_SSL_ENGINE_INITFAILED:
+        case CURLE_USE_SSL_FAILED:
+        case CURLE_SSL_SHUTDOWN_FAILED:
+        case CURLE_SSL_CRL_BADFILE:
+        case CURLE_SSL_ISSUER_ERROR:
+        case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+        case CURLE_SSL_INVALIDCERTSTATUS:
+        case CURLE_SSL_CLIENTCERT:
             return ERROR_INTERNET_SECURITY_CHANNEL_ERROR;
         case CURLE_OUT_OF_MEMORY:
             return ERROR_NOT_ENOUGH_MEMORY;

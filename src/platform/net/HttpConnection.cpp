@@ -8,8 +8,9 @@ CHttpConnection::CHttpConnection(net::SessionSettings settings, CString strServe
     : m_settings(std::move(settings)), m_strServer(std::move(strServer)), m_nPort(nPort) {}
 
 std::unique_ptr<CHttpFile> CHttpConnection::OpenRequest(int nVerb, LPCTSTR pstrObjectName,
-                                                        DWORD /*dwFlags*/) const {
+                                                        DWORD dwFlags) const {
     if (nVerb != HTTP_VERB_GET) throw std::invalid_argument("only GET requests are supported");
-    return std::unique_ptr<CHttpFile>(
-        new CHttpFile(m_settings, m_strServer, m_nPort, pstrObjectName ? pstrObjectName : ""));
+    bool secure = (dwFlags & INTERNET_FLAG_SECURE) != 0;
+    return std::unique_ptr<CHttpFile>(new CHttpFile(m_settings, m_strServer, m_nPort,
+                                                    pstrObjectName ? pstrObjectName : "", secure));
 }

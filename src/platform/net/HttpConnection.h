@@ -15,6 +15,7 @@ class CHttpConnection {
     // A request for `pstrObjectName` on this server: a bare name ("index.html")
     // or a path ("/dir/file") names that object at the root of the server.
     // Only HTTP_VERB_GET exists; another verb throws std::invalid_argument.
+    // With INTERNET_FLAG_SECURE in `dwFlags` the request is made over https.
     std::unique_ptr<CHttpFile> OpenRequest(int nVerb, LPCTSTR pstrObjectName,
                                            DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT) const;
 

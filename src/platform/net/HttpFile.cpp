@@ -33,8 +33,9 @@ std::string BracketedHost(const CString& server) {
 
 // The address of `object` on the server, with the bytes that cannot stand
 // in a URL path written as %XX.
-std::string RequestUrl(const CString& server, INTERNET_PORT port, const CString& object) {
-    std::string url = "http://" + BracketedHost(server);
+std::string RequestUrl(bool secure, const CString& server, INTERNET_PORT port,
+                       const CString& object) {
+    std::string url = (secure ? "https://" : "http://") + BracketedHost(server);
     url += ":" + std::to_string(port);
     const std::string& name = object.str();
     if (name.empty() || name[0] != '/') url += '/';
@@ -55,12 +56,10 @@ std::string RequestUrl(const CString& server, INTERNET_PORT port, const CString&
 }  // namespace
 
 CHttpFile::CHttpFile(const net::SessionSettings& settings, const CString& strServer,
-                     INTERNET_PORT nPort, const CString& strObject)
-    : m_strServer(strServer),
-      m_nPort(nPort),
-      m_strObject(strObject),
-      m_transfer(
-          std::make_unique<net::HttpTransfer>(RequestUrl(strServer, nPort, strObject), settings)) {}
+                     INTERNET_PORT nPort, const CString& strObject, bool bSecure)
+    : m_strObject(strObject),
+      m_transfer(std::make_unique<net::HttpTransfer>(
+          RequestUrl(bSecure, strServer, nPort, strObject), settings, bSecure)) {}
 
 CHttpFile::~CHttpFile() = default;
 

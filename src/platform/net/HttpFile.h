@@ -1,11 +1,12 @@
 // One HTTP request and its response, read like a file.
 //
 // The request is sent by SendRequest, which returns once the status of the
-// final response is known (redirects to http and https are followed) and
-// before any byte of its body has been handed out. Read then pulls the body
-// in pieces. Waits are cut into steps of at most 100 ms, so an interrupt
-// check (a cancel flag, say) is seen while the server is silent, and a
-// server that stays silent for the receive time-out fails the request.
+// final response is known (redirects to http and https are followed, to
+// https only for a secure request) and before any byte of its body has been
+// handed out. Read then pulls the body in pieces. Waits are cut into steps
+// of at most 100 ms, so an interrupt check (a cancel flag, say) is seen while
+// the server is silent, and a server that stays silent for the receive
+// time-out fails the request.
 //
 // Transport failures throw CInternetException, and so does a response whose
 // head leaves the body's length in doubt or whose 2xx body comes in a
@@ -81,13 +82,11 @@ class CHttpFile {
   private:
     friend class CHttpConnection;
     CHttpFile(const net::SessionSettings& settings, const CString& strServer, INTERNET_PORT nPort,
-              const CString& strObject);
+              const CString& strObject, bool bSecure);
 
     net::HttpTransfer& Transfer() const;
     bool AddHeaderLine(const std::string& line, DWORD dwFlags);
 
-    CString m_strServer;
-    INTERNET_PORT m_nPort;
     CString m_strObject;
     std::vector<std::string> m_headers;
     std::unique_ptr<net::HttpTransfer> m_transfer;  // null once closed

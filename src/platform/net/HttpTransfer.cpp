@@ -43,7 +43,7 @@ class ReadScope {
 
 }  // namespace
 
-HttpTransfer::HttpTransfer(const std::string& url, const SessionSettings& settings)
+HttpTransfer::HttpTransfer(const std::string& url, const SessionSettings& settings, bool secure)
     : m_sink(static_cast<std::size_t>(kReceiveBufferSize)),
       m_stallLimit(settings.receiveTimeoutMs),
       m_url(url) {
@@ -51,7 +51,7 @@ HttpTransfer::HttpTransfer(const std::string& url, const SessionSettings& settin
     m_multi.reset(curl_multi_init());
     m_easy.reset(curl_easy_init());
     if (!m_multi || !m_easy) throw CInternetException(ERROR_NOT_ENOUGH_MEMORY, "no libcurl handle");
-    Configure(url, settings);
+    Configure(url, settings, secure);
 }
 
 HttpTransfer::~HttpTransfer() {
@@ -66,7 +66,7 @@ void HttpTransfer::SetOption(CURLoption option, Value value) {
     }
 }
 
-void HttpTransfer::Configure(const std::string& url, const SessionSettings& settings) {
+void HttpTransfer::Configure(const std::string& url, const SessionSettings& settings, bool secure) {
     SetOption(CURLOPT_URL, url.c_str());
     SetOption(CURLOPT_HTTPGET, 1L);
     SetOption(CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
@@ -76,9 +76,8 @@ void HttpTransfer::Configure(const std::string& url, const SessionSettings& sett
     // make libcurl ignore the proxy variables of the environment.
     SetOption(CURLOPT_PROXY, "");
     SetOption(CURLOPT_NOPROXY, "*");
-    SetOption(CURLOPT_PROTOCOLS_STR, "http,https");
+    ConfigureSecurity(secure);
     SetOption(CURLOPT_FOLLOWLOCATION, 1L);
-    SetOption(CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     SetOption(CURLOPT_MAXREDIRS, kMaxRedirects);
     // Credentials go to the first host (same name, port and scheme) only.
     SetOption(CURLOPT_UNRESTRICTED_AUTH, 0L);
@@ -90,6 +89,22 @@ void HttpTransfer::Configure(const std::string& url, const SessionSettings& sett
     SetOption(CURLOPT_WRITEDATA, this);
     SetOption(CURLOPT_HEADERFUNCTION, &HttpTransfer::OnHeader);
     SetOption(CURLOPT_HEADERDATA, this);
+}
+
+void HttpTransfer::ConfigureSecurity(bool secure) {
+    // A secure transfer never falls back to plain http, not even by a redirect.
+    const char* protocols = secure ? "https" : "http,https";
+    SetOption(CURLOPT_PROTOCOLS_STR, protocols);
+    SetOption(CURLOPT_REDIR_PROTOCOLS_STR, protocols);
+    // Whatever https is used (a redirect of a plain request included), the
+    // certificate must chain up to a trusted authority and name the server.
+    SetOption(CURLOPT_SSL_VERIFYPEER, 1L);
+    SetOption(CURLOPT_SSL_VERIFYHOST, 2L);
+    SetOption(CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
+#ifdef VESSAMO_TEST_CA_FILE
+    // Test builds only: their hosts' certificates come from a test authority.
+    SetOption(CURLOPT_CAINFO, VESSAMO_TEST_CA_FILE);
+#endif
 }
 
 void HttpTransfer::SetHeaders(const std::vector<std::string>& lines) {

@@ -26,7 +26,8 @@ class HttpTransfer {
     static constexpr int kPollStepMs = 100;
     static constexpr long kMaxRedirects = 20;
 
-    HttpTransfer(const std::string& url, const SessionSettings& settings);
+    // `secure`: `url` is an https address, and the transfer keeps to https.
+    HttpTransfer(const std::string& url, const SessionSettings& settings, bool secure);
     HttpTransfer(const HttpTransfer&) = delete;
     HttpTransfer& operator=(const HttpTransfer&) = delete;
     ~HttpTransfer();
@@ -60,7 +61,8 @@ class HttpTransfer {
     static std::size_t OnHeader(char* data, std::size_t, std::size_t size, void* self);
     void OnEndOfHead();
 
-    void Configure(const std::string& url, const SessionSettings& settings);
+    void Configure(const std::string& url, const SessionSettings& settings, bool secure);
+    void ConfigureSecurity(bool secure);
     void Attach();
     void Detach();
     void Perform();

@@ -12,6 +12,7 @@ using ULONGLONG = std::uint64_t;
 
 constexpr INTERNET_PORT INTERNET_INVALID_PORT_NUMBER = 0;  // "use the scheme's default port"
 constexpr INTERNET_PORT INTERNET_DEFAULT_HTTP_PORT = 80;
+constexpr INTERNET_PORT INTERNET_DEFAULT_HTTPS_PORT = 443;
 
 // Access types of a session. Only the direct connection exists here.
 constexpr DWORD INTERNET_OPEN_TYPE_DIRECT = 1;
@@ -20,6 +21,10 @@ constexpr DWORD INTERNET_OPEN_TYPE_DIRECT = 1;
 // it can (a resend after a 401, for one), so this flag is the only behaviour
 // there is and asks for nothing more.
 constexpr DWORD INTERNET_FLAG_EXISTING_CONNECT = 0x20000000;
+// Request flag: the request goes over TLS (https) to the connection's port.
+// The server's certificate must be valid for the server's name and chain up
+// to the system's trust store, and redirects may lead to https only.
+constexpr DWORD INTERNET_FLAG_SECURE = 0x00800000;
 
 // AddRequestHeaders: add the header unless one of that name is there already.
 constexpr DWORD HTTP_ADDREQ_FLAG_ADD_IF_NEW = 0x10000000;

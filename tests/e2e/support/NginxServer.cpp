@@ -33,7 +33,7 @@ bool AcceptsConnections(int port) {
 }
 
 void WriteConfiguration(const std::string& path, const std::string& prefix,
-                        const NginxOptions& options) {
+                        const NginxOptions& options, const NginxExtras& extras) {
     std::ofstream conf(path);
     // Root's workers would otherwise switch to an unprivileged user that may
     // not read the test's files; the directive is ignored when not root.
@@ -52,21 +52,31 @@ void WriteConfiguration(const std::string& path, const std::string& prefix,
          << "  scgi_temp_path " << prefix << "/tmp;\n"
          << "  types { text/html html; application/octet-stream exe; }\n"
          << "  server {\n"
-         << "    listen 127.0.0.1:" << options.port << ";\n"
          << "    root " << options.documentRoot << ";\n";
+    if (extras.tlsCertificate.empty()) {
+        conf << "    listen 127.0.0.1:" << options.port << ";\n";
+    } else {
+        conf << "    listen 127.0.0.1:" << options.port << " ssl;\n"
+             << "    ssl_certificate " << extras.tlsCertificate << ";\n"
+             << "    ssl_certificate_key " << extras.tlsKey << ";\n";
+    }
     if (!options.limitRate.empty()) conf << "    limit_rate " << options.limitRate << ";\n";
+    for (const NginxRedirect& redirect : extras.redirects) {
+        conf << "    location = " << redirect.path << " { return 302 " << redirect.location
+             << "; }\n";
+    }
     conf << "  }\n}\n";
 }
 
 }  // namespace
 
-NginxServer::NginxServer(const NginxOptions& options) {
+NginxServer::NginxServer(const NginxOptions& options, const NginxExtras& extras) {
     char pattern[] = "/tmp/vessamo-nginx-XXXXXX";
     if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_prefix = pattern;
     // The destructor does not run for a constructor that throws.
     try {
-        Start(options);
+        Start(options, extras);
     } catch (...) {
         Stop();
         throw;
@@ -77,10 +87,10 @@ NginxServer::~NginxServer() {
     Stop();
 }
 
-void NginxServer::Start(const NginxOptions& options) {
+void NginxServer::Start(const NginxOptions& options, const NginxExtras& extras) {
     std::filesystem::create_directories(m_prefix + "/tmp");
     std::filesystem::create_directories(m_prefix + "/logs");
-    WriteConfiguration(m_prefix + "/nginx.conf", m_prefix, options);
+    WriteConfiguration(m_prefix + "/nginx.conf", m_prefix, options, extras);
     m_process = std::make_unique<Subprocess>(std::vector<std::string>{
         "/usr/sbin/nginx", "-p", m_prefix, "-c", m_prefix + "/nginx.conf"});
     // nginx that rejects its configuration ends at once; waiting out the

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "e2e/support/Subprocess.h"
 
@@ -16,11 +17,25 @@ struct NginxOptions {
     std::string limitRate;     // nginx's limit_rate per connection, e.g. "200k"; "" for none
 };
 
+// A 302 answer for one exact path.
+struct NginxRedirect {
+    std::string path;      // "/moved.exe"
+    std::string location;  // the Location header
+};
+
+// What a server may do beyond serving the files of its document root.
+struct NginxExtras {
+    // https with this certificate and key (PEM files) instead of http; "" for http.
+    std::string tlsCertificate;
+    std::string tlsKey;
+    std::vector<NginxRedirect> redirects;
+};
+
 class NginxServer {
   public:
     // Writes the configuration next to a fresh prefix folder and starts nginx;
     // returns once the port accepts connections. Throws on failure.
-    explicit NginxServer(const NginxOptions& options);
+    explicit NginxServer(const NginxOptions& options, const NginxExtras& extras = {});
     NginxServer(const NginxServer&) = delete;
     NginxServer& operator=(const NginxServer&) = delete;
     ~NginxServer();
@@ -32,7 +47,7 @@ class NginxServer {
 
   private:
     // Writes the configuration, starts nginx and waits for its port; throws on failure.
-    void Start(const NginxOptions& options);
+    void Start(const NginxOptions& options, const NginxExtras& extras);
     // Stops nginx, if it runs, and removes its folder.
     void Stop();
 
