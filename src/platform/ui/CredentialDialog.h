@@ -39,6 +39,9 @@ class CCredentialDialog : public CDialog {
     CString m_strPassword;
 
     void DoDataExchange(CDataExchange* pDX) override;
+    // With a user name filled in (the host refused it, or asks again), the
+    // caret waits in the empty password field; else in the user name.
+    BOOL OnInitDialog() override;
 };
 
 // Shows the dialog modally on the UI thread, over the active window, with
