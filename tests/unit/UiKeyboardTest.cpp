@@ -31,7 +31,12 @@ class CKeysDlg : public CDialog {
   public:
     CKeysDlg() : CDialog(IDD_KEYS) {}
     int m_nGo = 0;
+    int m_nCancel = 0;
     void OnGo() { ++m_nGo; }
+    void OnCancel() override {
+        ++m_nCancel;
+        CDialog::OnCancel();
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CKeysDlg, CDialog)
@@ -64,25 +69,6 @@ class CSharedDlg : public CDialog {
 BEGIN_MESSAGE_MAP(CSharedDlg, CDialog)
 ON_BN_CLICKED(12, &CSharedDlg::OnFetch)
 ON_BN_CLICKED(13, &CSharedDlg::OnForward)
-END_MESSAGE_MAP()
-
-constexpr UINT IDD_HELPFUL = 702;
-constexpr ControlTemplate kHelpfulControls[] = {
-    {IDOK, ControlKind::PushButton, "OK", {7, 7, 50, 14}, ui::WS_TABSTOP},
-    {ID_HELP, ControlKind::PushButton, "&Help", {60, 7, 50, 14}, ui::WS_TABSTOP},
-};
-constexpr ui::DialogTemplate kHelpful{IDD_HELPFUL,     "Helpful", 120,    30,
-                                      "MS Sans Serif", 8,         kPopup, kHelpfulControls};
-
-class CHelpfulDlg : public CDialog {
-  public:
-    CHelpfulDlg() : CDialog(IDD_HELPFUL) {}
-    int m_nHelp = 0;
-    void OnHelpButton() { ++m_nHelp; }
-    DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CHelpfulDlg, CDialog)
-ON_COMMAND(ID_HELP, &CHelpfulDlg::OnHelpButton)
 END_MESSAGE_MAP()
 
 class UiKeyboardTest : public ::testing::Test {
@@ -194,26 +180,6 @@ TEST_F(UiKeyboardTest, TabFromAnywhereGoesToTheNextTabStopAfterTheFocus) {
     });
 }
 
-TEST_F(UiKeyboardTest, F1PressesTheHelpButtonAndLeavesTheFocus) {
-    ui::RegisterDialogTemplate(kHelpful);
-    CHelpfulDlg dialog;
-    int result = m_env.RunModal(dialog, [&](ui::Window& w) {
-        EXPECT_TRUE(ui::PressKey(Key::F1));
-        EXPECT_EQ(dialog.m_nHelp, 1);
-        EXPECT_EQ(FocusId(w), IDOK);
-        ControlOf(w, ID_HELP).SetEnabled(false);
-        EXPECT_FALSE(ui::PressKey(Key::F1));
-        EXPECT_EQ(dialog.m_nHelp, 1);
-        dialog.EndDialog(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    // Without a Help button F1 does nothing.
-    Run([&](CKeysDlg& keys, ui::Window&) {
-        EXPECT_FALSE(ui::PressKey(Key::F1));
-        EXPECT_EQ(keys.m_nGo, 0);
-    });
-}
-
 TEST_F(UiKeyboardTest, ALetterThatSeveralControlsMarkMovesTheFocusAmongThemAndPressesNothing) {
     ui::RegisterDialogTemplate(kShared);
     struct Step {
@@ -239,6 +205,36 @@ TEST_F(UiKeyboardTest, ALetterThatSeveralControlsMarkMovesTheFocusAmongThemAndPr
             EXPECT_EQ(dialog.m_nForward, step.forwards);
         }
         dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(UiKeyboardTest, ABusyWindowTakesOnlyWhatCancels) {
+    CKeysDlg dialog;
+    bool finished = false;
+    int result = m_env.RunModal(dialog, [&](ui::Window& w) {
+        m_env.Renderer().WhenTrue([] { return true; },
+                                  [&](ui::Window& busy) {
+                                      EXPECT_TRUE(busy.IsBusy());
+                                      EXPECT_FALSE(ui::PressKey(Key::Tab));
+                                      EXPECT_FALSE(ui::PressKey(Key::Enter));
+                                      EXPECT_FALSE(ui::PressKey(Key::Space));
+                                      EXPECT_FALSE(ui::TypeCharacter('g', {.alt = true}));
+                                      EXPECT_FALSE(ui::ClickControl(ControlOf(w, 6).Handle()));
+                                      EXPECT_FALSE(ui::ClickControl(ControlOf(w, IDOK).Handle()));
+                                      EXPECT_FALSE(ui::EditText(ControlOf(w, 1).Handle(), "typed"));
+                                      EXPECT_EQ(dialog.m_nGo, 0);
+                                      EXPECT_EQ(ControlOf(w, 1).Text(), "");
+                                      finished = true;
+                                  });
+        ui::RunBusyLoop(w, [&] { return finished; });
+        EXPECT_FALSE(w.IsBusy());
+        EXPECT_TRUE(ui::ClickControl(ControlOf(w, 6).Handle()));  // input is taken again
+        EXPECT_EQ(dialog.m_nGo, 1);
+        // Escape is taken while busy, and ends the wait's window.
+        m_env.Renderer().WhenTrue([] { return true; },
+                                  [&](ui::Window&) { EXPECT_TRUE(ui::PressKey(Key::Escape)); });
+        ui::RunBusyLoop(w, [&] { return dialog.m_nCancel > 0; });
     });
     EXPECT_EQ(result, IDCANCEL);
 }

@@ -14,11 +14,23 @@ bool IsUsable(const Window& control) {
     return control.IsEffectivelyVisible() && control.IsEffectivelyEnabled();
 }
 
-// A control that input may reach now: usable and inside the active window.
+bool IsCancelButton(const Window& control) {
+    return control.Kind() == ControlKind::PushButton && control.Id() == IDCANCEL;
+}
+
+// The active window, when it takes input other than what cancels.
+Window* ActiveIdleWindow() {
+    Window* top = ActiveWindow();
+    return top != nullptr && !top->IsBusy() ? top : nullptr;
+}
+
+// A control that input may reach now: usable and inside the active window,
+// and while that window is busy only its Cancel button.
 Window* ReachableControl(HWND hWnd) {
     Window* control = Window::FromHandle(hWnd);
     if (control == nullptr || control->Role() != WindowRole::Control) return nullptr;
     if (!IsUsable(*control) || control->TopLevel() != ActiveWindow()) return nullptr;
+    if (control->TopLevel()->IsBusy() && !IsCancelButton(*control)) return nullptr;
     return control;
 }
 
@@ -208,6 +220,8 @@ bool ClickControl(HWND hWnd) {
 bool PressKey(Key key, Modifiers modifiers) {
     Window* top = ActiveWindow();
     if (top == nullptr) return false;
+    if (key == Key::Escape) return CloseTop(*top);
+    if (top->IsBusy()) return false;
     switch (key) {
         case Key::Tab:
             return MoveFocusByTab(*top, modifiers.shift);
@@ -226,13 +240,13 @@ bool PressKey(Key key, Modifiers modifiers) {
         case Key::F1:
             return PressHelp(*top);
         case Key::Escape:
-            return CloseTop(*top);
+            break;  // taken above, busy or not
     }
     return false;
 }
 
 bool TypeCharacter(char ch, Modifiers modifiers) {
-    Window* top = ActiveWindow();
+    Window* top = ActiveIdleWindow();
     if (top == nullptr) return false;
     Window* focus = top->Focus();
     bool inEdit = focus != nullptr && focus->Kind() == ControlKind::Edit && IsUsable(*focus);

@@ -22,6 +22,9 @@
 //   When several controls mark the letter, it only moves the focus to the
 //   next of them after the focused control, wrapping, and presses nothing.
 // - F1 presses the Help button, when one is shown and enabled.
+// - While the active window is busy (Window::IsBusy) it takes only Escape,
+//   its close box and a click on its Cancel button; all other input is
+//   dropped.
 #pragma once
 
 #include <string_view>
