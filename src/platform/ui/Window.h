@@ -1,6 +1,6 @@
 // The model's window: what the user sees of a dialog, a property sheet, a
 // page or a control, kept as plain state (text, enabled, visible, check,
-// font, progress, rectangle, focus) together with the window's default
+// font, progress, rectangle, focus, busy) together with the window's default
 // behaviour. Renderers read this state and are told of every change; the
 // framework classes (CWnd and its kin) act on it through window handles.
 #pragma once
