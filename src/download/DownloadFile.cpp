@@ -17,10 +17,16 @@ constexpr LPCTSTR kAcceptHeader = "Accept: *\r\n";
 constexpr UINT kReadSize = 65535;
 constexpr std::size_t kBufferSize = 65536;
 
-void ApplyTimeouts(CInternetSession& session) {
+void ApplyTimeouts(CInternetSession& session, DWORD dwMaxSilenceMs) {
     DownloadTimeouts timeouts = GetDownloadTimeouts();
     session.SetOption(INTERNET_OPTION_CONNECT_TIMEOUT, timeouts.connectMs);
     session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, timeouts.receiveMs);
+    // The caller's limit only ever shortens the wait.
+    DWORD dwReceiveMs = 0;
+    session.QueryOption(INTERNET_OPTION_RECEIVE_TIMEOUT, dwReceiveMs);
+    if (dwMaxSilenceMs != 0 && dwMaxSilenceMs < dwReceiveMs) {
+        session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, dwMaxSilenceMs);
+    }
 }
 
 // Sends the request and answers each 401 through the credential prompt
@@ -63,9 +69,9 @@ BOOL CopyBody(CHttpFile& request, os::LocalFile& file, ULONGLONG ullContentLengt
 
 }  // namespace
 
-BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath) {
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs) {
     CInternetSession session(kAgentName, kSessionContext, INTERNET_OPEN_TYPE_DIRECT);
-    ApplyTimeouts(session);
+    ApplyTimeouts(session, dwMaxSilenceMs);
     CString strServer;
     INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER;
     BOOL bSecure = FALSE;

@@ -20,4 +20,8 @@
 //
 // Sets g_nProgress after every read: the percentage of the announced length,
 // 0 while no length is known, 100 once the body has ended.
-BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath);
+//
+// `dwMaxSilenceMs`, when not 0, shortens the longest silence of the host the
+// routine waits through (60 s otherwise) to that many milliseconds; a
+// silence that long throws CInternetException as any time-out does.
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs = 0);

@@ -1,13 +1,19 @@
 #include "pages/ConnectionTest.h"
 
+#include <atomic>
 #include <random>
 
 #include "download/DownloadFile.h"
+#include "download/DownloadState.h"
 #include "package/LocalFiles.h"
 #include "package/Paths.h"
 #include "package/WizardFiles.h"
 #include "platform/net/InternetException.h"
 #include "platform/os/LocalFile.h"
+#include "platform/os/Thread.h"
+#include "platform/ui/CPropertySheet.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/ModalLoop.h"
 
 namespace {
 
@@ -54,16 +60,47 @@ class ScratchFile {
     CString m_path;
 };
 
+BOOL Fetch(const CString& path) {
+    try {
+        return DownloadFile(kTestObject, path, kConnectionTestMaxSilenceMs);
+    } catch (const CInternetException&) {
+        return FALSE;
+    }
+}
+
+// One fetch on the test's thread. The path is set before the thread starts
+// and only read by it; the two threads share nothing else but the atomics.
+struct TestRun {
+    CString path;
+    std::atomic<BOOL> result{FALSE};
+    std::atomic<bool> done{false};
+};
+
+DWORD RunTest(LPVOID parameter) {
+    auto* run = static_cast<TestRun*>(parameter);
+    run->result = Fetch(run->path);
+    run->done = true;
+    // Wakes the user-interface thread, whose loop then sees `done`.
+    ui::MessageQueue::Instance().PostTask([] {});
+    return 0;
+}
+
 }  // namespace
 
-BOOL TestDirectConnection() {
+BOOL TestDirectConnection(CPropertySheet* wizard) {
     // The download writes into a file it finds in place (truncating it), so
     // the scratch file exists before the request is made.
     ScratchFile scratch(GetModuleDirectory());
     if (!scratch.IsCreated()) return FALSE;
-    try {
-        return DownloadFile(kTestObject, scratch.Path());
-    } catch (const CInternetException&) {
-        return FALSE;
-    }
+    ui::Window* window = wizard != nullptr ? wizard->GetModelWindow() : nullptr;
+    TestRun run;
+    run.path = scratch.Path();
+    // Declared after `run` and `scratch`: joined before either goes.
+    os::Thread thread;
+    if (window == nullptr || !thread.Start(RunTest, &run)) return Fetch(scratch.Path());
+    ui::RunBusyLoop(*window, [&] { return run.done.load() || wizard->GetResult() != -1; });
+    bool ended = wizard->GetResult() != -1;
+    if (ended && !run.done.load()) SetCancelled(TRUE);
+    thread.Join();
+    return ended ? FALSE : run.result.load();
 }

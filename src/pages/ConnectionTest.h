@@ -4,10 +4,22 @@
 
 #include "platform/Types.h"
 
-// Fetches "index.html" from the download host, blocking the calling thread,
-// into a scratch file that the test creates for itself under a fresh name in
-// the executable's directory, and deletes that file again; no other file is
-// touched. TRUE when the whole object arrived. FALSE when the host cannot be
-// reached or refuses, the credential prompt is cancelled, or no file can be
-// created in the executable's directory.
-BOOL TestDirectConnection();
+class CPropertySheet;
+
+// The longest silence of the download host the test waits through.
+constexpr DWORD kConnectionTestMaxSilenceMs = 20000;
+
+// Fetches "index.html" from the download host into a scratch file that the
+// test creates for itself under a fresh name in the executable's directory,
+// and deletes that file again; no other file is touched. TRUE when the whole
+// object arrived. FALSE when the host cannot be reached, refuses or stays
+// silent for kConnectionTestMaxSilenceMs, the credential prompt is
+// cancelled, no file can be created in the executable's directory, or the
+// user ended the wizard meanwhile.
+//
+// The fetch runs on a thread of its own while the calling (user-interface)
+// thread keeps `wizard`'s window alive: it repaints and shows itself busy,
+// its Cancel, Escape and close box end the wizard and, at once, the test
+// (through the cancel flag), and any other input is dropped. Without a
+// wizard, or when no thread can be started, the fetch blocks the caller.
+BOOL TestDirectConnection(CPropertySheet* wizard);

@@ -22,8 +22,8 @@ void CWizOS::DoDataExchange(CDataExchange* pDX) {
 BOOL CWizOS::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     MakeNameBold();
-    // Runs on the user-interface thread and holds the wizard until it ends.
-    m_bConnectionOK = TestDirectConnection();
+    // The window stays alive meanwhile; the page is shown once the test ends.
+    m_bConnectionOK = TestDirectConnection(dynamic_cast<CPropertySheet*>(GetParent()));
     SetWizardButtonsOf(*this, PSWIZB_BACK | PSWIZB_NEXT);
     return TRUE;
 }

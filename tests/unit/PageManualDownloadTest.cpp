@@ -4,12 +4,14 @@
 #include "download/DownloadHost.h"
 #include "package/OSType.h"
 #include "platform/os/VersionInfo.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/PageTestSupport.h"
 
 namespace {
 
 using testing_support::Click;
+using testing_support::ControlOf;
 using testing_support::PressWizardButton;
 using testing_support::WizardButtons;
 
@@ -97,6 +99,28 @@ TEST_F(PageManualDownloadTest, FinishClosesTheWizardAndDeletesNothing) {
     EXPECT_EQ(wizard.GetResult(), ID_WIZFINISH);
     EXPECT_EQ(dir.Read("vessamo-nten.exe"), "MZ fetched earlier");
     EXPECT_TRUE(shell.Calls().empty());
+}
+
+// "< &Back" and "Download with &Browser" share their letter: Alt+B only
+// moves the focus between the two, so that both stay reachable by keyboard.
+TEST_F(PageManualDownloadTest, AltBMovesBetweenBackAndTheBrowserButtonWithoutPressingEither) {
+    OpenAtBrowserPage();
+    ui::Window& sheet = *wizard.GetModelWindow();
+    ui::Window& browser = ControlOf(wizard.m_pageManualDownload, IDC_BROWSER_DOWNLOAD);
+    ui::Window& back = ControlOf(wizard, ID_WIZBACK);
+    ASSERT_EQ(sheet.Focus(), &browser);
+    for (ui::Window* expected : {&back, &browser, &back}) {
+        EXPECT_TRUE(ui::TypeCharacter('b', {.alt = true}));
+        EXPECT_EQ(sheet.Focus(), expected);
+        ui::PumpMessages();
+        EXPECT_EQ(wizard.GetActivePage(), &wizard.m_pageManualDownload);
+        EXPECT_TRUE(shell.Calls().empty());
+    }
+    // Enter then presses the button the letter led to.
+    EXPECT_TRUE(ui::TypeCharacter('b', {.alt = true}));
+    ASSERT_EQ(sheet.Focus(), &browser);
+    EXPECT_TRUE(ui::PressKey(ui::Key::Enter));
+    EXPECT_EQ(shell.Calls().size(), 1u);
 }
 
 }  // namespace

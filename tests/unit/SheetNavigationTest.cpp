@@ -258,4 +258,21 @@ TEST_F(SheetNavigationTest, ModalRunEndsWithTheButtonThatClosedIt) {
     EXPECT_EQ(notWizard.DoModal(), -1);
 }
 
+TEST_F(SheetNavigationTest, F1OpensHelpOnEveryPageThatShowsIt) {
+    ui::Window& sheet = *m_sheet.GetModelWindow();
+    ui::Window* focus = sheet.Focus();
+    EXPECT_TRUE(ui::PressKey(ui::Key::F1));
+    EXPECT_EQ(m_sheet.m_nHelp, 1);
+    EXPECT_EQ(sheet.Focus(), focus);  // the focus stays where it was
+    // A page without help greys the button, and F1 does nothing there.
+    m_sheet.m_b.m_psp.dwFlags &= ~PSP_HASHELP;
+    ASSERT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), 1);
+    EXPECT_FALSE(ui::PressKey(ui::Key::F1));
+    EXPECT_EQ(m_sheet.m_nHelp, 1);
+    ASSERT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_TRUE(ui::PressKey(ui::Key::F1));
+    EXPECT_EQ(m_sheet.m_nHelp, 2);
+}
+
 }  // namespace

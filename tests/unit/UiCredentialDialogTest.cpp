@@ -57,10 +57,9 @@ TEST_F(UiCredentialDialogTest, WorkerGetsTheValuesTypedOnTheUiThread) {
         EXPECT_EQ(user.Text(), "previous");  // the last name tried
         EXPECT_EQ(password.Text(), "");
         EXPECT_NE(password.Style() & ui::ES_PASSWORD, 0u);
-        EXPECT_EQ(dialog.Focus(), &user);
-        EXPECT_TRUE(ui::EditText(user.Handle(), "ada"));
-        EXPECT_TRUE(ui::PressKey(ui::Key::Tab));
+        EXPECT_EQ(dialog.Focus(), &password);
         for (char ch : std::string("s3cret")) EXPECT_TRUE(ui::TypeCharacter(ch));
+        EXPECT_TRUE(ui::EditText(user.Handle(), "ada"));
         EXPECT_TRUE(ui::PressKey(ui::Key::Enter));  // OK is the default button
     });
     bool accepted = false;
@@ -112,6 +111,41 @@ TEST_F(UiCredentialDialogTest, OnTheUiThreadTheDialogIsShownDirectly) {
     EXPECT_EQ(values.userName, "u");
     EXPECT_EQ(values.password, "p");
     EXPECT_EQ(ui::CredentialPromptText({"h", ""}).Find("Realm"), -1);
+}
+
+// Typing at once after the dialog opens: the first time into the user
+// name, then (with the name already given) into the empty password field,
+// never into the name.
+TEST_F(UiCredentialDialogTest, TypingAtOnceGoesToTheFieldThatNeedsIt) {
+    struct Case {
+        const char* name;
+        ui::CredentialValues given;
+        std::vector<std::string> typed;  // a Tab between two pieces
+        ui::CredentialValues expected;
+    } const cases[] = {
+        {"first asking", {"", ""}, {"ada", "s3cret"}, {"ada", "s3cret"}},
+        {"asked again", {"ada", "wrong"}, {"n3w"}, {"ada", "n3w"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Script().WhenOpened(ui::IDD_CREDENTIALS, [&](ui::Window& dialog) {
+            ui::Window& user = ControlOf(dialog, ui::IDC_CREDENTIAL_USER);
+            ui::Window& password = ControlOf(dialog, ui::IDC_CREDENTIAL_PASSWORD);
+            EXPECT_EQ(user.Text(), c.given.userName.c_str());
+            EXPECT_EQ(password.Text(), "");
+            for (size_t i = 0; i < c.typed.size(); ++i) {
+                if (i > 0) {
+                    EXPECT_TRUE(ui::PressKey(ui::Key::Tab));
+                }
+                for (char ch : c.typed[i]) EXPECT_TRUE(ui::TypeCharacter(ch));
+            }
+            EXPECT_TRUE(ui::PressKey(ui::Key::Enter));
+        });
+        ui::CredentialValues values = c.given;
+        EXPECT_TRUE(ui::AskForCredentials({"host", ""}, values));
+        EXPECT_EQ(values.userName, c.expected.userName);
+        EXPECT_EQ(values.password, c.expected.password);
+    }
 }
 
 }  // namespace

@@ -31,11 +31,44 @@ class CKeysDlg : public CDialog {
   public:
     CKeysDlg() : CDialog(IDD_KEYS) {}
     int m_nGo = 0;
+    int m_nCancel = 0;
     void OnGo() { ++m_nGo; }
+    void OnCancel() override {
+        ++m_nCancel;
+        CDialog::OnCancel();
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CKeysDlg, CDialog)
 ON_BN_CLICKED(6, &CKeysDlg::OnGo)
+END_MESSAGE_MAP()
+
+// A letter that a label and a button share, and one that a disabled button
+// shares too.
+constexpr UINT IDD_SHARED = 701;
+constexpr ControlTemplate kSharedControls[] = {
+    {ui::IDC_STATIC, ControlKind::Static, "&Find:", {7, 7, 40, 8}, 0},
+    {11, ControlKind::Edit, "", {50, 7, 100, 12}, ui::WS_TABSTOP},
+    {12, ControlKind::PushButton, "&Fetch", {7, 25, 50, 14}, ui::WS_TABSTOP},
+    {13, ControlKind::PushButton, "Fo&rward", {60, 25, 50, 14}, ui::WS_TABSTOP},
+    {14, ControlKind::PushButton, "&Flag", {113, 25, 50, 14}, ui::WS_TABSTOP | ui::WS_DISABLED},
+    {IDOK, ControlKind::PushButton, "OK", {113, 45, 50, 14}, ui::WS_TABSTOP},
+};
+constexpr ui::DialogTemplate kShared{IDD_SHARED,      "Shared", 170,    65,
+                                     "MS Sans Serif", 8,        kPopup, kSharedControls};
+
+class CSharedDlg : public CDialog {
+  public:
+    CSharedDlg() : CDialog(IDD_SHARED) {}
+    int m_nFetch = 0;
+    int m_nForward = 0;
+    void OnFetch() { ++m_nFetch; }
+    void OnForward() { ++m_nForward; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSharedDlg, CDialog)
+ON_BN_CLICKED(12, &CSharedDlg::OnFetch)
+ON_BN_CLICKED(13, &CSharedDlg::OnForward)
 END_MESSAGE_MAP()
 
 class UiKeyboardTest : public ::testing::Test {
@@ -124,6 +157,86 @@ TEST_F(UiKeyboardTest, InputOutsideTheActiveWindowIsRefused) {
     EXPECT_FALSE(ui::PressKey(Key::Enter));
     EXPECT_EQ(ui::ActiveWindow(), nullptr);
     EXPECT_EQ(dialog.m_nGo, 0);
+}
+
+TEST_F(UiKeyboardTest, TabFromAnywhereGoesToTheNextTabStopAfterTheFocus) {
+    // The check box and the two radio buttons form one group; only the
+    // check box is a tab stop, so Tab from a radio button leaves the group
+    // instead of going back to the check box.
+    struct Case {
+        int from;
+        bool shift;
+        int expected;
+    } const cases[] = {
+        {3, false, 6}, {4, false, 6}, {3, true, 2}, {4, true, 2}, {2, false, 6}, {6, true, 2},
+    };
+    Run([&](CKeysDlg&, ui::Window& w) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << "from " << c.from << (c.shift ? " with Shift" : ""));
+            ASSERT_TRUE(ui::FocusControl(ControlOf(w, c.from).Handle()));
+            EXPECT_TRUE(ui::PressKey(Key::Tab, {.shift = c.shift}));
+            EXPECT_EQ(FocusId(w), c.expected);
+        }
+    });
+}
+
+TEST_F(UiKeyboardTest, ALetterThatSeveralControlsMarkMovesTheFocusAmongThemAndPressesNothing) {
+    ui::RegisterDialogTemplate(kShared);
+    struct Step {
+        int from;
+        char letter;
+        int focus;  // afterwards
+        int fetches, forwards;
+    } const steps[] = {
+        {IDOK, 'f', 11, 0, 0},  // wraps round to the label, which hands on to its field
+        {11, 'f', 12, 0, 0},    // the next owner after the field: Fetch, not pressed
+        {12, 'F', 11, 0, 0},    // round again; the disabled Flag does not count
+        {12, 'r', 13, 0, 1},    // a letter of one control still presses it
+        {11, 'g', 11, 0, 1},    // nobody's letter
+    };
+    CSharedDlg dialog;
+    int result = m_env.RunModal(dialog, [&](ui::Window& w) {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(testing::Message() << "Alt+" << step.letter << " from " << step.from);
+            ASSERT_TRUE(ui::FocusControl(ControlOf(w, step.from).Handle()));
+            EXPECT_EQ(ui::TypeCharacter(step.letter, {.alt = true}), step.letter != 'g');
+            EXPECT_EQ(FocusId(w), step.focus);
+            EXPECT_EQ(dialog.m_nFetch, step.fetches);
+            EXPECT_EQ(dialog.m_nForward, step.forwards);
+        }
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(UiKeyboardTest, ABusyWindowTakesOnlyWhatCancels) {
+    CKeysDlg dialog;
+    bool finished = false;
+    int result = m_env.RunModal(dialog, [&](ui::Window& w) {
+        m_env.Renderer().WhenTrue([] { return true; },
+                                  [&](ui::Window& busy) {
+                                      EXPECT_TRUE(busy.IsBusy());
+                                      EXPECT_FALSE(ui::PressKey(Key::Tab));
+                                      EXPECT_FALSE(ui::PressKey(Key::Enter));
+                                      EXPECT_FALSE(ui::PressKey(Key::Space));
+                                      EXPECT_FALSE(ui::TypeCharacter('g', {.alt = true}));
+                                      EXPECT_FALSE(ui::ClickControl(ControlOf(w, 6).Handle()));
+                                      EXPECT_FALSE(ui::ClickControl(ControlOf(w, IDOK).Handle()));
+                                      EXPECT_FALSE(ui::EditText(ControlOf(w, 1).Handle(), "typed"));
+                                      EXPECT_EQ(dialog.m_nGo, 0);
+                                      EXPECT_EQ(ControlOf(w, 1).Text(), "");
+                                      finished = true;
+                                  });
+        ui::RunBusyLoop(w, [&] { return finished; });
+        EXPECT_FALSE(w.IsBusy());
+        EXPECT_TRUE(ui::ClickControl(ControlOf(w, 6).Handle()));  // input is taken again
+        EXPECT_EQ(dialog.m_nGo, 1);
+        // Escape is taken while busy, and ends the wait's window.
+        m_env.Renderer().WhenTrue([] { return true; },
+                                  [&](ui::Window&) { EXPECT_TRUE(ui::PressKey(Key::Escape)); });
+        ui::RunBusyLoop(w, [&] { return dialog.m_nCancel > 0; });
+    });
+    EXPECT_EQ(result, IDCANCEL);
 }
 
 }  // namespace

@@ -212,6 +212,10 @@ bool CPropertySheet::ActivatePage(int target, int step) {
             !page->CreatePageWindow(*m_window, m_pageArea.x, m_pageArea.y)) {
             continue;
         }
+        // A page's first initialisation may wait for work while the window
+        // stays alive; a Cancel meanwhile ends the wizard, which then shows
+        // no further page.
+        if (m_bEnded) return true;
         if (page->OnSetActive()) {
             ShowPage(index);
             return true;

@@ -88,6 +88,14 @@ void CCredentialDialog::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_CREDENTIAL_PASSWORD, m_strPassword);
 }
 
+BOOL CCredentialDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (m_strUserName.IsEmpty()) return TRUE;
+    // A password typed at once goes, masked, where it belongs; the name stays.
+    if (CWnd* password = GetDlgItem(IDC_CREDENTIAL_PASSWORD)) password->SetFocus();
+    return FALSE;
+}
+
 bool AskForCredentials(const CredentialQuestion& question, CredentialValues& values,
                        const std::function<bool()>& abandon) {
     if (MessageQueue::Instance().IsUIThread()) return ShowOnUiThread(question, values);

@@ -39,6 +39,9 @@ class CCredentialDialog : public CDialog {
     CString m_strPassword;
 
     void DoDataExchange(CDataExchange* pDX) override;
+    // With a user name filled in (the host refused it, or asks again), the
+    // caret waits in the empty password field; else in the user name.
+    BOOL OnInitDialog() override;
 };
 
 // Shows the dialog modally on the UI thread, over the active window, with
@@ -47,7 +50,8 @@ class CCredentialDialog : public CDialog {
 //
 // Called on another thread, it asks the UI thread to show the dialog and
 // waits for the answer; the UI thread must be running a loop then (it is:
-// a download runs under the modal progress window). While it waits, it
+// a download runs under the modal progress window, the connection test
+// under the wizard's busy loop). While it waits, it
 // calls `abandon` (if given) every 100 ms; when that returns true, it
 // answers false at once and the dialog, if already open, is cancelled.
 bool AskForCredentials(const CredentialQuestion& question, CredentialValues& values,

@@ -1,5 +1,6 @@
 #include "platform/ui/Input.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/ui/MessageQueue.h"
@@ -13,11 +14,23 @@ bool IsUsable(const Window& control) {
     return control.IsEffectivelyVisible() && control.IsEffectivelyEnabled();
 }
 
-// A control that input may reach now: usable and inside the active window.
+bool IsCancelButton(const Window& control) {
+    return control.Kind() == ControlKind::PushButton && control.Id() == IDCANCEL;
+}
+
+// The active window, when it takes input other than what cancels.
+Window* ActiveIdleWindow() {
+    Window* top = ActiveWindow();
+    return top != nullptr && !top->IsBusy() ? top : nullptr;
+}
+
+// A control that input may reach now: usable and inside the active window,
+// and while that window is busy only its Cancel button.
 Window* ReachableControl(HWND hWnd) {
     Window* control = Window::FromHandle(hWnd);
     if (control == nullptr || control->Role() != WindowRole::Control) return nullptr;
     if (!IsUsable(*control) || control->TopLevel() != ActiveWindow()) return nullptr;
+    if (control->TopLevel()->IsBusy() && !IsCancelButton(*control)) return nullptr;
     return control;
 }
 
@@ -43,25 +56,27 @@ bool Click(Window& control) {
     return true;
 }
 
+// The dialog manager's rule: the next (or previous) WS_TABSTOP control after
+// the focused one in tab order, wrapping, wherever the focus is; from a
+// radio button without a tab stop, Tab leaves its group instead of going
+// back to the stop that led into it.
 bool MoveFocusByTab(Window& top, bool backwards) {
-    std::vector<Window*> stops;
-    for (Window* control : KeyboardScope(top)) {
-        if ((control->Style() & WS_TABSTOP) != 0 && IsUsable(*control)) stops.push_back(control);
+    std::vector<Window*> scope = KeyboardScope(top);
+    size_t count = scope.size();
+    if (count == 0) return false;
+    auto at = std::find(scope.begin(), scope.end(), top.Focus());
+    // Without a focus in the scope the search starts just outside it.
+    size_t start =
+        at != scope.end() ? static_cast<size_t>(at - scope.begin()) : (backwards ? 0 : count - 1);
+    for (size_t step = 1; step <= count; ++step) {
+        size_t i = backwards ? (start + 2 * count - step) % count : (start + step) % count;
+        Window* control = scope[i];
+        if ((control->Style() & WS_TABSTOP) != 0 && IsUsable(*control)) {
+            top.SetFocus(control);
+            return true;
+        }
     }
-    if (stops.empty()) return false;
-    size_t count = stops.size();
-    size_t current = count;
-    for (size_t i = 0; i < count; ++i) {
-        if (stops[i] == top.Focus()) current = i;
-    }
-    size_t next;
-    if (current == count) {
-        next = backwards ? count - 1 : 0;
-    } else {
-        next = backwards ? (current + count - 1) % count : (current + 1) % count;
-    }
-    top.SetFocus(stops[next]);
-    return true;
+    return false;
 }
 
 bool MoveFocusInGroup(Window& top, bool backwards) {
@@ -127,23 +142,57 @@ char MnemonicOf(const CString& text) {
     return 0;
 }
 
+// Where the mnemonic of scope[i] leads: a label to the next tab stop after
+// it, any other control to itself; nullptr when it leads nowhere now.
+Window* MnemonicTarget(const std::vector<Window*>& scope, size_t i) {
+    Window* control = scope[i];
+    if (control->Kind() != ControlKind::Static) return IsUsable(*control) ? control : nullptr;
+    if (!control->IsEffectivelyVisible()) return nullptr;
+    for (size_t j = i + 1; j < scope.size(); ++j) {
+        if ((scope[j]->Style() & WS_TABSTOP) != 0 && IsUsable(*scope[j])) return scope[j];
+    }
+    return nullptr;
+}
+
+// A letter that one control marks acts on it: a button is clicked, a label
+// hands the focus on. A letter that several mark only moves the focus to
+// the next of them after the focus, so that each stays reachable.
 bool PressMnemonic(Window& top, char letter) {
     char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
     std::vector<Window*> scope = KeyboardScope(top);
+    std::vector<size_t> owners;
     for (size_t i = 0; i < scope.size(); ++i) {
-        Window* control = scope[i];
-        if (!control->IsEffectivelyVisible() || MnemonicOf(control->Text()) != wanted) continue;
-        if (control->Kind() == ControlKind::Static) {
-            // A label hands the focus to the next control that takes it.
-            for (size_t j = i + 1; j < scope.size(); ++j) {
-                if ((scope[j]->Style() & WS_TABSTOP) != 0 && IsUsable(*scope[j])) {
-                    top.SetFocus(scope[j]);
-                    return true;
-                }
-            }
-            return false;
+        if (MnemonicOf(scope[i]->Text()) == wanted && MnemonicTarget(scope, i) != nullptr) {
+            owners.push_back(i);
         }
-        if (IsUsable(*control)) return Click(*control);
+    }
+    if (owners.empty()) return false;
+    if (owners.size() == 1) {
+        Window* control = scope[owners.front()];
+        if (control->Kind() != ControlKind::Static) return Click(*control);
+        top.SetFocus(MnemonicTarget(scope, owners.front()));
+        return true;
+    }
+    size_t next = owners.front();  // round again, or nothing had the focus
+    auto at = std::find(scope.begin(), scope.end(), top.Focus());
+    if (at != scope.end()) {
+        size_t focus = static_cast<size_t>(at - scope.begin());
+        auto later = std::find_if(owners.begin(), owners.end(),
+                                  [focus](size_t owner) { return owner > focus; });
+        if (later != owners.end()) next = *later;
+    }
+    top.SetFocus(MnemonicTarget(scope, next));
+    return true;
+}
+
+// F1: the Help button, when the window shows one that takes input. The
+// focus stays where it is.
+bool PressHelp(Window& top) {
+    for (Window* control : KeyboardScope(top)) {
+        if (control->Id() != ID_HELP || control->Kind() != ControlKind::PushButton) continue;
+        if (!IsUsable(*control)) return false;
+        ::SendMessage(control->Handle(), BM_CLICK, 0, 0);
+        return true;
     }
     return false;
 }
@@ -171,6 +220,8 @@ bool ClickControl(HWND hWnd) {
 bool PressKey(Key key, Modifiers modifiers) {
     Window* top = ActiveWindow();
     if (top == nullptr) return false;
+    if (key == Key::Escape) return CloseTop(*top);
+    if (top->IsBusy()) return false;
     switch (key) {
         case Key::Tab:
             return MoveFocusByTab(*top, modifiers.shift);
@@ -186,14 +237,16 @@ bool PressKey(Key key, Modifiers modifiers) {
         }
         case Key::Enter:
             return PressEnter(*top);
+        case Key::F1:
+            return PressHelp(*top);
         case Key::Escape:
-            return CloseTop(*top);
+            break;  // taken above, busy or not
     }
     return false;
 }
 
 bool TypeCharacter(char ch, Modifiers modifiers) {
-    Window* top = ActiveWindow();
+    Window* top = ActiveIdleWindow();
     if (top == nullptr) return false;
     Window* focus = top->Focus();
     bool inEdit = focus != nullptr && focus->Kind() == ControlKind::Edit && IsUsable(*focus);

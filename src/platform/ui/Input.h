@@ -4,9 +4,11 @@
 // disabled, hidden, not in the active window, or the key means nothing there).
 //
 // Keyboard rules, as in the dialogs users know:
-// - Tab and Shift+Tab move the focus through the enabled, visible WS_TABSTOP
-//   controls in template order; in a wizard the current page's controls come
-//   first, then the sheet's buttons.
+// - Tab and Shift+Tab move the focus to the next or previous enabled,
+//   visible WS_TABSTOP control after the focused one in template order,
+//   wrapping; in a wizard the current page's controls come first, then the
+//   sheet's buttons. A group whose members have no tab stop of their own is
+//   thus one stop: Tab from any member leaves it.
 // - Arrow keys move the focus within the focused control's group; an
 //   automatic radio button that receives it this way is also clicked.
 // - Space clicks the focused button, check box or radio button.
@@ -17,6 +19,12 @@
 // - Alt+letter (and the plain letter, when focus is not in an edit field)
 //   acts on the control whose text marks that letter with '&': buttons are
 //   clicked, a static text passes the focus to the next tab stop after it.
+//   When several controls mark the letter, it only moves the focus to the
+//   next of them after the focused control, wrapping, and presses nothing.
+// - F1 presses the Help button, when one is shown and enabled.
+// - While the active window is busy (Window::IsBusy) it takes only Escape,
+//   its close box and a click on its Cancel button; all other input is
+//   dropped.
 #pragma once
 
 #include <string_view>
@@ -25,7 +33,7 @@
 
 namespace ui {
 
-enum class Key { Tab, Enter, Escape, Space, Left, Right, Up, Down };
+enum class Key { Tab, Enter, Escape, Space, Left, Right, Up, Down, F1 };
 
 struct Modifiers {
     bool shift = false;

@@ -57,6 +57,21 @@ void RunModalLoop(Window& window, const bool* ended) {
     if (ownerWasEnabled) owner->SetEnabled(true);
 }
 
+void RunBusyLoop(Window& window, const std::function<bool()>& finished) {
+    HWND handle = window.Handle();
+    MessageQueue& queue = MessageQueue::Instance();
+    Renderer& renderer = GetRenderer();
+    window.SetBusy(true);
+    while (Window::FromHandle(handle) != nullptr && !finished()) {
+        if (queue.DispatchOne()) {
+            renderer.PollEvents();
+            continue;
+        }
+        renderer.WaitForEvents(window);
+    }
+    if (Window* still = Window::FromHandle(handle)) still->SetBusy(false);
+}
+
 std::uint64_t MessagesDeliveredTo(const Window& window) {
     for (auto it = Loops().rbegin(); it != Loops().rend(); ++it) {
         if (it->window == &window) return it->delivered;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/ui/Window.h"
@@ -15,6 +16,12 @@ namespace ui {
 // unless it is open already, and the owner is enabled again at the end
 // when it was enabled before.
 void RunModalLoop(Window& window, const bool* ended);
+// Delivers posted messages while work goes on elsewhere, until `finished`
+// returns true (asked after each message and each wake-up: the work posts a
+// message when it ends) or `window` is gone. Meanwhile the top-level
+// `window` is busy: it repaints and takes only what cancels (see Input.h);
+// a dialog that opens over it meanwhile takes input as usual.
+void RunBusyLoop(Window& window, const std::function<bool()>& finished);
 // Posted messages delivered by the innermost loop of `window` so far.
 std::uint64_t MessagesDeliveredTo(const Window& window);
 // Delivers every posted message now queued, and those they post in turn;

@@ -7,7 +7,7 @@
 // its controls when the sheet creates it. A renderer reads everything it
 // draws from ui::Window (role, template, kind, id, text, style, rectangle in
 // dialog units, font, enabled, visible, check, progress, default button,
-// focus) and is told of every change. It must ignore changes to windows it
+// focus, busy) and is told of every change. It must ignore changes to windows it
 // was not told about (a dialog changes while OnInitDialog runs, which is
 // after TopLevelCreated and before TopLevelShown, so that case is announced).
 #pragma once

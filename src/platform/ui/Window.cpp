@@ -227,6 +227,12 @@ void Window::SetFocus(Window* control) {
     GetRenderer().FocusChanged(*this, control);
 }
 
+void Window::SetBusy(bool busy) {
+    if (m_busy == busy) return;
+    m_busy = busy;
+    Changed(kChangeBusy);
+}
+
 void Window::Redraw() {
     Changed(kChangeRedraw);
 }

@@ -1,6 +1,6 @@
 // The model's window: what the user sees of a dialog, a property sheet, a
 // page or a control, kept as plain state (text, enabled, visible, check,
-// font, progress, rectangle, focus) together with the window's default
+// font, progress, rectangle, focus, busy) together with the window's default
 // behaviour. Renderers read this state and are told of every change; the
 // framework classes (CWnd and its kin) act on it through window handles.
 #pragma once
@@ -35,6 +35,7 @@ enum Change : unsigned {
     kChangeRect = 1u << 6,
     kChangeDefault = 1u << 7,  // which push button Enter presses
     kChangeRedraw = 1u << 8,   // nothing in the model changed; paint again
+    kChangeBusy = 1u << 9,     // a top-level window began or ended waiting for work
 };
 
 class Window final : public MessageTarget {
@@ -96,6 +97,9 @@ class Window final : public MessageTarget {
     bool IsDefaultButton() const { return m_default; }
     // Top-level windows: the control that has the keyboard focus, or nullptr.
     Window* Focus() const { return m_focus; }
+    // Top-level windows: work the window waits for is under way; it takes
+    // no input but what cancels (see platform/ui/Input.h).
+    bool IsBusy() const { return m_busy; }
     // Controls: starts a group (WS_GROUP, and every static text or picture).
     bool StartsGroup() const;
     // The framework object that takes this window's messages, or nullptr.
@@ -115,6 +119,7 @@ class Window final : public MessageTarget {
     void SetDefaultButton(bool isDefault);
     void SetRect(DialogRect rect);
     void SetFocus(Window* control);  // top-level windows only
+    void SetBusy(bool busy);         // top-level windows only
     void Redraw();
     void SetOwner(CWnd* owner) { m_owner = owner; }
     // A click (BM_CLICK): an automatic check box toggles, an automatic radio
@@ -164,6 +169,7 @@ class Window final : public MessageTarget {
     int m_progressPos = 0;
     bool m_default = false;
     Window* m_focus = nullptr;
+    bool m_busy = false;
     CWnd* m_owner = nullptr;
     std::unique_ptr<CWnd> m_wrapper;
 };

@@ -247,6 +247,9 @@ void FltkRenderer::WindowChanged(Window& window, unsigned changes) {
     if (window.IsTopLevel()) {
         auto* top = static_cast<TopLevelWindow*>(widget);
         if (changes & kChangeText) CopyTitle(*top, window);
+        if (changes & kChangeBusy) {
+            top->cursor(window.IsBusy() ? FL_CURSOR_WAIT : FL_CURSOR_DEFAULT);
+        }
         if (changes & kChangeRect) {
             PixelRect rect = UnitsToPixels(window.Rect());
             top->size(rect.w, rect.h);

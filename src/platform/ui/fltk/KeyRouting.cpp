@@ -42,6 +42,9 @@ bool RouteKeyEvent() {
         case FL_Down:
             PressKey(Key::Down, modifiers);
             return true;
+        case FL_F + 1:
+            PressKey(Key::F1, modifiers);
+            return true;
         case ' ':
             if (modifiers.alt) return false;
             PressKey(Key::Space, modifiers);
