@@ -33,7 +33,7 @@ BOOL Finish(DownloadOutcome& outcome, Kind kind, DWORD code = 0) {
 
 // Sends the request and answers each 401 through the credential prompt
 // until the user gives up or another status comes. Succeeded for a 2xx
-// status; otherwise why the body is not wanted.
+// status (the body is wanted); otherwise why the download ends here.
 DownloadOutcome SendAndAccept(CHttpFile& request) {
     net::Credentials credentials;
     for (;;) {
@@ -94,8 +94,8 @@ BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome)
     request->AddRequestHeaders(kAcceptHeader, HTTP_ADDREQ_FLAG_ADD_IF_NEW, -1);
     request->SetInterruptCheck([] { return IsCancelled() != FALSE; });
 
-    outcome = SendAndAccept(*request);
-    if (outcome.kind != Kind::Succeeded) return FALSE;
+    DownloadOutcome answer = SendAndAccept(*request);
+    if (answer.kind != Kind::Succeeded) return Finish(outcome, answer.kind, answer.code);
     if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
     request->QueryContentLength(ullContentLength);
     if (IsCancelled()) return Finish(outcome, Kind::Cancelled);

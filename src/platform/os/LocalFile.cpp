@@ -141,9 +141,11 @@ int CheckReplaceable(const char* path) {
     if (S_ISLNK(info.st_mode)) return 0;
     if (S_ISDIR(info.st_mode)) return EISDIR;
     if (!S_ISREG(info.st_mode)) return EEXIST;
-    // Opening for writing without O_TRUNC changes nothing in the file.
+    // Opening for writing without O_TRUNC changes nothing in the file. A
+    // program running from it refuses writers but not a rename over it; a
+    // link put there meanwhile is replaced like any other.
     int fd = open(posixPath.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return errno == ELOOP ? 0 : errno;
+    if (fd < 0) return errno == ELOOP || errno == ETXTBSY ? 0 : errno;
     ::close(fd);
     return 0;
 }
