@@ -51,6 +51,7 @@ double OneCancel(const std::string& localPath) {
     host.Serve("/stall.bin", reply);
     SetDownloadHostForTesting(host.HostAndPort().c_str());
     SetCancelled(FALSE);
+    SetProgress(0);
     std::atomic<bool> done{false};
     Clock::time_point returned;
     std::thread worker([&] {
@@ -61,9 +62,10 @@ double OneCancel(const std::string& localPath) {
         returned = Clock::now();
         done.store(true);
     });
-    // Wait until the body has started and the host is holding the rest back.
+    // Wait until the first 256 KiB (6 percent) are in and the host is holding
+    // the rest back.
     auto deadline = Clock::now() + std::chrono::seconds(10);
-    while (FileSize(localPath) < 65536 && Clock::now() < deadline) {
+    while (GetProgress() < 6 && Clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

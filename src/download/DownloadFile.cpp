@@ -5,11 +5,14 @@
 #include "download/DownloadHost.h"
 #include "download/DownloadPercentage.h"
 #include "download/DownloadState.h"
+#include "download/PartialDownload.h"
 #include "platform/net/CredentialPrompt.h"
+#include "platform/net/InternetException.h"
 #include "platform/net/InternetSession.h"
-#include "platform/os/LocalFile.h"
 
 namespace {
+
+using Kind = DownloadOutcome::Kind;
 
 constexpr LPCTSTR kAgentName = "Korvane Vessamo Download";
 constexpr DWORD_PTR kSessionContext = 1;
@@ -29,47 +32,60 @@ void ApplyTimeouts(CInternetSession& session, DWORD dwMaxSilenceMs) {
     }
 }
 
+BOOL Finish(DownloadOutcome& outcome, Kind kind, DWORD code = 0) {
+    outcome = {kind, code};
+    return kind == Kind::Succeeded ? TRUE : FALSE;
+}
+
 // Sends the request and answers each 401 through the credential prompt
-// until the user gives up or another status comes. True for a 2xx status;
-// false for any other, for a cancelled prompt and for a cancel while waiting.
-bool SendAndAccept(CHttpFile& request) {
+// until the user gives up or another status comes. Succeeded for a 2xx
+// status (the body is wanted); otherwise why the download ends here.
+DownloadOutcome SendAndAccept(CHttpFile& request) {
     net::Credentials credentials;
     for (;;) {
-        if (!request.SendRequest()) return false;
+        if (!request.SendRequest()) return {Kind::Cancelled};
         DWORD status = 0;
-        if (!request.QueryInfoStatusCode(status)) return false;
-        if (status != HTTP_STATUS_DENIED) return status >= 200 && status <= 299;
+        if (!request.QueryInfoStatusCode(status)) {
+            return {Kind::TransportFailed, ERROR_HTTP_INVALID_SERVER_RESPONSE};
+        }
+        if (status != HTTP_STATUS_DENIED) {
+            return status >= 200 && status <= 299 ? DownloadOutcome{Kind::Succeeded}
+                                                  : DownloadOutcome{Kind::Refused, status};
+        }
         net::CredentialAnswer answer =
             net::AskForCredentials(request.GetCredentialRequest(), credentials);
-        if (answer != net::CredentialAnswer::Retry || IsCancelled()) return false;
+        if (IsCancelled()) return {Kind::Cancelled};
+        if (answer != net::CredentialAnswer::Retry) return {Kind::SignInCancelled};
         request.SetCredentials(credentials);
     }
 }
 
 // Streams the body into `file` through one buffer, reporting the percentage
-// after every read.
-BOOL CopyBody(CHttpFile& request, os::LocalFile& file, ULONGLONG ullContentLength) {
+// after every read, and puts the file in place once the body has ended.
+BOOL CopyBody(CHttpFile& request, PartialDownload& file, ULONGLONG ullContentLength,
+              DownloadOutcome& outcome) {
     std::unique_ptr<char[]> buffer(new char[kBufferSize]);
     ULONGLONG ullTotal = 0;
     for (;;) {
-        if (IsCancelled()) return FALSE;
+        if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
         UINT nRead = request.Read(buffer.get(), kReadSize);
-        if (nRead == 0 && request.IsInterrupted()) return FALSE;
+        if (nRead == 0 && request.IsInterrupted()) return Finish(outcome, Kind::Cancelled);
         if (nRead == 0) {
-            if (!file.Close()) return FALSE;
+            if (!file.Commit()) return Finish(outcome, Kind::LocalFileFailed, file.Error());
             // The body has ended in full, whether or not its length was known.
             SetProgress(100);
-            return TRUE;
+            return Finish(outcome, Kind::Succeeded);
         }
-        if (!file.Write(buffer.get(), nRead)) return FALSE;
+        if (!file.Write(buffer.get(), nRead)) {
+            return Finish(outcome, Kind::LocalFileFailed, file.Error());
+        }
         ullTotal += nRead;
         SetProgress(DownloadPercentage(ullTotal, ullContentLength));
     }
 }
 
-}  // namespace
-
-BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs) {
+BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
+              DWORD dwMaxSilenceMs) {
     CInternetSession session(kAgentName, kSessionContext, INTERNET_OPEN_TYPE_DIRECT);
     ApplyTimeouts(session, dwMaxSilenceMs);
     CString strServer;
@@ -78,11 +94,7 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs)
     GetDownloadServer(strServer, nPort, bSecure);
     std::unique_ptr<CHttpConnection> connection = session.GetHttpConnection(strServer, nPort);
 
-    if (IsCancelled()) return FALSE;
-
-    // Only a file that can be opened without access counts as existing.
-    os::LocalFile probe = os::LocalFile::Open(pszLocalPath, os::OpenMode::Probe);
-    const bool bExisted = probe.IsOpen();
+    if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
     ULONGLONG ullContentLength = 0;
 
     DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT | (bSecure ? INTERNET_FLAG_SECURE : 0);
@@ -91,14 +103,31 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs)
     request->AddRequestHeaders(kAcceptHeader, HTTP_ADDREQ_FLAG_ADD_IF_NEW, -1);
     request->SetInterruptCheck([] { return IsCancelled() != FALSE; });
 
-    if (!SendAndAccept(*request)) return FALSE;
-    if (IsCancelled()) return FALSE;
+    DownloadOutcome answer = SendAndAccept(*request);
+    if (answer.kind != Kind::Succeeded) return Finish(outcome, answer.kind, answer.code);
+    if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
     request->QueryContentLength(ullContentLength);
-    if (IsCancelled()) return FALSE;
+    if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
 
-    probe.Close();
-    os::LocalFile file = os::LocalFile::Open(
-        pszLocalPath, bExisted ? os::OpenMode::TruncateExisting : os::OpenMode::CreateNew);
-    if (!file.IsOpen()) return FALSE;
-    return CopyBody(*request, file, ullContentLength);
+    PartialDownload file(pszLocalPath);
+    if (!file.IsOpen()) return Finish(outcome, Kind::LocalFileFailed, file.Error());
+    return CopyBody(*request, file, ullContentLength, outcome);
+}
+
+}  // namespace
+
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs) {
+    DownloadOutcome outcome;
+    return DownloadFile(pszObject, pszLocalPath, outcome, dwMaxSilenceMs);
+}
+
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
+                  DWORD dwMaxSilenceMs) {
+    outcome = {};
+    try {
+        return Download(pszObject, pszLocalPath, outcome, dwMaxSilenceMs);
+    } catch (const CInternetException& failure) {
+        outcome = {Kind::TransportFailed, failure.GetErrorCode()};
+        throw;
+    }
 }

@@ -1,27 +1,37 @@
 // The download routine: one HTTP GET from the download host into a local file.
 #pragma once
 
+#include "download/DownloadOutcome.h"
 #include "platform/Types.h"
 
 // Fetches `pszObject` (a bare name such as "index.html", sent as
 // "GET /index.html") from the download host into the file `pszLocalPath`,
-// blocking the calling thread. An existing file is truncated and rewritten,
-// otherwise a new one is created; it is left untouched when the server
-// refuses (a status other than 2xx, after any 401 rounds with the credential
-// prompt) or the cancel flag is seen before the body starts.
+// blocking the calling thread. The body goes into a new file of the
+// wizard's own beside the target (see PartialDownload), which is renamed
+// over `pszLocalPath` only once the body has ended and the file is safely
+// on disk; whatever was at `pszLocalPath` (a file, or a link, never followed)
+// is replaced in that one step. Until then the target is never touched, and
+// on every other way out the partial file is removed.
 //
-// TRUE when the whole body is in the file. FALSE when the cancel flag is
-// seen (on entry, after the status, after the length, before each read or
-// while a read waits), when the status is refused, when the local file
-// cannot be opened, written or closed. A transport failure, including a body
-// that ends short of its announced length, throws CInternetException; the
-// request and the local file are closed on every way out, and a partial file
-// stays on disk for the caller to delete.
+// TRUE when the whole body is in the file at `pszLocalPath`. FALSE when the
+// cancel flag is seen (on entry, after the status, after the length, before
+// each read or while a read waits), when the status is refused (a status
+// other than 2xx, after any 401 rounds with the credential prompt), when the
+// target may not be replaced (a folder, a file we may not write), and when
+// the partial file cannot be created, written, flushed, closed or renamed. A
+// transport failure, including a body that ends short of its announced
+// length, throws CInternetException; the request is closed and the partial
+// file removed on the way out.
 //
 // Sets g_nProgress after every read: the percentage of the announced length,
-// 0 while no length is known, 100 once the body has ended.
+// 0 while no length is known, 100 once the file is in place.
 //
 // `dwMaxSilenceMs`, when not 0, shortens the longest silence of the host the
 // routine waits through (60 s otherwise) to that many milliseconds; a
 // silence that long throws CInternetException as any time-out does.
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs = 0);
+
+// The same, also recording in `outcome` how it ended; a transport failure
+// is recorded with its error code before the exception goes on.
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
+                  DWORD dwMaxSilenceMs = 0);

@@ -29,14 +29,22 @@ BOOL CDownloadProgressDlg::OnInitDialog() {
     m_progress.SetRange(0, 100);
     if (CWnd* ok = GetDlgItem(IDOK)) ok->EnableWindow(FALSE);
     // The poller's first notifications may have gone out before this window
-    // was registered; a download that already ended completes the dialog now.
-    ShowProgress(GetProgress());
+    // was registered; a download that already ended shows its end now.
+    ShowDownload();
     return TRUE;
 }
 
 LRESULT CDownloadProgressDlg::OnDownloadProgress(WPARAM /*wParam*/, LPARAM /*lParam*/) {
-    ShowProgress(GetProgress());
+    ShowDownload();
     return 0;
+}
+
+void CDownloadProgressDlg::ShowDownload() {
+    if (IsCancelled()) {
+        EndDialog(kDownloadFailed);
+        return;
+    }
+    ShowProgress(GetProgress());
 }
 
 void CDownloadProgressDlg::ShowProgress(int nPercent) {

@@ -10,6 +10,9 @@
 class CDownloadProgressDlg : public CDialog {
   public:
     enum { IDD = IDD_DOWNLOAD_PROGRESS };
+    // The result when the dialog ended itself because the download failed
+    // (the platform's IDABORT).
+    static constexpr int kDownloadFailed = 3;
     // The dialog on template 129 over `pParent` (the download page).
     explicit CDownloadProgressDlg(CWnd* pParent = nullptr);
 
@@ -17,17 +20,20 @@ class CDownloadProgressDlg : public CDialog {
     CString m_strStatus;       // static 1004
 
     // Registers the window in g_hProgressWnd, shows "Downloading K7 Vessamo",
-    // sets the bar's range to 0..100, disables OK, then shows the percentage
-    // as it is now (a download may have ended before this window existed).
+    // sets the bar's range to 0..100, disables OK, then shows the download
+    // as it is now (it may have ended before this window existed).
     BOOL OnInitDialog() override;
     // Moves the bar to the shared percentage; at exactly 100 the dialog is
     // complete: OK enabled, Cancel disabled, "K7 Vessamo Download Complete".
-    // Both parameters are ignored; always 0.
+    // The page sets the cancel flag only once this dialog has closed, so a
+    // flag seen here means the download failed: the dialog ends itself with
+    // kDownloadFailed. Both parameters are ignored; always 0.
     LRESULT OnDownloadProgress(WPARAM wParam, LPARAM lParam);
     void DoDataExchange(CDataExchange* pDX) override;
 
     DECLARE_MESSAGE_MAP()
 
   private:
+    void ShowDownload();
     void ShowProgress(int nPercent);
 };

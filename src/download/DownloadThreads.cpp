@@ -7,7 +7,8 @@
 bool DownloadThreads::Start(LPVOID pPage) {
     SetCancelled(FALSE);
     SetProgress(0);
-    if (!m_worker.Start(&DownloadThreadProc, nullptr)) {
+    m_outcome = {};
+    if (!m_worker.Start(&DownloadThreadProc, &m_outcome)) {
         SetCancelled(TRUE);
         return false;
     }

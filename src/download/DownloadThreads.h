@@ -1,8 +1,10 @@
 // The two threads of one package download, started and joined together by
 // the download page: the worker (DownloadThreadProc) and the poller
-// (ProgressThreadProc). They share only the atomics of DownloadState.h.
+// (ProgressThreadProc). They share only the atomics of DownloadState.h; the
+// worker also fills the outcome, which is read once it has ended.
 #pragma once
 
+#include "download/DownloadOutcome.h"
 #include "platform/Types.h"
 #include "platform/os/Thread.h"
 
@@ -25,8 +27,12 @@ class DownloadThreads {
     // Waits without time limit for the worker, then for the poller; both end
     // soon after the cancel flag is set.
     void Join();
+    // How the worker's download ended; read it only after Join.
+    const DownloadOutcome& Outcome() const { return m_outcome; }
 
   private:
+    // Declared first, so that it outlives the threads that fill it.
+    DownloadOutcome m_outcome;
     os::Thread m_worker;
     os::Thread m_poller;
 };

@@ -10,13 +10,14 @@
 namespace {
 
 // TRUE when the whole package is in its file. A transport failure, or
-// anything else thrown on the way, is a failed download like a FALSE result:
-// an exception must never end the process from this thread.
-BOOL DownloadPackage() {
+// anything else thrown on the way, is a failed download like a FALSE result
+// (DownloadFile has recorded a transport failure in `outcome`): an exception
+// must never end the process from this thread.
+BOOL DownloadPackage(DownloadOutcome& outcome) {
     CString strObject = GetPackageName(GetOSType());
     CString strLocalPath = GetPackagePath();
     try {
-        return DownloadFile(strObject, strLocalPath);
+        return DownloadFile(strObject, strLocalPath, outcome);
     } catch (const std::exception&) {
         return FALSE;
     }
@@ -24,11 +25,13 @@ BOOL DownloadPackage() {
 
 }  // namespace
 
-DWORD DownloadThreadProc(LPVOID /*pParam*/) {
+DWORD DownloadThreadProc(LPVOID pParam) {
+    DownloadOutcome spare;
+    DownloadOutcome& outcome = pParam != nullptr ? *static_cast<DownloadOutcome*>(pParam) : spare;
     // The flag was cleared before this thread started and only a cancel or a
     // failure sets it, so a success leaves it alone: writing FALSE here could
     // overwrite a cancel that arrived during the last read, and the page would
     // then wait for a poller that never sees it.
-    if (!DownloadPackage()) SetCancelled(TRUE);
+    if (!DownloadPackage(outcome)) SetCancelled(TRUE);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "pages/WizDownload.h"
 
+#include "download/DownloadFailureText.h"
 #include "download/DownloadProgressDlg.h"
 #include "download/DownloadState.h"
 #include "download/DownloadThreads.h"
@@ -18,6 +19,8 @@ constexpr LPCTSTR kProxyAdviceText =
 constexpr LPCTSTR kReadyText = "Click the \"Next\" button to begin the installation.";
 constexpr LPCTSTR kCancelledText =
     "The download was cancelled.  Press the Download button above to resume the download.";
+constexpr LPCTSTR kFailedText = "The download failed";
+constexpr LPCTSTR kTryAgainText = "  Press the Download button above to try again.";
 constexpr LPCTSTR kDoneText = "Download complete.";
 constexpr LPCTSTR kPendingText =
     "After the download has completed, click the \"Next\" button to begin the installation of "
@@ -74,11 +77,20 @@ void CWizDownload::OnDownload() {
     if (nResult == IDOK && !IsCancelled()) {
         ShowPackagePresent();
     } else {
-        m_strMessage = kCancelledText;
-        // No partial (or unconfirmed) package may stay behind.
+        m_strMessage =
+            nResult == IDCANCEL ? CString(kCancelledText) : FailureText(threads.Outcome());
+        // No unconfirmed package may stay behind (a cancel during the very
+        // last read still completes the file).
         DeleteLocalFile(GetPackagePath());
     }
     UpdateData(FALSE);
+}
+
+CString CWizDownload::FailureText(const DownloadOutcome& outcome) {
+    CString strCause = DescribeDownloadFailure(outcome);
+    CString strText = kFailedText;
+    strText += strCause.IsEmpty() ? CString(".") : ": " + strCause + ".";
+    return strText + kTryAgainText;
 }
 
 void CWizDownload::ShowPackagePresent() {

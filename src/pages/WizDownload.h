@@ -2,6 +2,7 @@
 // window, or offers Next at once when the package is already there.
 #pragma once
 
+#include "download/DownloadOutcome.h"
 #include "platform/ui/Afx.h"
 #include "res/resource.h"
 
@@ -20,14 +21,16 @@ class CWizDownload : public CPropertyPage {
     // wizard as on the direct-download route.
     BOOL OnSetActive() override;
     // The Download button: runs one download behind the progress dialog and
-    // shows its outcome; a cancelled or failed attempt leaves no package file.
-    // Both download threads have ended when it returns.
+    // shows its outcome: done, cancelled by the user, or failed and why; a
+    // cancelled or failed attempt leaves no package file. Both download
+    // threads have ended when it returns.
     void OnDownload();
     void DoDataExchange(CDataExchange* pDX) override;
 
     DECLARE_MESSAGE_MAP()
 
   private:
+    static CString FailureText(const DownloadOutcome& outcome);
     void ShowPackagePresent();
     void EnableDownloadButton(BOOL bEnable);
 };

@@ -3,9 +3,11 @@
 #include <signal.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "package/WizardFiles.h"
 #include "platform/ui/Messages.h"
 #include "support/TestHostWait.h"
 
@@ -48,6 +50,16 @@ Rect ProgressControl(int id) {
 }
 
 }  // namespace
+
+std::int64_t PartialDownloadSize(const testing_support::TempDir& folder) {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path(), ignored)) {
+        if (entry.path().filename().string().rfind(kPartialDownloadPrefix, 0) != 0) continue;
+        std::uintmax_t size = std::filesystem::file_size(entry.path(), ignored);
+        return ignored ? -1 : static_cast<std::int64_t>(size);
+    }
+    return -1;
+}
 
 int DownloadPort() {
     std::string host = VESSAMO_DOWNLOAD_HOST;

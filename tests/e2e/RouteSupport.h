@@ -9,6 +9,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,10 @@ class Traces {
   private:
     testing_support::TempDir m_folder;
 };
+
+// The size of the download in progress in the wizard's `folder` (the file
+// named with the wizard's partial-download prefix); -1 when there is none.
+std::int64_t PartialDownloadSize(const testing_support::TempDir& folder);
 
 // A wizard run whose environment carries `traces`, with `files` in its folder.
 WizardOptions OptionsWith(const Traces& traces,

@@ -1,10 +1,11 @@
 // The cancel flag at each point where the download routine looks at it:
 // on entry, after the answer has come, before each read, and while a read
-// waits on a silent server.
+// waits on a silent server. A cancelled download leaves no file behind.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
@@ -18,7 +19,8 @@ using testing_support::DownloadFixture;
 using testing_support::FileHoldsPattern;
 using testing_support::FileSize;
 using testing_support::HttpReply;
-using testing_support::OpenDescriptorsOf;
+using testing_support::IsPartialFileName;
+using testing_support::PartialFileIn;
 using testing_support::UseDownloadHost;
 using testing_support::WaitUntil;
 
@@ -79,15 +81,30 @@ TEST_F(DownloadCancel, WhileTheServerAnswersTheFileIsLeftAlone) {
     }
 }
 
+// While the body arrives only a file of the routine's own grows; what
+// already had the package's name stays as it was throughout. A process
+// killed at that moment would leave nothing under the package's name.
 TEST_F(DownloadCancel, WhileAReadWaitsOnASilentServer) {
     HttpReply reply = HttpReply::Ok(200000);
     reply.stallAt = 70000;
     host.Serve("/package.exe", reply);
     UseDownloadHost(host.HostAndPort(), kPatientTimeouts);
-    CancelWhen([this] { return FileSize(LocalPath()) == 70000; });
+    dir.Write("package.exe", kOldContents);
+    std::vector<std::string> namesMeanwhile;
+    std::string oldMeanwhile;
+    CancelWhen([&] {
+        if (FileSize(PartialFileIn(dir)) != 70000) return false;
+        namesMeanwhile = dir.Names();
+        oldMeanwhile = dir.Read("package.exe");
+        return true;
+    });
     EXPECT_EQ(Download("package.exe"), FALSE);
-    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 70000));
-    EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);
+    ASSERT_EQ(namesMeanwhile.size(), 2u);
+    EXPECT_EQ(namesMeanwhile[1], "package.exe");
+    EXPECT_TRUE(IsPartialFileName(namesMeanwhile[0])) << namesMeanwhile[0];
+    EXPECT_EQ(oldMeanwhile, kOldContents);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"package.exe"});
+    EXPECT_EQ(dir.Read("package.exe"), kOldContents);
     EXPECT_EQ(GetProgress(), 35);
 }
 
@@ -97,13 +114,10 @@ TEST_F(DownloadCancel, WhileTheBodyDripsTheNextReadIsNotMade) {
     reply.dripIntervalMs = 2;
     host.Serve("/package.exe", reply);
     UseDownloadHost(host.HostAndPort(), kPatientTimeouts);
-    CancelWhen([this] { return FileSize(LocalPath()) >= 5000; });
+    CancelWhen([this] { return FileSize(PartialFileIn(dir)) >= 5000; });
     EXPECT_EQ(Download("package.exe"), FALSE);
-    std::int64_t partial = FileSize(LocalPath());
-    EXPECT_GE(partial, 5000);
-    EXPECT_LT(partial, 2000000);
-    EXPECT_TRUE(FileHoldsPattern(LocalPath(), static_cast<std::uint64_t>(partial)));
-    EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);
+    EXPECT_LT(GetProgress(), 100);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
 }
 
 TEST_F(DownloadCancel, WhileTheLastChunkIsAwaitedTheDownloadFails) {
@@ -113,9 +127,9 @@ TEST_F(DownloadCancel, WhileTheLastChunkIsAwaitedTheDownloadFails) {
     reply.stallAt = 3000;
     host.Serve("/package.exe", reply);
     UseDownloadHost(host.HostAndPort(), kPatientTimeouts);
-    CancelWhen([this] { return FileSize(LocalPath()) == 3000; });
+    CancelWhen([this] { return FileSize(PartialFileIn(dir)) == 3000; });
     EXPECT_EQ(Download("package.exe"), FALSE);
-    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 3000));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
     EXPECT_EQ(GetProgress(), 0);
 }
 

@@ -1,10 +1,13 @@
 // Transport failures and redirects: what the download routine throws, how
-// long it may wait, where it lets itself be sent, and what it leaves on disk.
+// long it may wait, where it lets itself be sent, and that it leaves nothing
+// on disk.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
+#include <vector>
 
+#include "download/DownloadFile.h"
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
 #include "platform/net/InternetException.h"
@@ -16,9 +19,7 @@ namespace {
 
 using testing_support::DownloadFixture;
 using testing_support::FileHoldsPattern;
-using testing_support::FileSize;
 using testing_support::HttpReply;
-using testing_support::OpenDescriptorsOf;
 using testing_support::TestHost;
 using testing_support::UseDownloadHost;
 
@@ -27,8 +28,16 @@ const std::string kOldContents(1000, 'o');
 class DownloadFailure : public DownloadFixture {
   protected:
     // The error code of the CInternetException the download throws, 0 when none.
+    // The outcome the routine records names the same error.
     DWORD FailureOf(const std::string& object, const std::string& name = "package.exe") {
-        return testing_support::InternetErrorOf([&] { Download(object, name); });
+        DownloadOutcome outcome;
+        DWORD error = testing_support::InternetErrorOf(
+            [&] { DownloadFile(object.c_str(), LocalPath(name).c_str(), outcome); });
+        if (error != 0) {
+            EXPECT_EQ(outcome.kind, DownloadOutcome::Kind::TransportFailed);
+            EXPECT_EQ(outcome.code, error);
+        }
+        return error;
     }
 };
 
@@ -61,14 +70,13 @@ TEST_F(DownloadFailure, AnswerThatIsNotHttpThrows) {
     EXPECT_FALSE(dir.Exists("package.exe"));
 }
 
-TEST_F(DownloadFailure, SilentServerTimesOutWithThePartialFileClosed) {
+TEST_F(DownloadFailure, SilentServerTimesOutAndLeavesNoFile) {
     HttpReply reply = HttpReply::Ok(100000);
     reply.stallAt = 1000;
     host.Serve("/package.exe", reply);
     UseDownloadHost(host.HostAndPort(), {10000, 300});
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_TIMEOUT);
-    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 1000));
-    EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
     EXPECT_EQ(GetProgress(), 1);
 }
 
@@ -76,9 +84,10 @@ TEST_F(DownloadFailure, BodyShorterThanAnnouncedIsAFailure) {
     HttpReply reply = HttpReply::Ok(40000);
     reply.announcedLength = 100000;
     host.Serve("/package.exe", reply);
+    dir.Write("package.exe", kOldContents);
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_CONNECTION_ABORTED);
-    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 40000));
-    EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"package.exe"});
+    EXPECT_EQ(dir.Read("package.exe"), kOldContents);
     EXPECT_EQ(GetProgress(), 40);
 }
 
@@ -88,20 +97,16 @@ TEST_F(DownloadFailure, ClosedChunkedBodyIsAFailure) {
     reply.closeAt = 30000;
     host.Serve("/package.exe", reply);
     EXPECT_NE(FailureOf("package.exe"), 0u);
-    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 30000));
-    EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
     EXPECT_EQ(GetProgress(), 0);
 }
 
-TEST_F(DownloadFailure, ResetDuringTheBodyThrowsWithThePartialFileClosed) {
+TEST_F(DownloadFailure, ResetDuringTheBodyThrowsAndLeavesNoFile) {
     HttpReply reply = HttpReply::Ok(100000);
     reply.resetAt = 30000;
     host.Serve("/package.exe", reply);
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_CONNECTION_RESET);
-    std::int64_t partial = FileSize(LocalPath());
-    EXPECT_LE(partial, 30000);
-    EXPECT_TRUE(FileHoldsPattern(LocalPath(), static_cast<std::uint64_t>(partial)));
-    EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
 }
 
 TEST_F(DownloadFailure, SlowHeadAndDrippingBodyStillArrive) {

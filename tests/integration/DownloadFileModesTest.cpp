@@ -1,17 +1,24 @@
-// How the download routine treats the local file: truncated when it exists,
-// created when it does not, untouched when the server refuses or fails
-// before the body, and a clear FALSE when it cannot be opened or written.
+// How the download routine treats the local file: replaced in one step by a
+// complete download, created when it is missing, untouched when the server
+// refuses or fails, never written through a link, and a clear FALSE, with
+// the reason recorded, when the folder or the disk will not take it.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "download/DownloadFile.h"
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
+#include "package/Paths.h"
 #include "platform/net/InternetException.h"
+#include "platform/os/ModulePath.h"
 #include "support/TestHostBody.h"
 #include "support/TestHostPorts.h"
 #include "support/WithoutFileOverride.h"
@@ -20,7 +27,6 @@ namespace {
 
 using testing_support::DownloadFixture;
 using testing_support::FileHoldsPattern;
-using testing_support::FileSize;
 using testing_support::HttpReply;
 using testing_support::OpenDescriptorsOf;
 using testing_support::PatternBytes;
@@ -28,13 +34,22 @@ using testing_support::UseDownloadHost;
 
 const std::string kOldContents(100000, 'o');
 
+unsigned ModeOf(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
 using DownloadFileModes = DownloadFixture;
 
-TEST_F(DownloadFileModes, ExistingLongerFileIsTruncatedToTheNewBody) {
+TEST_F(DownloadFileModes, ExistingLongerFileIsReplacedByTheNewBody) {
     dir.Write("package.exe", kOldContents);
     host.Serve("/package.exe", HttpReply::Ok(5000));
     ASSERT_EQ(Download("package.exe"), TRUE);
     EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"package.exe"});
+    mode_t mask = umask(022);
+    umask(mask);
+    EXPECT_EQ(ModeOf(LocalPath()), 0666 & ~mask);
 }
 
 TEST_F(DownloadFileModes, MissingFileIsCreated) {
@@ -52,7 +67,10 @@ TEST_F(DownloadFileModes, RefusedStatusLeavesTheFileAlone) {
         host.Serve("/package.exe", HttpReply::Text(status, "an error page"));
         dir.Write("package.exe", kOldContents);
         SetProgress(7);
-        EXPECT_EQ(Download("package.exe"), FALSE) << status;
+        DownloadOutcome outcome;
+        EXPECT_EQ(DownloadFile("package.exe", LocalPath().c_str(), outcome), FALSE) << status;
+        EXPECT_EQ(outcome.kind, DownloadOutcome::Kind::Refused) << status;
+        EXPECT_EQ(outcome.code, std::stoul(std::string(status).substr(9, 3))) << status;
         EXPECT_EQ(dir.Read("package.exe"), kOldContents) << status;
         EXPECT_EQ(Download("package.exe", "absent.exe"), FALSE) << status;
         EXPECT_FALSE(dir.Exists("absent.exe")) << status;
@@ -100,8 +118,11 @@ TEST_F(DownloadFileModes, ReadOnlyFolderGivesFalse) {
     host.Serve("/package.exe", HttpReply::Ok(5000));
     ASSERT_EQ(chmod(dir.Path().c_str(), 0555), 0);
     testing_support::WithoutFileOverride asUser;
-    EXPECT_EQ(Download("package.exe"), FALSE);
-    EXPECT_FALSE(dir.Exists("package.exe"));
+    DownloadOutcome outcome;
+    EXPECT_EQ(DownloadFile("package.exe", LocalPath().c_str(), outcome), FALSE);
+    EXPECT_EQ(outcome.kind, DownloadOutcome::Kind::LocalFileFailed);
+    EXPECT_EQ(outcome.code, static_cast<DWORD>(EACCES));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
 }
 
 TEST_F(DownloadFileModes, ReadOnlyExistingFileGivesFalseAndStaysAsItWas) {
@@ -120,6 +141,7 @@ TEST_F(DownloadFileModes, FolderAtThePathGivesFalse) {
     struct stat info {};
     ASSERT_EQ(stat(LocalPath().c_str(), &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"package.exe"});
 }
 
 TEST_F(DownloadFileModes, MissingFolderGivesFalse) {
@@ -133,30 +155,134 @@ TEST_F(DownloadFileModes, BackslashPathsNameTheSameFile) {
     EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
 }
 
-// A device that accepts opening for writing but refuses every byte.
-TEST_F(DownloadFileModes, FailedWriteGivesFalse) {
+// The package lands in the executable's folder even when a backslash in
+// its name makes the wizard's path string read like a look-alike folder.
+TEST_F(DownloadFileModes, ExecutablesFolderWithABackslashGetsThePackage) {
+    for (const char* folder : {"back\\slash", "back", "back/slash"}) {
+        ASSERT_EQ(mkdir(dir.File(folder).c_str(), 0755), 0) << folder;
+    }
     host.Serve("/package.exe", HttpReply::Ok(5000));
-    EXPECT_EQ(DownloadFile("package.exe", "/dev/full"), FALSE);
-    EXPECT_NE(GetProgress(), 100);
+    os::SetModuleFileNameForTesting(dir.File("back\\slash/vessamo-installer"));
+    BOOL result = DownloadFile("package.exe", PathJoin(GetModuleDirectory(), "package.exe"));
+    os::SetModuleFileNameForTesting("");
+    EXPECT_EQ(result, TRUE);
+    EXPECT_TRUE(FileHoldsPattern(dir.File("back\\slash/package.exe"), 5000));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("back/slash")));
 }
 
-// A file-size limit makes one write come up short and the next one fail.
-TEST_F(DownloadFileModes, ShortWriteGivesFalseWithThePartialFileClosed) {
-    constexpr rlim_t kLimit = 100000;
+// A pipe, a socket or a device under the package's name is not ours to replace.
+TEST_F(DownloadFileModes, PipeAtThePathIsLeftInPlace) {
+    host.Serve("/package.exe", HttpReply::Ok(5000));
+    ASSERT_EQ(mkfifo(LocalPath().c_str(), 0644), 0);
+    EXPECT_EQ(Download("package.exe"), FALSE);
+    struct stat info {};
+    ASSERT_EQ(lstat(LocalPath().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"package.exe"});
+}
+
+// A write beyond the file-size limit raises SIGXFSZ, which would end the
+// process. The routine must fail the download instead, remove its partial
+// file and leave the old one alone. Run in a child process so that the
+// limit and a fault that kills cannot touch the test program.
+TEST_F(DownloadFileModes, FileSizeLimitFailsTheDownloadAndTheProcessRuns) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    constexpr rlim_t kLimit = 200000;
     host.Serve("/package.exe", HttpReply::Ok(300000));
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    sighandler_t savedHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit limited{kLimit, saved.rlim_max};
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    BOOL result = Download("package.exe");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, savedHandler);
-
-    EXPECT_EQ(result, FALSE);
-    EXPECT_TRUE(FileHoldsPattern(LocalPath(), kLimit));
-    EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);
-    EXPECT_NE(GetProgress(), 100);
+    dir.Write("package.exe", kOldContents);
+    EXPECT_EXIT(
+        {
+            signal(SIGXFSZ, SIG_DFL);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = kLimit;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            DownloadOutcome outcome;
+            BOOL result = DownloadFile("package.exe", LocalPath().c_str(), outcome);
+            int verdict = result != FALSE                                          ? 1
+                          : outcome.kind != DownloadOutcome::Kind::LocalFileFailed ? 2
+                          : outcome.code != static_cast<DWORD>(EFBIG)              ? 3
+                          : dir.Names() != std::vector<std::string>{"package.exe"} ? 4
+                          : dir.Read("package.exe") != kOldContents                ? 5
+                                                                                   : 0;
+            std::filesystem::remove_all(dir.Path());
+            std::exit(verdict);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
+
+// The file behind a link named like the package, inside the folder or out
+// of it, is never written, truncated or made anything else: only the link
+// itself is replaced by the finished download.
+struct LinkCase {
+    const char* name;
+    bool plantedDuringTheRequest;
+    bool dangling;
+};
+
+class DownloadOverALink : public DownloadFixture, public ::testing::WithParamInterface<LinkCase> {
+  protected:
+    void SetUp() override {
+        DownloadFixture::SetUp();
+        outside.Write("victim", kOldContents);
+        ASSERT_EQ(chmod(outside.File("victim").c_str(), 0640), 0);
+    }
+    std::string LinkTarget() const {
+        return outside.File(GetParam().dangling ? "nothing-here" : "victim");
+    }
+    void PlantLink() const { ASSERT_EQ(symlink(LinkTarget().c_str(), LocalPath().c_str()), 0); }
+    void ExpectVictimUntouched() const {
+        EXPECT_EQ(outside.Read("victim"), kOldContents);
+        EXPECT_EQ(ModeOf(outside.File("victim")), 0640u);
+        EXPECT_EQ(outside.Names(), std::vector<std::string>{"victim"});
+    }
+
+    testing_support::TempDir outside;
+};
+
+TEST_P(DownloadOverALink, CompleteDownloadReplacesTheLinkItself) {
+    HttpReply reply = HttpReply::Ok(5000);
+    if (GetParam().plantedDuringTheRequest) {
+        reply.onRequest = [this] { PlantLink(); };
+    } else {
+        PlantLink();
+    }
+    host.Serve("/package.exe", reply);
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    struct stat info {};
+    ASSERT_EQ(lstat(LocalPath().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"package.exe"});
+    ExpectVictimUntouched();
+}
+
+TEST_P(DownloadOverALink, FailedOrCancelledDownloadLeavesLinkAndFileAlone) {
+    PlantLink();
+    HttpReply broken = HttpReply::Ok(100000);
+    broken.resetAt = 30000;
+    HttpReply cancelled = HttpReply::Ok(100000);
+    cancelled.onRequest = [] { SetCancelled(TRUE); };
+    for (const HttpReply& reply :
+         {HttpReply::Text("HTTP/1.1 404 Not Found", "no"), broken, cancelled}) {
+        host.Serve("/package.exe", reply);
+        SetCancelled(FALSE);
+        try {
+            EXPECT_EQ(Download("package.exe"), FALSE);
+        } catch (const CInternetException&) {
+        }
+        char target[4096] = {};
+        ASSERT_GT(readlink(LocalPath().c_str(), target, sizeof target - 1), 0);
+        EXPECT_EQ(std::string(target), LinkTarget());
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"package.exe"});
+        ExpectVictimUntouched();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, DownloadOverALink,
+                         ::testing::Values(LinkCase{"PresentAtStart", false, false},
+                                           LinkCase{"PlantedDuringTheRequest", true, false},
+                                           LinkCase{"DanglingAtStart", false, true}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 }  // namespace

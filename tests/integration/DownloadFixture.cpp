@@ -5,6 +5,7 @@
 
 #include "download/DownloadFile.h"
 #include "download/DownloadState.h"
+#include "package/WizardFiles.h"
 #include "platform/net/CredentialPrompt.h"
 
 namespace testing_support {
@@ -24,6 +25,21 @@ void DownloadFixture::TearDown() {
 
 BOOL DownloadFixture::Download(const std::string& object, const std::string& name) {
     return DownloadFile(object.c_str(), LocalPath(name).c_str());
+}
+
+bool IsPartialFileName(const std::string& name) {
+    const std::string prefix = kPartialDownloadPrefix;
+    return name.size() == prefix.size() + kWizardFileSuffixLength && name.rfind(prefix, 0) == 0;
+}
+
+std::string PartialFileIn(const TempDir& dir) {
+    std::string found;
+    for (const std::string& name : dir.Names()) {
+        if (!IsPartialFileName(name)) continue;
+        if (!found.empty()) return "";
+        found = dir.File(name);
+    }
+    return found;
 }
 
 int OpenDescriptorsOf(const std::string& path) {

@@ -26,6 +26,12 @@ class DownloadFixture : public ::testing::Test {
     TempDir dir;
 };
 
+// The path of the download in progress in `dir` (a file named with
+// kPartialDownloadPrefix); "" when there is none or more than one.
+std::string PartialFileIn(const TempDir& dir);
+// Whether `name` is one the download routine gives its partial files.
+bool IsPartialFileName(const std::string& name);
+
 // How many of this process's open descriptors refer to the file at `path`.
 int OpenDescriptorsOf(const std::string& path);
 

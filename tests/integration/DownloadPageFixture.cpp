@@ -1,11 +1,14 @@
 #include "integration/DownloadPageFixture.h"
 
+#include <sys/stat.h>
+
 #include "download/DownloadState.h"
 #include "platform/net/CredentialPrompt.h"
 #include "platform/os/Thread.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/TestDownloadHost.h"
+#include "support/TestHostBody.h"
 
 namespace testing_support {
 
@@ -21,6 +24,11 @@ void Sample(ui::Window& dialog, ProgressDialogWatch& watch) {
 
 }  // namespace
 
+std::string FailedText(const std::string& cause) {
+    return "The download failed" + (cause.empty() ? std::string(".") : ": " + cause + ".") +
+           "  Press the Download button above to try again.";
+}
+
 void DownloadPageFixture::SetUp() {
     PageTest::SetUp();  // the NT family
     UseDownloadHost(host.HostAndPort());
@@ -34,6 +42,7 @@ void DownloadPageFixture::SetUp() {
 }
 
 void DownloadPageFixture::TearDown() {
+    asUser.reset();
     EXPECT_EQ(watch.completedEarly, 0) << "the progress dialog completed below 100 percent";
     wizard->DestroyWindow();
     wizard.reset();
@@ -42,6 +51,11 @@ void DownloadPageFixture::TearDown() {
     SetCancelled(FALSE);
     SetProgress(0);
     PageTest::TearDown();
+}
+
+void DownloadPageFixture::MakeFolderReadOnly() {
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0555), 0);
+    asUser = std::make_unique<WithoutFileOverride>();
 }
 
 void DownloadPageFixture::ShowPage() {
@@ -72,6 +86,18 @@ void DownloadPageFixture::ExpectCancelledState() {
     EXPECT_EQ(Status(), kPending);
     EXPECT_EQ(Buttons(), "Back");
     EXPECT_TRUE(DownloadEnabled());
+}
+
+void DownloadPageFixture::ExpectFailedState(const std::string& cause) {
+    EXPECT_EQ(Message(), FailedText(cause));
+    EXPECT_EQ(Status(), kPending);
+    EXPECT_EQ(Buttons(), "Back");
+    EXPECT_TRUE(DownloadEnabled());
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{}) << "a file stayed behind";
+}
+
+bool DownloadPageFixture::DownloadedInFull(std::uint64_t size) const {
+    return FileHoldsPattern(PartialFileIn(dir), size) || FileHoldsPattern(PackagePath(), size);
 }
 
 ui::Window* DownloadPageFixture::ProgressDialog() {

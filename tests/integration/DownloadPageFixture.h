@@ -10,8 +10,10 @@
 #include <string>
 
 #include "app/InstallWizard.h"
+#include "integration/DownloadFixture.h"
 #include "support/PageTestSupport.h"
 #include "support/TestHost.h"
+#include "support/WithoutFileOverride.h"
 
 namespace testing_support {
 
@@ -25,6 +27,8 @@ inline constexpr const char* kReady = "Click the \"Next\" button to begin the in
 inline constexpr const char* kCancelled =
     "The download was cancelled.  Press the Download button above to resume the download.";
 inline constexpr const char* kDone = "Download complete.";
+// The message after a download that failed on its own, for `cause` ("" for none known).
+std::string FailedText(const std::string& cause);
 inline constexpr const char* kPending =
     "After the download has completed, click the \"Next\" button to begin the installation of "
     "K7 Vessamo.";
@@ -37,6 +41,11 @@ struct ProgressDialogWatch {
 };
 
 class DownloadPageFixture : public PageTest {
+  public:
+    // Makes the executable's folder read-only for this thread and the
+    // download threads it starts, until the test ends.
+    void MakeFolderReadOnly();
+
   protected:
     static constexpr const char* kNtPackage = "vessamo-nten.exe";
     static constexpr const char* kW9xPackage = "vessamo-w9xen.exe";
@@ -60,8 +69,13 @@ class DownloadPageFixture : public PageTest {
     std::string Buttons() { return WizardButtons(*wizard); }
     // The page after a download: Next offered, the ready and done texts.
     void ExpectDoneState();
-    // The page after a cancelled or failed attempt: Download offered again.
+    // The page after a cancelled attempt: Download offered again.
     void ExpectCancelledState();
+    // The page after an attempt that failed for `cause`: Download offered again.
+    void ExpectFailedState(const std::string& cause);
+    // Every byte of a `size`-byte package has arrived: in the file the
+    // download is written into, or already in the package file.
+    bool DownloadedInFull(std::uint64_t size) const;
     std::string PackagePath(const char* name = kNtPackage) const { return dir.File(name); }
 
     // The progress dialog, when it is the window that takes input now.
@@ -75,6 +89,7 @@ class DownloadPageFixture : public PageTest {
 
     TestHost host;
     std::unique_ptr<CInstallWizard> wizard;
+    std::unique_ptr<WithoutFileOverride> asUser;
     ProgressDialogWatch watch;
 };
 

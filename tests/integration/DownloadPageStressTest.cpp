@@ -57,7 +57,7 @@ class DownloadPageStressTest : public DownloadPageFixture {
     }
 
     bool PartlyThere() const {
-        std::int64_t size = FileSize(PackagePath());
+        std::int64_t size = FileSize(PartialFileIn(dir));
         return size > 0 && size < static_cast<std::int64_t>(kSize);
     }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
@@ -17,6 +18,7 @@ using testing_support::DownloadFixture;
 using testing_support::FileHoldsPattern;
 using testing_support::FileSize;
 using testing_support::HttpReply;
+using testing_support::PartialFileIn;
 using testing_support::WaitUntil;
 
 class DownloadProgress : public DownloadFixture {
@@ -33,7 +35,7 @@ class DownloadProgress : public DownloadFixture {
         std::thread worker([&] { result = Download("package.exe"); });
         // The percentage follows the write of the last read.
         bool stalled = WaitUntil([&] {
-            return FileSize(LocalPath()) == static_cast<std::int64_t>(stallAt) &&
+            return FileSize(PartialFileIn(dir)) == static_cast<std::int64_t>(stallAt) &&
                    GetProgress() != -1;
         });
         EXPECT_TRUE(stalled);
@@ -88,7 +90,7 @@ TEST_F(DownloadProgress, LengthsBeyond4GiBStayExact) {
     BOOL result = DownloadThroughStall(
         reply, 50000000, [] { EXPECT_EQ(GetProgress(), 1); }, true);
     EXPECT_EQ(result, FALSE);
-    EXPECT_EQ(FileSize(LocalPath()), 50000000);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
 }
 
 TEST_F(DownloadProgress, EmptyBodyIsComplete) {

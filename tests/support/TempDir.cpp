@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -43,6 +44,16 @@ std::string TempDir::Read(const std::string& name) const {
 bool TempDir::Exists(const std::string& name) const {
     struct stat info {};
     return stat(File(name).c_str(), &info) == 0;
+}
+
+std::vector<std::string> TempDir::Names() const {
+    std::vector<std::string> names;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path, ignored)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string Backslashed(std::string path) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,6 +24,8 @@ class TempDir {
     // The contents of a file, or "<missing>" when it cannot be read.
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
+    // The names of the entries in the directory, sorted.
+    std::vector<std::string> Names() const;
 
   private:
     std::string m_path;

@@ -55,7 +55,10 @@ class ProgressDlgTest : public ::testing::Test {
         SetProgress(0);
         SetCancelled(FALSE);
     }
-    void TearDown() override { SetProgress(0); }
+    void TearDown() override {
+        SetProgress(0);
+        SetCancelled(FALSE);
+    }
 
     // Runs the dialog; `answer` acts on it once it is open.
     int Run(std::function<void(ui::Window&)> answer) {
@@ -162,6 +165,25 @@ TEST_F(ProgressDlgTest, NotificationsAfterTheDialogClosedGoNowhere) {
     EXPECT_FALSE(IsWindow(closed));
     Notify(100);  // ...so this is dropped, not delivered to a dead dialog
     EXPECT_EQ(g_hProgressWnd.load(), closed);
+}
+
+// The page sets the cancel flag only once the dialog has closed, so a flag
+// seen while it is open means the download failed: the dialog ends itself,
+// whatever it showed, on the poller's next notification or as it opens.
+TEST_F(ProgressDlgTest, AFailedDownloadEndsTheDialogByItself) {
+    for (int percent : {0, 57, 100}) {
+        SCOPED_TRACE(percent);
+        SetCancelled(FALSE);
+        CDownloadProgressDlg dialog;
+        int result = m_env.RunModal(dialog, [&](ui::Window&) {
+            Notify(percent);
+            SetCancelled(TRUE);
+            NotifyProgress();
+        });
+        EXPECT_EQ(result, CDownloadProgressDlg::kDownloadFailed);
+    }
+    CDownloadProgressDlg late;
+    EXPECT_EQ(late.DoModal(), CDownloadProgressDlg::kDownloadFailed);
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <mutex>
 #include <utility>
 
 #include "platform/os/PosixPath.h"
@@ -13,31 +16,59 @@ namespace os {
 
 namespace {
 
+void OnFileSizeSignal(int /*signal*/) {}
+
+// A write beyond the file-size limit raises SIGXFSZ, which ends the process
+// by default. Caught, it lets write() fail with EFBIG, a failed download
+// like a full disk. A handler rather than SIG_IGN, because a handler is
+// reset when a program is started from here, so the installer we launch
+// meets its limit the ordinary way. A disposition someone else chose stays.
+void KeepRunningPastFileSizeLimit() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        struct sigaction current {};
+        if (sigaction(SIGXFSZ, nullptr, &current) != 0 || current.sa_handler != SIG_DFL) return;
+        struct sigaction quiet {};
+        quiet.sa_handler = &OnFileSizeSignal;
+        sigemptyset(&quiet.sa_mask);
+        quiet.sa_flags = SA_RESTART;
+        sigaction(SIGXFSZ, &quiet, nullptr);
+    });
+}
+
 int OpenDescriptor(const std::string& path, OpenMode mode) {
     switch (mode) {
         case OpenMode::Probe:
-            return open(path.c_str(), O_PATH | O_CLOEXEC);
+            return open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
         case OpenMode::TruncateExisting:
-            return open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            return open(path.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
         case OpenMode::CreateNew:
-            return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     }
     return -1;
 }
 
-bool IsDirectory(int fd) {
+// The error that makes `fd` unusable in `mode`, 0 when it is fine. Only a
+// regular file is a file the wizard can use; O_PATH opens a link itself, a
+// directory or a device without complaint.
+int CheckKind(int fd, OpenMode mode) {
     struct stat info {};
-    return fstat(fd, &info) != 0 || S_ISDIR(info.st_mode);
+    if (fstat(fd, &info) != 0) return errno;
+    if (S_ISREG(info.st_mode)) return 0;
+    if (mode == OpenMode::Probe) return S_ISDIR(info.st_mode) ? EISDIR : ENOENT;
+    return S_ISDIR(info.st_mode) ? EISDIR : EEXIST;
 }
 
 }  // namespace
 
-LocalFile::LocalFile(LocalFile&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+LocalFile::LocalFile(LocalFile&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_error(other.m_error) {}
 
 LocalFile& LocalFile::operator=(LocalFile&& other) noexcept {
     if (this != &other) {
         Close();
         m_fd = std::exchange(other.m_fd, -1);
+        m_error = other.m_error;
     }
     return *this;
 }
@@ -48,39 +79,75 @@ LocalFile::~LocalFile() {
 
 LocalFile LocalFile::Open(const char* path, OpenMode mode) {
     std::string posixPath = ToPosixPath(path);
-    if (posixPath.empty()) return LocalFile();
+    if (posixPath.empty()) return LocalFile(-1, ENOENT);
+    if (mode != OpenMode::Probe) KeepRunningPastFileSizeLimit();
     int fd = OpenDescriptor(posixPath, mode);
-    if (fd < 0) return LocalFile();
-    // A directory opens with O_PATH, but it is not a file the wizard can use.
-    if (mode == OpenMode::Probe && IsDirectory(fd)) {
+    if (fd < 0) return LocalFile(-1, errno);
+    if (int error = CheckKind(fd, mode)) {
         ::close(fd);
-        return LocalFile();
+        return LocalFile(-1, error);
     }
-    return LocalFile(fd);
+    return LocalFile(fd, 0);
+}
+
+bool LocalFile::Fail(int error) {
+    m_error = error;
+    return false;
 }
 
 bool LocalFile::Write(const void* data, std::size_t size) {
-    if (m_fd < 0) return false;
+    if (m_fd < 0) return Fail(EBADF);
     const char* bytes = static_cast<const char*>(data);
     while (size > 0) {
         ssize_t written = ::write(m_fd, bytes, size);
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        if (written < 0) return Fail(errno);
+        if (written == 0) return Fail(EIO);
         bytes += written;
         size -= static_cast<std::size_t>(written);
     }
     return true;
 }
 
+bool LocalFile::Sync() {
+    if (m_fd < 0) return Fail(EBADF);
+    return ::fsync(m_fd) == 0 || Fail(errno);
+}
+
 bool LocalFile::Close() {
     if (m_fd < 0) return true;
-    int result = ::close(std::exchange(m_fd, -1));
-    return result == 0;
+    // Linux releases the descriptor even when close reports an error, so it
+    // is never retried.
+    return ::close(std::exchange(m_fd, -1)) == 0 || Fail(errno);
 }
 
 bool DeleteLocalPath(const char* path) {
     std::string posixPath = ToPosixPath(path);
     return !posixPath.empty() && ::unlink(posixPath.c_str()) == 0;
+}
+
+int RenameLocalPath(const char* from, const char* to) {
+    std::string posixFrom = ToPosixPath(from);
+    std::string posixTo = ToPosixPath(to);
+    if (posixFrom.empty() || posixTo.empty()) return ENOENT;
+    return ::rename(posixFrom.c_str(), posixTo.c_str()) == 0 ? 0 : errno;
+}
+
+int CheckReplaceable(const char* path) {
+    std::string posixPath = ToPosixPath(path);
+    if (posixPath.empty()) return ENOENT;
+    struct stat info {};
+    if (lstat(posixPath.c_str(), &info) != 0) return errno == ENOENT ? 0 : errno;
+    if (S_ISLNK(info.st_mode)) return 0;
+    if (S_ISDIR(info.st_mode)) return EISDIR;
+    if (!S_ISREG(info.st_mode)) return EEXIST;
+    // Opening for writing without O_TRUNC changes nothing in the file. A
+    // program running from it refuses writers but not a rename over it; a
+    // link put there meanwhile is replaced like any other.
+    int fd = open(posixPath.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno == ELOOP || errno == ETXTBSY ? 0 : errno;
+    ::close(fd);
+    return 0;
 }
 
 }  // namespace os

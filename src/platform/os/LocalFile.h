@@ -1,6 +1,9 @@
 // A local file opened in one of the modes the wizard uses. Paths may be
 // built with backslashes; they are mapped to POSIX form here. Other
 // processes may always read a file while we write it (POSIX never locks it).
+// Nothing here follows a symbolic link at the end of a path: a link named
+// like one of our files is never written through, and only ever replaced or
+// removed itself.
 #pragma once
 
 #include <cstddef>
@@ -8,9 +11,10 @@
 namespace os {
 
 enum class OpenMode {
-    Probe,             // an existing file, no read or write access; directories are refused
-    TruncateExisting,  // an existing file, for writing, its old contents discarded
-    CreateNew,         // a new file for writing; fails when anything exists at the path
+    Probe,             // an existing regular file, no read or write access
+    TruncateExisting,  // an existing regular file, for writing, its old contents discarded
+    CreateNew,         // a new file for writing (mode 0666 less the umask); fails when
+                       // anything, a dangling link included, exists at the path
 };
 
 // Owns one open file descriptor; closes it when destroyed. Move-only.
@@ -23,21 +27,41 @@ class LocalFile {
     LocalFile& operator=(const LocalFile&) = delete;
     ~LocalFile();
 
-    // Opens `path` in `mode`; the result is closed (IsOpen() false) on failure.
+    // Opens `path` in `mode`; the result is closed (IsOpen() false) on
+    // failure, and Error() tells why.
     static LocalFile Open(const char* path, OpenMode mode);
 
     bool IsOpen() const { return m_fd >= 0; }
     // Writes all `size` bytes; false when the file is closed or any byte could not be written.
     bool Write(const void* data, std::size_t size);
+    // Flushes what was written to the disk itself; false when that failed.
+    bool Sync();
     // Closes the file; false when the close reported an error (data may be lost).
     bool Close();
+    // The errno of the last failed operation on this object, 0 when none failed.
+    int Error() const { return m_error; }
 
   private:
-    explicit LocalFile(int fd) : m_fd(fd) {}
+    explicit LocalFile(int fd, int error) : m_fd(fd), m_error(error) {}
+    bool Fail(int error);
     int m_fd = -1;
+    int m_error = 0;
 };
 
-// Removes the file at `path` (backslashes allowed); never removes a directory.
+// Removes the file (or the symbolic link itself) at `path` (backslashes
+// allowed); never removes a directory.
 bool DeleteLocalPath(const char* path);
+
+// Renames `from` over `to` in one step, replacing whatever file or link was
+// at `to` (never what a link points to). 0 on success, else the errno.
+int RenameLocalPath(const char* from, const char* to);
+
+// 0 when a new file may be renamed over `path`: nothing is there, a
+// symbolic link is there (it is replaced, not followed), or a regular file
+// that this process could write. Otherwise the errno that says why not:
+// EISDIR for a directory, EEXIST for anything else that is not a file, and
+// the error of opening a regular file for writing (EACCES, say). Never
+// changes what it looks at.
+int CheckReplaceable(const char* path);
 
 }  // namespace os

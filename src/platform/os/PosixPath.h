@@ -7,7 +7,12 @@
 
 namespace os {
 
-// The POSIX form of a path built with backslashes: each backslash becomes '/'.
+// The POSIX form of a path built with backslashes. A path inside the
+// executable's own directory keeps that directory exactly as it is on disk,
+// even when its names hold backslashes ("/opt/back\slash/"): the path is
+// taken to be there when it agrees with the directory's real path up to
+// separators ('\' and '/' alike, runs of them counting as one). Elsewhere,
+// and for the rest of the path, each backslash becomes '/'.
 std::string ToPosixPath(const char* path);
 
 }  // namespace os
