@@ -1,12 +1,13 @@
 // One wizard per folder, end to end: a second wizard started beside a
 // downloading one says so and ends without touching a file while the first
-// finishes its route; a wizard killed in the middle of a download leaves
-// nothing under the package's name, and the next one in that folder clears
-// the scratch files and offers the download again. The texts of the
-// wizard's message boxes fit their boxes in the fonts of this machine.
+// finishes its route, and the next one after it runs again; a wizard killed in the middle of a
+// download leaves nothing under the package's name, and the next one in that folder clears the
+// scratch files and offers the download again. The texts of the wizard's message boxes fit their
+// boxes in the fonts of this machine.
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -91,6 +92,13 @@ TEST(OneWizardPerFolder, ASecondWizardSaysSoAndTheFirstFinishesItsRoute) {
     ASSERT_NO_FATAL_FAILURE(CompleteDownload(run, dialog, downloadPage));
     EXPECT_TRUE(run.Folder().Read(kPackageName) == installer);
     ASSERT_NO_FATAL_FAILURE(FinishDirectRoute(run, traces));
+
+    // The installer it started runs on but holds no claim on the folder.
+    run.Restart();
+    ASSERT_FALSE(run.WaitForImage(IsWelcomePage, kStepWait).Empty())
+        << "a wizard started after the first one ended did not open its sheet";
+    run.Keys({"Escape"});
+    EXPECT_EQ(run.Process().Wait(kStepWait), 0);
 }
 
 TEST(OneWizardPerFolder, AfterAKillMidDownloadTheNextWizardStartsClean) {
@@ -114,6 +122,10 @@ TEST(OneWizardPerFolder, AfterAKillMidDownloadTheNextWizardStartsClean) {
     EXPECT_EQ(run.Process().Wait(kStepWait), 128 + SIGKILL);
     EXPECT_FALSE(std::filesystem::exists(run.Folder().File(kPackageName)))
         << "a broken download lies under the package's name";
+    std::set<std::string> crashed = Entries(run);
+    EXPECT_TRUE(std::any_of(crashed.begin(), crashed.end(), [](const std::string& name) {
+        return name.rfind(".vessamo-download-", 0) == 0;
+    })) << "the killed download left no partial file of its own to clear";
     host.ReleaseStall();
 
     // One more leftover, as an older crash leaves it, and the user's own file.
