@@ -181,8 +181,16 @@ std::intptr_t ResultOfExecError(int error) {
 // opened without following one, checked, made executable and run through
 // that one descriptor.
 std::intptr_t StartProgram(const std::string& path, const std::string& directory) {
-    OpenFile file(open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (file.Fd() < 0) return ResultOfOpenError(errno);
+    int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return ResultOfOpenError(errno);
+    // The child puts /dev/null on 0, 1 and 2; the program must lie above them.
+    if (fd <= 2) {
+        int above = fcntl(fd, F_DUPFD_CLOEXEC, 3);
+        close(fd);
+        if (above < 0) return SE_ERR_OOM;
+        fd = above;
+    }
+    OpenFile file(fd);
     struct stat info {};
     if (fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode)) return SE_ERR_NOTAFILE;
     std::string magic = Magic(file.Fd());
