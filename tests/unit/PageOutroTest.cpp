@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 
@@ -177,28 +175,6 @@ TEST_F(PageOutroTest, AStartThatFailsIsToldWithItsReasonAndAStartThatWorksIsNot)
     }
     os::SetShellOpenHandlerForTesting({});
     EXPECT_EQ(dir.Read("vessamo-nten.exe"), "MZ nt");
-}
-
-// A link under the package's name, with the real shell open: nothing runs,
-// the file behind it keeps its bytes and mode, and the user is told.
-TEST_F(PageOutroTest, ALinkNamedLikeThePackageIsNeverStarted) {
-    testing_support::TempDir outside;
-    const std::string program = "#!/bin/sh\ntouch '" + outside.File("ran") + "'\n";
-    outside.Write("program", program);
-    chmod(outside.File("program").c_str(), 0644);
-    symlink(outside.File("program").c_str(), dir.File("vessamo-nten.exe").c_str());
-    os::SetShellOpenHandlerForTesting({});
-    Open();
-    std::string told;
-    AnswerMessageBox(told);
-    Press(ID_WIZNEXT);
-    EXPECT_EQ(told.rfind("The installer could not be started: ", 0), 0u) << told;
-    Press(ID_WIZFINISH);
-    struct stat info {};
-    ASSERT_EQ(stat(outside.File("program").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0644u);
-    EXPECT_EQ(outside.Read("program"), program);
-    EXPECT_FALSE(outside.Exists("ran"));
 }
 
 }  // namespace
