@@ -4,6 +4,8 @@
 #include "app/InstallWizard.h"
 #include "package/LocalFiles.h"
 #include "package/PackageName.h"
+#include "package/WizardFiles.h"
+#include "platform/ui/MessageBox.h"
 #include "res/Resources.h"
 
 CInstallerApp theApp;
@@ -15,6 +17,17 @@ END_MESSAGE_MAP()
 BOOL CInstallerApp::InitInstance() {
     AfxEnableControlContainer();
     Enable3dControls();
+
+    // One wizard per folder: a second one would delete the first one's
+    // files. It leaves without touching any. A folder where no lock can be
+    // made (read-only) lets the wizard run: it cannot write there either.
+    os::FolderLock folderLock = LockWizardFolder();
+    if (folderLock.GetState() == os::FolderLock::State::HeldByOther) {
+        ui::ShowMessageBox("K7 Vessamo Download Wizard is already running from this folder.",
+                           kWizardMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (folderLock.GetState() == os::FolderLock::State::Held) RemoveWizardLeftovers();
 
     CInstallWizard wizard(nullptr);
     m_pMainWnd = &wizard;

@@ -1,4 +1,5 @@
-// The application: runs the wizard modally inside InitInstance, then
+// The application: locks the executable's folder and clears what crashed
+// runs left there, runs the wizard modally inside InitInstance, then
 // deletes the downloaded package unless the browser route was taken.
 #pragma once
 
@@ -8,7 +9,8 @@ class CInstallerApp : public CWinApp {
   public:
     CInstallerApp() = default;
 
-    // Runs the wizard to its end and cleans up; always FALSE.
+    // Runs the wizard to its end and cleans up; always FALSE. With another
+    // wizard running from the same folder, only says so and touches nothing.
     BOOL InitInstance() override;
 
     DECLARE_MESSAGE_MAP()

@@ -5,8 +5,29 @@
 // what an earlier run left behind when it crashed, and nothing else.
 #pragma once
 
+#include <string>
+
+#include "platform/os/FolderLock.h"
+
 // A download in progress; renamed to its real name only once complete.
 constexpr const char* kPartialDownloadPrefix = ".vessamo-download-";
 // The connection test's empty file, into which it fetches "index.html".
 constexpr const char* kConnectionTestPrefix = ".vessamo-connection-test-";
 constexpr int kWizardFileSuffixLength = 6;
+// The file whose lock marks the folder as in use by a running wizard. It is
+// never deleted: every wizard must lock the same file.
+constexpr const char* kFolderLockName = ".vessamo-wizard.lock";
+
+// True for a name of the wizard's own scratch files: one of the prefixes
+// above followed by exactly kWizardFileSuffixLength characters [A-Za-z0-9].
+bool IsWizardFileName(const std::string& name);
+
+// Tries, without waiting, to lock the executable's folder for this wizard;
+// the lock lasts as long as the returned object.
+os::FolderLock LockWizardFolder();
+
+// Removes the regular files in the executable's folder that bear the names
+// of the wizard's scratch files: what crashed runs left behind. Links,
+// folders and everything else stay. Call only while holding the folder
+// lock, so that a running wizard's files are never taken from it.
+void RemoveWizardLeftovers();

@@ -3,6 +3,6 @@
 #include "package/Paths.h"
 #include "platform/os/ShellOpen.h"
 
-void ShellOpen(const CString& target) {
-    os::ShellExecute(nullptr, "open", target, "", GetModuleDirectory(), SW_HIDE);
+std::intptr_t ShellOpen(const CString& target) {
+    return os::ShellExecute(nullptr, "open", target, "", GetModuleDirectory(), SW_HIDE);
 }

@@ -5,6 +5,8 @@
 #include "package/PackageName.h"
 #include "pages/ShellOpenFromPage.h"
 #include "pages/WizardButtons.h"
+#include "platform/os/ShellOpen.h"
+#include "platform/ui/MessageBox.h"
 
 BEGIN_MESSAGE_MAP(CWizOutro, CPropertyPage)
 END_MESSAGE_MAP()
@@ -21,7 +23,14 @@ BOOL CWizOutro::OnSetActive() {
     SetWizardButtonsOf(*this, PSWIZB_BACK | PSWIZB_FINISH);
     // The bare file name: the shell finds it in the executable's directory,
     // its working directory, and starts it. Each visit starts it again.
-    if (FileExists(GetPackagePath())) ShellOpen(GetPackageName(GetOSType()));
+    std::intptr_t result =
+        FileExists(GetPackagePath()) ? ShellOpen(GetPackageName(GetOSType())) : os::SE_ERR_FNF;
+    // The page's text claims success; the user must hear when it is untrue.
+    if (result <= 32) {
+        ui::ShowMessageBox(CString("The installer could not be started: ") +
+                               os::ShellOpenFailureReason(result).c_str() + ".",
+                           kWizardMessageCaption, MB_OK | MB_ICONSTOP, GetParent());
+    }
     return CPropertyPage::OnSetActive();
 }
 

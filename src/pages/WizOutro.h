@@ -1,10 +1,13 @@
 // The completion page: ends the direct-download route. Every visit starts
-// the downloaded installer while its package is present; Finish deletes the
-// package again.
+// the downloaded installer while its package is present, and says so in a
+// message box when it cannot; Finish deletes the package again.
 #pragma once
 
 #include "platform/ui/Afx.h"
 #include "res/resource.h"
+
+// The caption of the wizard's message boxes: the title its pages carry.
+constexpr const char* kWizardMessageCaption = "K7 Vessamo Download Wizard";
 
 class CWizOutro : public CPropertyPage {
   public:
@@ -13,7 +16,8 @@ class CWizOutro : public CPropertyPage {
 
     // Back and Finish.
     BOOL OnInitDialog() override;
-    // Back and Finish; starts the installer when the package is present.
+    // Back and Finish; starts the installer, or tells the user why it could
+    // not be started (no package, not a regular file, in use, ...).
     BOOL OnSetActive() override;
     // Deletes the package when present; lets the wizard close.
     BOOL OnWizardFinish() override;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 #include <thread>
+
+#include "support/TestHostWait.h"
 
 namespace e2e {
 
@@ -22,12 +25,45 @@ WizardRun::WizardRun(const std::string& shots, const WizardOptions& options)
     std::string copy = m_folder.File("vessamo-installer");
     std::filesystem::copy_file(VESSAMO_EXECUTABLE, copy);
     for (const auto& [name, contents] : options.files) m_folder.Write(name, contents);
-    SpawnOptions spawn;
-    spawn.env = options.env;
-    spawn.env.push_back(m_display.EnvironmentEntry());
-    spawn.workingDirectory = m_folder.Path();
-    m_process = std::make_unique<Subprocess>(std::vector<std::string>{copy}, spawn);
+    m_env = options.env;
+    m_env.push_back(m_display.EnvironmentEntry());
+    m_process = Start();
     m_window = m_desktop.WaitForWindow(kWizardTitle, std::chrono::seconds(60));
+}
+
+std::unique_ptr<Subprocess> WizardRun::Start() {
+    SpawnOptions spawn;
+    spawn.env = m_env;
+    spawn.workingDirectory = m_folder.Path();
+    return std::make_unique<Subprocess>(
+        std::vector<std::string>{m_folder.File("vessamo-installer")}, spawn);
+}
+
+void WizardRun::Restart() {
+    m_process = Start();
+    m_window = m_desktop.WaitForWindow(kWizardTitle, std::chrono::seconds(60));
+}
+
+std::unique_ptr<Subprocess> WizardRun::StartAnother() {
+    return Start();
+}
+
+std::string WizardRun::WaitForOtherWindow(const std::string& title,
+                                          std::chrono::milliseconds timeout) {
+    std::string found;
+    testing_support::WaitUntil(
+        [&] {
+            CommandResult result =
+                RunCommand({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"},
+                           {m_display.EnvironmentEntry()});
+            std::istringstream ids(result.output);
+            for (std::string id; std::getline(ids, id);) {
+                if (!id.empty() && id != m_window) found = id;
+            }
+            return !found.empty();
+        },
+        timeout, kLookInterval);
+    return found;
 }
 
 WindowImage WizardRun::WaitForImage(const std::function<bool(const WindowImage&)>& done,

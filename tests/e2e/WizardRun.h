@@ -57,10 +57,24 @@ class WizardRun {
     // Presses keys in the wizard window.
     void Keys(const std::vector<std::string>& keys) { m_desktop.Keys(m_window, keys); }
 
+    // Starts the wizard again from the same copy in the same folder, once
+    // the earlier process has ended (it crashed or was killed): Process()
+    // and WindowId() then belong to the new one.
+    void Restart();
+    // Starts one more wizard from the same copy in the same folder while
+    // this one runs; the caller owns it.
+    std::unique_ptr<Subprocess> StartAnother();
+    // The id of a mapped window titled `title` that is not the wizard's own
+    // window, waiting up to `timeout`; "" when none appeared.
+    std::string WaitForOtherWindow(const std::string& title, std::chrono::milliseconds timeout);
+
   private:
+    std::unique_ptr<Subprocess> Start();
+
     testing_support::TempDir m_folder;
     VirtualDisplay m_display;
     Desktop m_desktop;
+    std::vector<std::string> m_env;
     std::unique_ptr<Subprocess> m_process;
     std::string m_window;
 };

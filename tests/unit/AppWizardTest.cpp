@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/InstallWizard.h"
 #include "app/InstallerApp.h"
@@ -6,7 +7,9 @@
 #include "download/DownloadHost.h"
 #include "package/OSType.h"
 #include "package/Paths.h"
+#include "package/WizardFiles.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/PageTestSupport.h"
 #include "support/TestDownloadHost.h"
@@ -236,6 +239,57 @@ TEST_F(AppInitInstanceTest, TheLaterOfTheTwoRoutesDecides) {
         ASSERT_TRUE(ui::PressKey(ui::Key::Escape));
     });
     EXPECT_FALSE(dir.Exists("vessamo-nten.exe"));
+}
+
+// A second wizard in a folder where one runs says so and ends: no sheet,
+// no clean-up, no file touched.
+TEST_F(AppInitInstanceTest, ASecondWizardInTheFolderSaysSoAndTouchesNothing) {
+    dir.Write("vessamo-nten.exe", "MZ being run by the first");
+    dir.Write(".vessamo-download-Ab12Cd", "the first one's download");
+    os::FolderLock first = LockWizardFolder();
+    ASSERT_EQ(first.GetState(), os::FolderLock::State::Held);
+    std::string told;
+    env.Renderer().WhenOpened(ui::IDD_MESSAGE_BOX, [&](ui::Window& box) {
+        EXPECT_EQ(box.Text(), kPageCaption);
+        told = ControlOf(box, ui::IDC_MESSAGE_BOX_TEXT).Text().str();
+        ASSERT_TRUE(ui::PressKey(ui::Key::Enter));
+    });
+    EXPECT_EQ(theApp.InitInstance(), FALSE);
+    EXPECT_EQ(told, "K7 Vessamo Download Wizard is already running from this folder.");
+    EXPECT_EQ(env.Renderer().OpenedHistory(), std::vector<UINT>{ui::IDD_MESSAGE_BOX});
+    EXPECT_EQ(dir.Read("vessamo-nten.exe"), "MZ being run by the first");
+    EXPECT_EQ(dir.Read(".vessamo-download-Ab12Cd"), "the first one's download");
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+}
+
+// The lock is held for the whole run and released at its end; leftovers
+// of crashed runs are gone before the wizard shows.
+TEST_F(AppInitInstanceTest, HoldsTheFolderWhileItRunsAndClearsLeftoversFirst) {
+    dir.Write(".vessamo-download-Ab12Cd", "crashed run");
+    dir.Write(".vessamo-connection-test-Q1w2E3", "");
+    dir.Write("notes.txt", "the user's");
+    RunWith([&](CInstallWizard& w) {
+        EXPECT_FALSE(dir.Exists(".vessamo-download-Ab12Cd"));
+        EXPECT_FALSE(dir.Exists(".vessamo-connection-test-Q1w2E3"));
+        EXPECT_EQ(LockWizardFolder().GetState(), os::FolderLock::State::HeldByOther);
+        Press(w, IDCANCEL);
+    });
+    EXPECT_EQ(dir.Read("notes.txt"), "the user's");
+    EXPECT_EQ(LockWizardFolder().GetState(), os::FolderLock::State::Held);
+}
+
+// Where no lock can be had, the wizard runs, but removes nothing: a
+// running wizard's files cannot be told from leftovers then.
+TEST_F(AppInitInstanceTest, WithoutALockTheWizardRunsAndLeavesScratchFilesAlone) {
+    ASSERT_EQ(mkdir(dir.File(kFolderLockName).c_str(), 0755), 0);
+    dir.Write(".vessamo-download-Ab12Cd", "maybe another wizard's");
+    bool shown = false;
+    RunWith([&](CInstallWizard& w) {
+        shown = true;
+        Press(w, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(dir.Read(".vessamo-download-Ab12Cd"), "maybe another wizard's");
 }
 
 }  // namespace

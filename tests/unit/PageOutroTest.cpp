@@ -5,6 +5,7 @@
 #include "package/OSType.h"
 #include "pages/WizIntro.h"
 #include "pages/WizOutro.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/PageTestSupport.h"
 
@@ -29,6 +30,19 @@ class PageOutroTest : public testing_support::PageTest {
         PageTest::TearDown();
     }
     void Press(int id) { ASSERT_TRUE(PressWizardButton(sheet, id)); }
+    // The next message box: its text goes to `text`, then OK is pressed.
+    void AnswerMessageBox(std::string& text) {
+        env.Renderer().WhenOpened(ui::IDD_MESSAGE_BOX, [&text](ui::Window& box) {
+            EXPECT_EQ(box.Text(), "K7 Vessamo Download Wizard");
+            text = testing_support::ControlOf(box, ui::IDC_MESSAGE_BOX_TEXT).Text().str();
+            EXPECT_TRUE(testing_support::Click(box, IDOK));
+        });
+    }
+    int MessageBoxesShown() {
+        int shown = 0;
+        for (UINT id : env.Renderer().OpenedHistory()) shown += id == ui::IDD_MESSAGE_BOX;
+        return shown;
+    }
 
     CWizIntro intro;
     CWizOutro outro;
@@ -78,7 +92,10 @@ TEST_F(PageOutroTest, WithoutThePackageNothingIsStartedAndFinishDeletesNothing) 
     dir.Write("vessamo-w9xen.exe", "MZ the other family");
     dir.Write("index.html", "the user's");
     Open();
+    std::string told;
+    AnswerMessageBox(told);
     Press(ID_WIZNEXT);
+    EXPECT_EQ(told, "The installer could not be started: the file is missing.");
     ASSERT_EQ(sheet.GetActivePage(), &outro);
     EXPECT_EQ(WizardButtons(sheet), "Back Finish");
     Press(ID_WIZFINISH);
@@ -106,13 +123,17 @@ TEST_F(PageOutroTest, APackageThatVanishedWhileThePageWasShownIsNeitherStartedNo
     ASSERT_EQ(shell.Calls().size(), 1u);
     std::remove(dir.File("vessamo-nten.exe").c_str());
     Press(ID_WIZBACK);
+    std::string told;
+    AnswerMessageBox(told);
     Press(ID_WIZNEXT);
     EXPECT_EQ(shell.Calls().size(), 1u);
+    EXPECT_EQ(told, "The installer could not be started: the file is missing.");
     Press(ID_WIZFINISH);
     EXPECT_EQ(sheet.GetResult(), ID_WIZFINISH);
 }
 
 TEST_F(PageOutroTest, WelcomePageOffersNextOnlyOnEveryVisit) {
+    dir.Write("vessamo-nten.exe", "MZ nt");
     Open();
     EXPECT_EQ(sheet.GetActivePage(), &intro);
     EXPECT_EQ(WizardButtons(sheet), "Next");
@@ -121,6 +142,39 @@ TEST_F(PageOutroTest, WelcomePageOffersNextOnlyOnEveryVisit) {
     Press(ID_WIZBACK);
     EXPECT_EQ(sheet.GetActivePage(), &intro);
     EXPECT_EQ(WizardButtons(sheet), "Next");
+}
+
+TEST_F(PageOutroTest, AStartThatFailsIsToldWithItsReasonAndAStartThatWorksIsNot) {
+    struct Case {
+        std::intptr_t result;
+        const char* told;  // "" for no message box
+    } const cases[] = {
+        {os::kShellOpenStarted, ""},
+        {os::SE_ERR_FNF, "The installer could not be started: the file is missing."},
+        {os::SE_ERR_SHARE,
+         "The installer could not be started: the file is in use by another program."},
+        {os::SE_ERR_NOASSOC,
+         "The installer could not be started: no program is set up to open it (xdg-open is "
+         "missing)."},
+    };
+    dir.Write("vessamo-nten.exe", "MZ nt");
+    Open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.result);
+        os::SetShellOpenHandlerForTesting([&](const os::ShellOpenCall&) { return c.result; });
+        int before = MessageBoxesShown();
+        std::string told;
+        if (c.told[0] != '\0') AnswerMessageBox(told);
+        Press(ID_WIZNEXT);
+        EXPECT_EQ(sheet.GetActivePage(), &outro);
+        EXPECT_EQ(told, c.told);
+        EXPECT_EQ(MessageBoxesShown() - before, c.told[0] != '\0' ? 1 : 0);
+        EXPECT_EQ(WizardButtons(sheet), "Back Finish");
+        EXPECT_EQ(env.Renderer().PendingActions(), 0u);
+        Press(ID_WIZBACK);
+    }
+    os::SetShellOpenHandlerForTesting({});
+    EXPECT_EQ(dir.Read("vessamo-nten.exe"), "MZ nt");
 }
 
 }  // namespace

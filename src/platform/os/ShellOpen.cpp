@@ -32,13 +32,11 @@ std::string ResolveFile(const std::string& target, const std::string& directory)
     return directory.back() == '/' ? directory + posix : directory + "/" + posix;
 }
 
-bool IsWindowsExecutable(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+// The first two bytes of the open file `fd`, or "" when it has fewer.
+std::string Magic(int fd) {
     char magic[2] = {};
-    ssize_t got = read(fd, magic, sizeof magic);
-    close(fd);
-    return got == 2 && magic[0] == 'M' && magic[1] == 'Z';
+    ssize_t got = pread(fd, magic, sizeof magic, 0);
+    return got == 2 ? std::string(magic, 2) : std::string();
 }
 
 // The full path of `program` on PATH, or "" (looked up before forking, so
@@ -59,8 +57,10 @@ std::string FindOnPath(const char* program) {
 }
 
 // The grandchild's side: never returns. Reports a failure to `report`.
+// With `execFd` at 0 or above, runs the file open there instead of argv[0],
+// so that what was checked is what runs, whatever the name means by now.
 [[noreturn]] void ExecDetached(char* const argv[], const char* directory, bool mustChangeDir,
-                               int report) {
+                               int execFd, int report) {
     int error = 0;
     if (directory[0] != '\0' && chdir(directory) != 0 && mustChangeDir) {
         error = errno;
@@ -75,7 +75,11 @@ std::string FindOnPath(const char* program) {
             dup2(null, 2);
             if (null > 2) close(null);
         }
-        execv(argv[0], argv);
+        if (execFd >= 0) {
+            fexecve(execFd, argv, environ);
+        } else {
+            execv(argv[0], argv);
+        }
         error = errno;
     }
     ssize_t ignored = write(report, &error, sizeof error);
@@ -88,7 +92,7 @@ std::string FindOnPath(const char* program) {
 // left and the program outlives nothing of ours. Returns 0 once exec
 // succeeded, else the errno of the failure.
 int SpawnDetached(const std::vector<std::string>& args, const std::string& directory,
-                  bool mustChangeDir) {
+                  bool mustChangeDir, int execFd = -1) {
     std::vector<char*> argv;
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
@@ -107,7 +111,7 @@ int SpawnDetached(const std::vector<std::string>& args, const std::string& direc
         setsid();
         pid_t grandchild = fork();
         if (grandchild == 0)
-            ExecDetached(argv.data(), directory.c_str(), mustChangeDir, pipeFds[1]);
+            ExecDetached(argv.data(), directory.c_str(), mustChangeDir, execFd, pipeFds[1]);
         _exit(grandchild < 0 ? 1 : 0);
     }
     close(pipeFds[1]);
@@ -132,14 +136,70 @@ std::intptr_t StartWithOpener(const std::string& target, const std::string& dire
                                                                   : SE_ERR_NOASSOC;
 }
 
+// Owns a descriptor for the length of one start.
+class OpenFile {
+  public:
+    explicit OpenFile(int fd) : m_fd(fd) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() {
+        if (m_fd >= 0) close(m_fd);
+    }
+    int Fd() const { return m_fd; }
+
+  private:
+    int m_fd;
+};
+
+std::intptr_t ResultOfOpenError(int error) {
+    if (error == ENOENT || error == ENOTDIR) return SE_ERR_FNF;
+    if (error == EACCES || error == EPERM) return SE_ERR_ACCESSDENIED;
+    return SE_ERR_NOTAFILE;  // ELOOP: a link; ENXIO: a socket; and the like
+}
+
+std::intptr_t ResultOfExecError(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return SE_ERR_FNF;
+        case ETXTBSY:
+            return SE_ERR_SHARE;
+        case ENOEXEC:
+        case ELIBBAD:
+        case EINVAL:
+            return SE_ERR_BADFORMAT;
+        case ENOMEM:
+        case EAGAIN:
+        case E2BIG:
+            return SE_ERR_OOM;
+        default:
+            return SE_ERR_ACCESSDENIED;
+    }
+}
+
+// Starts the regular file at `path`, never through a link: the file is
+// opened without following one, checked, made executable and run through
+// that one descriptor.
 std::intptr_t StartProgram(const std::string& path, const std::string& directory) {
+    int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return ResultOfOpenError(errno);
+    // The child puts /dev/null on 0, 1 and 2; the program must lie above them.
+    if (fd <= 2) {
+        int above = fcntl(fd, F_DUPFD_CLOEXEC, 3);
+        close(fd);
+        if (above < 0) return SE_ERR_OOM;
+        fd = above;
+    }
+    OpenFile file(fd);
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return SE_ERR_FNF;
-    if (IsWindowsExecutable(path)) return StartWithOpener(path, directory);
-    if ((info.st_mode & S_IXUSR) == 0) chmod(path.c_str(), info.st_mode | S_IXUSR);
-    int error = SpawnDetached({path}, directory, true);
-    if (error == 0) return kShellOpenStarted;
-    return error == ENOENT ? SE_ERR_FNF : SE_ERR_ACCESSDENIED;
+    if (fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode)) return SE_ERR_NOTAFILE;
+    std::string magic = Magic(file.Fd());
+    if (magic == "MZ") return StartWithOpener(path, directory);
+    if ((info.st_mode & S_IXUSR) == 0) fchmod(file.Fd(), info.st_mode | S_IXUSR);
+    // A script's interpreter reads the script through the descriptor.
+    if (magic == "#!") fcntl(file.Fd(), F_SETFD, 0);
+    int error = SpawnDetached({path}, directory, true, file.Fd());
+    return error == 0 ? kShellOpenStarted : ResultOfExecError(error);
 }
 
 }  // namespace
@@ -159,6 +219,27 @@ std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR p
     std::string posixDirectory = ToPosixPath(call.directory.c_str());
     if (IsWebAddress(call.file)) return StartWithOpener(call.file, posixDirectory);
     return StartProgram(ResolveFile(call.file, posixDirectory), posixDirectory);
+}
+
+std::string ShellOpenFailureReason(std::intptr_t result) {
+    switch (result) {
+        case SE_ERR_FNF:
+            return "the file is missing";
+        case SE_ERR_NOTAFILE:
+            return "it is a link or a folder, not a regular file";
+        case SE_ERR_ACCESSDENIED:
+            return "you are not allowed to run it";
+        case SE_ERR_OOM:
+            return "the system is out of memory or processes; close some programs and try again";
+        case SE_ERR_BADFORMAT:
+            return "it is not a program this system can run";
+        case SE_ERR_SHARE:
+            return "the file is in use by another program";
+        case SE_ERR_NOASSOC:
+            return "no program is set up to open it (xdg-open is missing)";
+        default:
+            return "it could not be opened";
+    }
 }
 
 void SetShellOpenHandlerForTesting(std::function<std::intptr_t(const ShellOpenCall&)> handler) {

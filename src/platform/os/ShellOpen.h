@@ -15,22 +15,28 @@ constexpr int SW_SHOW = 5;
 
 namespace os {
 
-// Results of ShellExecute: above 32 means started.
-constexpr std::intptr_t SE_ERR_FNF = 2;  // no such file
+// Results of ShellExecute: above 32 means started. The numbers are the
+// original platform's, where it has one for the case.
+constexpr std::intptr_t SE_ERR_FNF = 2;       // no such file
+constexpr std::intptr_t SE_ERR_NOTAFILE = 3;  // a link, a folder or a device: never run
 constexpr std::intptr_t SE_ERR_ACCESSDENIED = 5;
-constexpr std::intptr_t SE_ERR_NOASSOC = 31;  // nothing opens it (no desktop opener)
+constexpr std::intptr_t SE_ERR_OOM = 8;         // out of memory or processes
+constexpr std::intptr_t SE_ERR_BADFORMAT = 11;  // not a program this system runs
+constexpr std::intptr_t SE_ERR_SHARE = 26;      // being written by someone (ETXTBSY)
+constexpr std::intptr_t SE_ERR_NOASSOC = 31;    // nothing opens it (no desktop opener)
 constexpr std::intptr_t kShellOpenStarted = 42;
 
 // Opens `file` with `verb` ("open" or null). An http or https address goes
 // to the desktop's opener (xdg-open). A bare file name is looked up in
 // `directory`; a program found there is made executable for its owner and
-// started with `directory` as its working directory, except a Windows
-// executable (a file starting with "MZ"), which goes to the desktop's
-// opener. Everything is started detached, with no shell in between and
-// standard streams on /dev/null. `owner`, `parameters` and `show` are
-// accepted as the original call has them; parameters must be empty.
-// Returns kShellOpenStarted once the program has been executed, or an
-// SE_ERR_* value.
+// started with `directory` as its working directory. Only a regular file
+// is started, opened without following a symbolic link and run through
+// that descriptor, so a link named like the program is neither followed,
+// changed nor run (SE_ERR_NOTAFILE). A Windows executable (a file
+// starting with "MZ") goes to the desktop's opener instead. Everything is started detached, with no
+// shell in between and standard streams on /dev/null. `owner`, `parameters` and `show` are accepted
+// as the original call has them; parameters must be empty. Returns kShellOpenStarted once the
+// program has been executed, or an SE_ERR_* value.
 std::intptr_t ShellExecute(HWND owner, LPCTSTR verb, LPCTSTR file, LPCTSTR parameters,
                            LPCTSTR directory, int show);
 
@@ -46,6 +52,10 @@ struct ShellOpenCall {
 // Makes ShellExecute hand every call to `handler` instead of starting
 // anything, and return the handler's result; an empty handler restores
 // the real behaviour.
+// A short reason for a failed ShellExecute `result`, to complete a sentence
+// such as "The installer could not be started: <reason>."
+std::string ShellOpenFailureReason(std::intptr_t result);
+
 void SetShellOpenHandlerForTesting(std::function<std::intptr_t(const ShellOpenCall&)> handler);
 
 }  // namespace os
