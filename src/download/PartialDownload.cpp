@@ -2,49 +2,18 @@
 
 #include <errno.h>
 
-#include <random>
-
 #include "package/Paths.h"
 #include "package/WizardFiles.h"
-
-namespace {
-
-// Another file under a drawn name is the only reason to draw again; a
-// folder that refuses new files refuses every name.
-constexpr int kNameAttempts = 16;
-
-CString RandomName(std::mt19937& generator) {
-    static constexpr char kAlphabet[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kAlphabet) - 2);
-    CString name = kPartialDownloadPrefix;
-    for (int i = 0; i < kWizardFileSuffixLength; ++i) name += kAlphabet[pick(generator)];
-    return name;
-}
-
-}  // namespace
 
 PartialDownload::PartialDownload(const CString& strTargetPath) : m_strTarget(strTargetPath) {
     if (int error = os::CheckReplaceable(m_strTarget)) {
         Fail(error);
         return;
     }
-    std::random_device seed;
-    std::mt19937 generator(seed());
     // The name goes straight after the target's directory part, so both
     // paths map to the same folder on disk.
-    CString strDirectory = GetDirectoryPart(m_strTarget);
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        CString strPath = strDirectory + RandomName(generator);
-        m_file = os::LocalFile::Open(strPath, os::OpenMode::CreateNew);
-        if (m_file.IsOpen()) {
-            m_strPath = strPath;
-            m_error = 0;
-            return;
-        }
-        m_error = m_file.Error();
-        if (m_error != EEXIST) return;
-    }
+    m_file = CreateWizardFile(GetDirectoryPart(m_strTarget), kPartialDownloadPrefix, m_strPath);
+    m_error = m_file.IsOpen() ? 0 : m_file.Error();
 }
 
 PartialDownload::~PartialDownload() {

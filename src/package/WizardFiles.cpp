@@ -1,5 +1,8 @@
 #include "package/WizardFiles.h"
 
+#include <errno.h>
+
+#include <random>
 #include <string_view>
 
 #include "package/Paths.h"
@@ -21,6 +24,19 @@ bool HasWizardSuffix(std::string_view name, std::string_view prefix) {
     return true;
 }
 
+// A name is taken only by a file already there; a folder that refuses new
+// files refuses every name, so a few draws are enough.
+constexpr int kNameAttempts = 16;
+
+CString RandomSuffix(std::mt19937& generator) {
+    static constexpr char kAlphabet[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kAlphabet) - 2);
+    CString suffix;
+    for (int i = 0; i < kWizardFileSuffixLength; ++i) suffix += kAlphabet[pick(generator)];
+    return suffix;
+}
+
 std::string ModuleFolder() {
     return os::ToPosixPath(GetModuleDirectory());
 }
@@ -30,6 +46,22 @@ std::string ModuleFolder() {
 bool IsWizardFileName(const std::string& name) {
     return HasWizardSuffix(name, kPartialDownloadPrefix) ||
            HasWizardSuffix(name, kConnectionTestPrefix);
+}
+
+os::LocalFile CreateWizardFile(const CString& strDirectory, const char* prefix, CString& strPath) {
+    std::random_device seed;
+    std::mt19937 generator(seed());
+    os::LocalFile file;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        CString strCandidate = strDirectory + prefix + RandomSuffix(generator);
+        file = os::LocalFile::Open(strCandidate, os::OpenMode::CreateNew);
+        if (file.IsOpen()) {
+            strPath = strCandidate;
+            return file;
+        }
+        if (file.Error() != EEXIST) break;
+    }
+    return file;
 }
 
 os::FolderLock LockWizardFolder() {

@@ -7,7 +7,9 @@
 
 #include <string>
 
+#include "platform/CString.h"
 #include "platform/os/FolderLock.h"
+#include "platform/os/LocalFile.h"
 
 // A download in progress; renamed to its real name only once complete.
 constexpr const char* kPartialDownloadPrefix = ".vessamo-download-";
@@ -21,6 +23,13 @@ constexpr const char* kFolderLockName = ".vessamo-wizard.lock";
 // True for a name of the wizard's own scratch files: one of the prefixes
 // above followed by exactly kWizardFileSuffixLength characters [A-Za-z0-9].
 bool IsWizardFileName(const std::string& name);
+
+// Creates a new, empty file of the wizard's own for writing: `strDirectory`
+// (a directory part ending in its separator) followed by `prefix` and
+// random letters, exclusively and never through a link. On success the file
+// is open and `strPath` names it; otherwise the file is closed and its
+// Error() tells why (another name is drawn only while names are taken).
+os::LocalFile CreateWizardFile(const CString& strDirectory, const char* prefix, CString& strPath);
 
 // Tries, without waiting, to lock the executable's folder for this wizard;
 // the lock lasts as long as the returned object.

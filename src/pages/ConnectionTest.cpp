@@ -1,7 +1,6 @@
 #include "pages/ConnectionTest.h"
 
 #include <atomic>
-#include <random>
 
 #include "download/DownloadFile.h"
 #include "download/DownloadState.h"
@@ -18,34 +17,13 @@
 namespace {
 
 constexpr const char* kTestObject = "index.html";
-// A name is taken only by a file already there; a directory that refuses
-// new files refuses every name, so a few tries are enough.
-constexpr int kNameAttempts = 16;
-
-CString RandomSuffix(std::mt19937& generator) {
-    static constexpr char kAlphabet[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kAlphabet) - 2);
-    CString suffix;
-    for (int i = 0; i < kWizardFileSuffixLength; ++i) suffix += kAlphabet[pick(generator)];
-    return suffix;
-}
-
 // An empty file of our own in `directory`, created under a name nobody else
 // had, and deleted again with this object.
 class ScratchFile {
   public:
     explicit ScratchFile(const CString& directory) {
-        std::random_device seed;
-        std::mt19937 generator(seed());
-        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-            CString path = PathJoin(directory, kConnectionTestPrefix + RandomSuffix(generator));
-            os::LocalFile file = os::LocalFile::Open(path, os::OpenMode::CreateNew);
-            if (!file.IsOpen()) continue;
-            m_path = path;
-            file.Close();
-            return;
-        }
+        os::LocalFile file = CreateWizardFile(directory, kConnectionTestPrefix, m_path);
+        file.Close();
     }
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
@@ -90,7 +68,9 @@ DWORD RunTest(LPVOID parameter) {
 BOOL TestDirectConnection(CPropertySheet* wizard) {
     // The download writes into a file it finds in place (truncating it), so
     // the scratch file exists before the request is made.
-    ScratchFile scratch(GetModuleDirectory());
+    // Joined with nothing, the directory ends in its separator as the
+    // package path's does, even when the executable's path is unknown.
+    ScratchFile scratch(PathJoin(GetModuleDirectory(), ""));
     if (!scratch.IsCreated()) return FALSE;
     ui::Window* window = wizard != nullptr ? wizard->GetModelWindow() : nullptr;
     TestRun run;
