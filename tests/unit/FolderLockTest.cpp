@@ -27,19 +27,24 @@ FolderLock::State TryLock(const TempDir& dir) {
     return FolderLock::TryAcquire(dir.Path(), kName).GetState();
 }
 
-TEST(FolderLockTest, OneHolderAtATimeAndTheFileStaysForTheNext) {
+TEST(FolderLockTest, OneHolderAtATimeWhoRemovesTheFileWhenItLetsGo) {
     TempDir dir;
     {
         FolderLock first = FolderLock::TryAcquire(dir.Path() + "/", kName);
         ASSERT_EQ(first.GetState(), FolderLock::State::Held);
         EXPECT_EQ(TryLock(dir), FolderLock::State::HeldByOther);
         EXPECT_EQ(TryLock(dir), FolderLock::State::HeldByOther);
+        EXPECT_TRUE(dir.Exists(kName));
     }
-    EXPECT_TRUE(dir.Exists(kName));
+    EXPECT_FALSE(dir.Exists(kName));
     FolderLock again = FolderLock::TryAcquire(dir.Path(), kName);
     EXPECT_EQ(again.GetState(), FolderLock::State::Held);
-    FolderLock moved = std::move(again);
-    EXPECT_EQ(TryLock(dir), FolderLock::State::HeldByOther);
+    {
+        FolderLock moved = std::move(again);
+        EXPECT_EQ(TryLock(dir), FolderLock::State::HeldByOther);
+    }
+    EXPECT_FALSE(dir.Exists(kName));
+    EXPECT_EQ(TryLock(dir), FolderLock::State::Held);
 }
 
 // A holder killed outright leaves the folder free: the kernel drops its

@@ -20,33 +20,58 @@ int OpenLockFile(const std::string& path) {
     return fd;
 }
 
-}  // namespace
+// A holder that lets go removes the file; one that opened it just before
+// may then lock a file that no longer bears the name, and must try again.
+constexpr int kAttempts = 8;
 
-FolderLock FolderLock::TryAcquire(const std::string& directory, const std::string& name) {
-    if (directory.empty()) return FolderLock(-1, State::Unavailable);
-    int fd = OpenLockFile(directory.back() == '/' ? directory + name : directory + "/" + name);
-    if (fd < 0) return FolderLock(-1, State::Unavailable);
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        return FolderLock(-1, State::Unavailable);
-    }
+// Whether `path` names the very file open on `fd` (never following a link).
+bool NamesFile(const std::string& path, int fd) {
+    struct stat named {};
+    struct stat open {};
+    if (lstat(path.c_str(), &named) != 0 || fstat(fd, &open) != 0) return false;
+    return named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+}
+
+int LockWithoutWaiting(int fd) {
     int result;
     do {
         result = flock(fd, LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
-    if (result == 0) return FolderLock(fd, State::Held);
-    int error = errno;
-    close(fd);
-    return FolderLock(-1, error == EWOULDBLOCK ? State::HeldByOther : State::Unavailable);
+    return result == 0 ? 0 : errno;
 }
 
-FolderLock::FolderLock(FolderLock&& other) noexcept : m_fd(other.m_fd), m_state(other.m_state) {
-    other.m_fd = -1;
+}  // namespace
+
+FolderLock FolderLock::TryAcquire(const std::string& directory, const std::string& name) {
+    if (directory.empty()) return FolderLock(-1, State::Unavailable);
+    std::string path = directory.back() == '/' ? directory + name : directory + "/" + name;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        int fd = OpenLockFile(path);
+        if (fd < 0) return FolderLock(-1, State::Unavailable);
+        struct stat info {};
+        if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            close(fd);
+            return FolderLock(-1, State::Unavailable);
+        }
+        int error = LockWithoutWaiting(fd);
+        if (error == 0 && NamesFile(path, fd)) return FolderLock(fd, State::Held, path);
+        close(fd);
+        if (error == EWOULDBLOCK) return FolderLock(-1, State::HeldByOther);
+        if (error != 0) return FolderLock(-1, State::Unavailable);
+    }
+    return FolderLock(-1, State::Unavailable);
 }
+
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)),
+      m_state(other.m_state),
+      m_path(std::move(other.m_path)) {}
 
 FolderLock::~FolderLock() {
-    if (m_fd >= 0) close(m_fd);
+    if (m_fd < 0) return;
+    // Removed while still locked, so that no other wizard holds it meanwhile.
+    if (NamesFile(m_path, m_fd)) unlink(m_path.c_str());
+    close(m_fd);
 }
 
 }  // namespace os

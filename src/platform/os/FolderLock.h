@@ -1,11 +1,13 @@
 // An advisory lock on a file of the program's own in a folder, so that two
 // copies of a program never work in one folder at once. The kernel releases
 // it when its holder ends in any way, so a crash never locks a folder for
-// good; the lock file itself is left in place, which keeps every holder on
-// one and the same file.
+// good. The holder removes the lock file when it lets go; a lock taken on a
+// file that was removed or replaced meanwhile is not taken, so every holder
+// is on the one file the folder holds.
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace os {
 
@@ -28,15 +30,17 @@ class FolderLock {
     FolderLock& operator=(FolderLock&&) = delete;
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
-    // Releases the lock, if held.
+    // Removes the lock file and releases the lock, if held.
     ~FolderLock();
 
     State GetState() const { return m_state; }
 
   private:
-    FolderLock(int fd, State state) : m_fd(fd), m_state(state) {}
+    FolderLock(int fd, State state, std::string path = {})
+        : m_fd(fd), m_state(state), m_path(std::move(path)) {}
     int m_fd = -1;  // open only while the lock is held
     State m_state;
+    std::string m_path;  // the lock file, while held
 };
 
 }  // namespace os
