@@ -66,10 +66,10 @@ DWORD RunTest(LPVOID parameter) {
 }  // namespace
 
 BOOL TestDirectConnection(CPropertySheet* wizard) {
-    // The download writes into a file it finds in place (truncating it), so
-    // the scratch file exists before the request is made.
-    // Joined with nothing, the directory ends in its separator as the
-    // package path's does, even when the executable's path is unknown.
+    // A name of the wizard's own, taken before the request is made, so that
+    // a crash leaves a file the next run recognises. Joined with nothing,
+    // the directory ends in its separator as the package path's does, even
+    // when the executable's path is unknown.
     ScratchFile scratch(PathJoin(GetModuleDirectory(), ""));
     if (!scratch.IsCreated()) return FALSE;
     ui::Window* window = wizard != nullptr ? wizard->GetModelWindow() : nullptr;
