@@ -57,4 +57,23 @@ TEST_F(BackslashFolder, FileFunctionsActOnlyInTheExecutablesFolder) {
     EXPECT_EQ(dir.Read(std::string(kLookAlike) + "vessamo-nten.exe"), "not ours");
 }
 
+// The executable's own name may hold a backslash too; only its folder counts.
+TEST_F(BackslashFolder, ABackslashInTheExecutablesNameIsNoSeparator) {
+    ASSERT_EQ(mkdir(dir.File(std::string(kOurs) + "vessamo").c_str(), 0755), 0);
+    os::SetModuleFileNameForTesting(Ours("vessamo\\installer"));
+    EXPECT_EQ(os::ToPosixPath(PathJoin(GetModuleDirectory(), "vessamo-nten.exe")),
+              Ours("vessamo-nten.exe"));
+}
+
+// A folder that cannot be read leaves the wizard no folder to work in: its
+// paths then open nothing, rather than files at the root of the disk.
+TEST(UnknownFolder, PathsOnAnEmptyFolderNameNoFile) {
+    os::SetModuleFileNameForTesting("vessamo-installer");
+    EXPECT_EQ(GetModuleDirectory(), "");
+    CString package = PathJoin(GetModuleDirectory(), "vessamo-nten.exe");
+    EXPECT_EQ(os::ToPosixPath(package), "");
+    EXPECT_EQ(FileExists("\\etc\\hostname"), FALSE);
+    os::SetModuleFileNameForTesting("");
+}
+
 }  // namespace

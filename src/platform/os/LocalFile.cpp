@@ -50,10 +50,13 @@ int OpenDescriptor(const std::string& path, OpenMode mode) {
 
 // The error that makes `fd` unusable in `mode`, 0 when it is fine. Only a
 // regular file is a file the wizard can use; O_PATH opens a link itself, a
-// directory or a device without complaint.
+// directory or a device without complaint. A file with a second name (a
+// hard link) may be someone else's file under the package's name: it is
+// never taken for a package that is present.
 int CheckKind(int fd, OpenMode mode) {
     struct stat info {};
     if (fstat(fd, &info) != 0) return errno;
+    if (S_ISREG(info.st_mode) && mode == OpenMode::Probe && info.st_nlink > 1) return ENOENT;
     if (S_ISREG(info.st_mode)) return 0;
     if (mode == OpenMode::Probe) return S_ISDIR(info.st_mode) ? EISDIR : ENOENT;
     return S_ISDIR(info.st_mode) ? EISDIR : EEXIST;

@@ -24,14 +24,23 @@ std::string ReadProcSelfExe() {
     }
 }
 
+// `path` with every backslash of its last component made '_'.
+std::string WithPlainName(std::string path) {
+    std::size_t slash = path.rfind('/');
+    for (std::size_t at = slash == std::string::npos ? 0 : slash + 1; at < path.size(); ++at) {
+        if (path[at] == '\\') path[at] = '_';
+    }
+    return path;
+}
+
 }  // namespace
 
 std::string GetModuleFileName() {
     {
         std::lock_guard<std::mutex> lock(g_overrideLock);
-        if (!g_override.empty()) return g_override;
+        if (!g_override.empty()) return WithPlainName(g_override);
     }
-    return ReadProcSelfExe();
+    return WithPlainName(ReadProcSelfExe());
 }
 
 void SetModuleFileNameForTesting(const std::string& path) {

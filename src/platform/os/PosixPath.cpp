@@ -57,8 +57,9 @@ std::string WithSlashes(std::string text) {
 std::string ToPosixPath(const char* path) {
     std::string windowsPath = path ? path : "";
     std::string directory = ModuleDirectory();
-    std::size_t rest =
-        directory.empty() ? std::string::npos : MatchDirectory(windowsPath, directory);
+    // Without it the wizard's paths would name the root folder.
+    if (directory.empty()) return "";
+    std::size_t rest = MatchDirectory(windowsPath, directory);
     if (rest == std::string::npos) return WithSlashes(windowsPath);
     return directory + WithSlashes(windowsPath.substr(rest));
 }

@@ -12,7 +12,9 @@ namespace os {
 // even when its names hold backslashes ("/opt/back\slash/"): the path is
 // taken to be there when it agrees with the directory's real path up to
 // separators ('\' and '/' alike, runs of them counting as one). Elsewhere,
-// and for the rest of the path, each backslash becomes '/'.
+// and for the rest of the path, each backslash becomes '/'. "" (a path no
+// file function opens) when the executable's directory cannot be read: a
+// path built on an empty directory would name the root folder instead.
 std::string ToPosixPath(const char* path);
 
 }  // namespace os

@@ -192,7 +192,10 @@ std::intptr_t StartProgram(const std::string& path, const std::string& directory
     }
     OpenFile file(fd);
     struct stat info {};
-    if (fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode)) return SE_ERR_NOTAFILE;
+    // A second name (a hard link) may make someone else's file look like ours.
+    if (fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1) {
+        return SE_ERR_NOTAFILE;
+    }
     std::string magic = Magic(file.Fd());
     if (magic == "MZ") return StartWithOpener(path, directory);
     if ((info.st_mode & S_IXUSR) == 0) fchmod(file.Fd(), info.st_mode | S_IXUSR);
@@ -226,7 +229,7 @@ std::string ShellOpenFailureReason(std::intptr_t result) {
         case SE_ERR_FNF:
             return "the file is missing";
         case SE_ERR_NOTAFILE:
-            return "it is a link or a folder, not a regular file";
+            return "it is not a plain file of its own (a link or a folder, say)";
         case SE_ERR_ACCESSDENIED:
             return "you are not allowed to run it";
         case SE_ERR_OOM:
