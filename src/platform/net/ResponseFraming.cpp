@@ -55,9 +55,29 @@ bool ParseLength(std::string_view text, std::uint64_t& value) {
     return true;
 }
 
+// Why `line` cannot be read one way only, "" when it can. A line folded onto
+// the one before it, or a name with blanks before its colon, is read by
+// some as part of another header or as no header at all: a Content-Encoding
+// or a Content-Length hidden so would slip past the checks below.
+std::string HeadLineFault(std::string_view line) {
+    if (line.empty()) return {};
+    if (line.front() == ' ' || line.front() == '\t') {
+        return "a header line is folded onto the one before it";
+    }
+    std::string_view name = line.substr(0, line.find(':'));
+    if (name.size() < line.size() && name.find_first_of(" \t") != std::string_view::npos) {
+        return "the header name \"" + std::string(name) + "\" holds a blank";
+    }
+    return {};
+}
+
 }  // namespace
 
 void ResponseFraming::Note(std::string_view headerLine) {
+    // No header name holds a '/', so this is the status line.
+    if (headerLine.substr(0, 5) == "HTTP/") return;
+    std::string_view line = headerLine.substr(0, headerLine.find_first_of("\r\n"));
+    if (m_headFault.empty()) m_headFault = HeadLineFault(line);
     std::string_view value;
     if (HeaderValue(headerLine, "Content-Length:", value)) {
         NoteLengths(value);
@@ -105,6 +125,7 @@ void ResponseFraming::NoteContentCodings(std::string_view values) {
 }
 
 std::string ResponseFraming::Refusal(bool bodyIsKept) const {
+    if (!m_headFault.empty()) return "invalid response: " + m_headFault;
     if (!m_lengthFault.empty()) return "invalid response: " + m_lengthFault;
     if (!m_otherTransferCoding.empty()) {
         return "invalid response: the transfer coding \"" + m_otherTransferCoding +

@@ -18,7 +18,8 @@ class ResponseFraming {
   public:
     // Forgets the head read so far: a new response begins.
     void Reset() { *this = ResponseFraming(); }
-    // Takes one header line ("Name: value", with or without its CR LF).
+    // Takes one line of the head ("Name: value", with or without its CR LF;
+    // the status line is passed over).
     void Note(std::string_view headerLine);
 
     // Why the body cannot be taken, "" when it can. Content codings matter
@@ -33,6 +34,7 @@ class ResponseFraming {
     void NoteTransferCodings(std::string_view values);
     void NoteContentCodings(std::string_view values);
 
+    std::string m_headFault;  // a header line that cannot be read one way only
     std::optional<std::uint64_t> m_length;
     std::string m_lengthFault;          // the first Content-Length fault seen
     bool m_chunked = false;             // chunked is the last transfer coding
