@@ -17,6 +17,7 @@ struct CodeText {
 constexpr CodeText kStatusPhrases[] = {
     {100, "Continue"},
     {101, "Switching Protocols"},
+    {206, "Partial Content"},
     {300, "Multiple Choices"},
     {301, "Moved Permanently"},
     {302, "Found"},

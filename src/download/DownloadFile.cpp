@@ -37,23 +37,35 @@ BOOL Finish(DownloadOutcome& outcome, Kind kind, DWORD code = 0) {
     return kind == Kind::Succeeded ? TRUE : FALSE;
 }
 
+// Whether a final status other than 401 lets the body be taken. A 206
+// answers a range request the wizard never makes: its body is a part only.
+DownloadOutcome Accepted(DWORD status) {
+    bool whole = status >= 200 && status <= 299 && status != HTTP_STATUS_PARTIAL_CONTENT;
+    return whole ? DownloadOutcome{Kind::Succeeded} : DownloadOutcome{Kind::Refused, status};
+}
+
 // Sends the request and answers each 401 through the credential prompt
 // until the user gives up or another status comes. Succeeded for a 2xx
 // status (the body is wanted); otherwise why the download ends here.
 DownloadOutcome SendAndAccept(CHttpFile& request) {
     net::Credentials credentials;
+    net::CredentialRequest asked;
     for (;;) {
         if (!request.SendRequest()) return {Kind::Cancelled};
         DWORD status = 0;
         if (!request.QueryInfoStatusCode(status)) {
             return {Kind::TransportFailed, ERROR_HTTP_INVALID_SERVER_RESPONSE};
         }
-        if (status != HTTP_STATUS_DENIED) {
-            return status >= 200 && status <= 299 ? DownloadOutcome{Kind::Succeeded}
-                                                  : DownloadOutcome{Kind::Refused, status};
+        if (status != HTTP_STATUS_DENIED) return Accepted(status);
+        net::CredentialRequest asking = request.GetCredentialRequest();
+        // Credentials tried on one host and realm are no answer for another:
+        // a host reached by a redirect is asked for as if for the first time.
+        if (asking.scheme != asked.scheme || asking.host != asked.host ||
+            asking.realm != asked.realm) {
+            credentials = {};
         }
-        net::CredentialAnswer answer =
-            net::AskForCredentials(request.GetCredentialRequest(), credentials);
+        asked = asking;
+        net::CredentialAnswer answer = net::AskForCredentials(asking, credentials);
         if (IsCancelled()) return {Kind::Cancelled};
         if (answer != net::CredentialAnswer::Retry) return {Kind::SignInCancelled};
         request.SetCredentials(credentials);

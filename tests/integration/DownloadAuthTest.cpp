@@ -232,6 +232,26 @@ TEST_F(DownloadAuth, TypedCredentialsServeTheSameHostAndRealmWithoutAsking) {
     EXPECT_EQ(mirror.Requests()[0].HeaderCount("Authorization"), 0);
 }
 
+// The first host signs the user in and sends the request on to a mirror
+// that asks too: each is asked once in the run, the mirror afresh.
+TEST_F(DownloadAuth, TwoHostsOfOneRequestAreEachAskedOnceAndApart) {
+    TestHost mirror;
+    HttpReply mirrored = HttpReply::Ok(5000);
+    mirrored.auth = kMirrorAuth;
+    mirror.Serve("/mirror.exe", mirrored);
+    for (const char* object : {"/index.html", "/package.exe"}) {
+        host.Serve(object, Protected(HttpReply::Redirect(302, mirror.Url("/mirror.exe"))));
+    }
+    AnswerRemembering({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password},
+                       {net::CredentialAnswer::Retry, kMirrorAuth.userName, kMirrorAuth.password}});
+    ASSERT_EQ(Download("index.html", "index.html"), TRUE);
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000));
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].host, mirror.HostAndPort());
+    EXPECT_EQ(lastTried[1], ":") << "the mirror was offered the first host's user name";
+}
+
 TEST_F(DownloadAuth, RememberedCredentialsThatAreRefusedBringThePromptBack) {
     host.Serve("/index.html", Protected(HttpReply::Ok(100)));
     AnswerRemembering({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password},

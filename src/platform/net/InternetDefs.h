@@ -35,6 +35,7 @@ constexpr DWORD HTTP_ADDREQ_FLAG_REPLACE = 0x80000000;
 constexpr DWORD INTERNET_OPTION_CONNECT_TIMEOUT = 2;  // to establish a connection
 constexpr DWORD INTERNET_OPTION_RECEIVE_TIMEOUT = 6;  // the longest silence while waiting for data
 
+constexpr DWORD HTTP_STATUS_PARTIAL_CONTENT = 206;
 constexpr DWORD HTTP_STATUS_DENIED = 401;
 
 // Error codes carried by CInternetException.
