@@ -111,6 +111,10 @@ TEST_F(UiCredentialDialogTest, OnTheUiThreadTheDialogIsShownDirectly) {
     EXPECT_EQ(values.userName, "u");
     EXPECT_EQ(values.password, "p");
     EXPECT_EQ(ui::CredentialPromptText({"h", ""}).Find("Realm"), -1);
+    // A realm too long for its line ends visibly short rather than cut off.
+    CString longRealm = ui::CredentialPromptText({"h", std::string(100, 'r')});
+    EXPECT_EQ(longRealm.Right(4), "r...");
+    EXPECT_LT(longRealm.GetLength(), 100);
 }
 
 // Typing at once after the dialog opens: the first time into the user

@@ -29,6 +29,15 @@ constexpr DialogTemplate kTemplate{
 
 // One question asked from another thread. The asking thread and the UI
 // thread share it; `dialog` is touched on the UI thread only.
+// The longest host or realm the prompt shows whole: each has one line of
+// the prompt, and a longer one ends in "..." rather than past the edge.
+constexpr std::size_t kLongestShownName = 40;
+
+std::string Shortened(const std::string& name) {
+    if (name.size() <= kLongestShownName) return name;
+    return name.substr(0, kLongestShownName - 3) + "...";
+}
+
 struct CrossThreadRequest {
     CredentialQuestion question;
     CredentialValues values;
@@ -71,10 +80,10 @@ void Answer(const std::shared_ptr<CrossThreadRequest>& request) {
 
 CString CredentialPromptText(const CredentialQuestion& question) {
     CString text = "Please type your user name and password.\n\nSite:  ";
-    text += question.host.c_str();
+    text += Shortened(question.host).c_str();
     if (!question.realm.empty()) {
         text += "\nRealm:  ";
-        text += question.realm.c_str();
+        text += Shortened(question.realm).c_str();
     }
     return text;
 }
