@@ -8,7 +8,14 @@
 #include "platform/os/ShellOpen.h"
 #include "platform/ui/MessageBox.h"
 
+namespace {
+
+constexpr UINT WM_LAUNCH_FAILED = WM_APP + 1;
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CWizOutro, CPropertyPage)
+ON_MESSAGE(WM_LAUNCH_FAILED, &CWizOutro::OnLaunchFailed)
 END_MESSAGE_MAP()
 
 CWizOutro::CWizOutro() : CPropertyPage(IDD) {}
@@ -26,12 +33,16 @@ BOOL CWizOutro::OnSetActive() {
     std::intptr_t result =
         FileExists(GetPackagePath()) ? ShellOpen(GetPackageName(GetOSType())) : os::SE_ERR_FNF;
     // The page's text claims success; the user must hear when it is untrue.
-    if (result <= 32) {
-        ui::ShowMessageBox(CString("The installer could not be started: ") +
-                               os::ShellOpenFailureReason(result).c_str() + ".",
-                           kWizardMessageCaption, MB_OK | MB_ICONSTOP, GetParent());
-    }
+    if (result <= 32) PostMessage(WM_LAUNCH_FAILED, static_cast<WPARAM>(result));
     return CPropertyPage::OnSetActive();
+}
+
+LRESULT CWizOutro::OnLaunchFailed(WPARAM wParam, LPARAM /*lParam*/) {
+    ui::ShowMessageBox(CString("The installer could not be started: ") +
+                           os::ShellOpenFailureReason(static_cast<std::intptr_t>(wParam)).c_str() +
+                           ".",
+                       kWizardMessageCaption, MB_OK | MB_ICONSTOP, GetParent());
+    return 0;
 }
 
 BOOL CWizOutro::OnWizardFinish() {

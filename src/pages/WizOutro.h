@@ -21,6 +21,9 @@ class CWizOutro : public CPropertyPage {
     BOOL OnSetActive() override;
     // Deletes the package when present; lets the wizard close.
     BOOL OnWizardFinish() override;
+    // Posted by OnSetActive when the start failed (wParam: the shell's
+    // result), so that the message box stands over the page once it is shown.
+    LRESULT OnLaunchFailed(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };
