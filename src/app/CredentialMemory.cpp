@@ -16,7 +16,7 @@ net::CredentialAnswer CredentialMemory::Answer(const net::CredentialRequest& req
     net::CredentialAnswer answer = ask(request, credentials);
     if (answer == net::CredentialAnswer::Retry) {
         std::lock_guard<std::mutex> lock(m_lock);
-        m_remembered[key] = credentials;
+        m_remembered[key] = Remembered{credentials, false};
     }
     return answer;
 }
@@ -25,12 +25,18 @@ bool CredentialMemory::Recall(const Key& key, net::Credentials& credentials) {
     std::lock_guard<std::mutex> lock(m_lock);
     auto found = m_remembered.find(key);
     if (found == m_remembered.end()) return false;
-    if (SameCredentials(found->second, credentials)) {
-        // The host has just refused them.
-        m_remembered.erase(found);
+    Remembered& remembered = found->second;
+    if (!remembered.refused && SameCredentials(remembered.credentials, credentials)) {
+        // The host has just refused them; the user name may still be right.
+        remembered.refused = true;
         return false;
     }
     if (!credentials.userName.empty() || !credentials.password.empty()) return false;
-    credentials = found->second;
+    if (remembered.refused) {
+        // The user is asked, with the name filled in and the password not.
+        credentials.userName = remembered.credentials.userName;
+        return false;
+    }
+    credentials = remembered.credentials;
     return true;
 }

@@ -276,4 +276,17 @@ TEST_F(DownloadAuth, RememberedCredentialsThatAreRefusedBringThePromptBack) {
     EXPECT_EQ(asked.size(), 2u);
 }
 
+// A sign-in given up after a refusal: the next request's dialog still
+// knows the user name, but not the refused password.
+TEST_F(DownloadAuth, ARefusedUserNameIsOfferedAgainAfterACancelledSignIn) {
+    host.Serve("/package.exe", Protected(HttpReply::Ok(5000)));
+    AnswerRemembering({{net::CredentialAnswer::Retry, kAuth.userName, "wrong"},
+                       {net::CredentialAnswer::Cancel, "", ""},
+                       {net::CredentialAnswer::Retry, kAuth.userName, kAuth.password}});
+    EXPECT_EQ(Download("package.exe"), FALSE);
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(lastTried[2], kAuth.userName + ":");
+}
+
 }  // namespace
