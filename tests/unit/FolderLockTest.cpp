@@ -67,27 +67,37 @@ TEST(FolderLockTest, AHolderKilledOutrightFreesTheFolder) {
     EXPECT_EQ(TryLock(dir), FolderLock::State::Held);
 }
 
-// Nothing but a regular file is locked; a link is not followed, so its
-// target is neither created nor changed.
-TEST(FolderLockTest, ALinkAFolderOrAPipeAtTheNameIsNeverLockedOrFollowed) {
+// Nothing but a regular file is locked, and a link is never followed: its
+// target is neither created nor changed. A link is replaced by the lock
+// file; a folder or a pipe leaves the lock unavailable.
+TEST(FolderLockTest, ALinkIsReplacedAndAFolderOrAPipeIsNeverLocked) {
     TempDir outside;
     outside.Write("target", "keep");
     struct Case {
         const char* what;
         std::function<void(const std::string&)> make;
+        FolderLock::State expected;
     } const cases[] = {
         {"link to a file",
-         [&](const std::string& p) { symlink(outside.File("target").c_str(), p.c_str()); }},
+         [&](const std::string& p) { symlink(outside.File("target").c_str(), p.c_str()); },
+         FolderLock::State::Held},
         {"dangling link",
-         [&](const std::string& p) { symlink(outside.File("new").c_str(), p.c_str()); }},
-        {"folder", [](const std::string& p) { mkdir(p.c_str(), 0755); }},
-        {"pipe", [](const std::string& p) { mkfifo(p.c_str(), 0644); }},
+         [&](const std::string& p) { symlink(outside.File("new").c_str(), p.c_str()); },
+         FolderLock::State::Held},
+        {"folder", [](const std::string& p) { mkdir(p.c_str(), 0755); },
+         FolderLock::State::Unavailable},
+        {"pipe", [](const std::string& p) { mkfifo(p.c_str(), 0644); },
+         FolderLock::State::Unavailable},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;
         c.make(dir.File(kName));
-        EXPECT_EQ(TryLock(dir), FolderLock::State::Unavailable);
+        FolderLock lock = FolderLock::TryAcquire(dir.Path(), kName);
+        EXPECT_EQ(lock.GetState(), c.expected);
+        if (c.expected == FolderLock::State::Held) {
+            EXPECT_EQ(TryLock(dir), FolderLock::State::HeldByOther);
+        }
     }
     EXPECT_EQ(outside.Read("target"), "keep");
     EXPECT_FALSE(outside.Exists("new"));

@@ -47,6 +47,9 @@ FolderLock FolderLock::TryAcquire(const std::string& directory, const std::strin
     std::string path = directory.back() == '/' ? directory + name : directory + "/" + name;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         int fd = OpenLockFile(path);
+        // A link at the name is replaced by the file itself, never followed:
+        // a stray link must not leave every wizard unlocked.
+        if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0) continue;
         if (fd < 0) return FolderLock(-1, State::Unavailable);
         struct stat info {};
         if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

@@ -21,9 +21,9 @@ class FolderLock {
 
     // Opens, creating it if need be, the regular file `name` in POSIX
     // folder `directory` and tries once, without waiting, to lock it. A
-    // symbolic link, a folder or anything else at that name is never
-    // followed or locked: the result is then Unavailable, as it is for
-    // an empty `directory`.
+    // symbolic link at that name is never followed: it is replaced by the
+    // file. A folder or anything else there is never locked: the result is
+    // then Unavailable, as it is for an empty `directory`.
     static FolderLock TryAcquire(const std::string& directory, const std::string& name);
 
     FolderLock(FolderLock&& other) noexcept;
