@@ -1,16 +1,26 @@
 #include "pages/WizOutro.h"
 
+#include <errno.h>
+
 #include "package/LocalFiles.h"
 #include "package/OSType.h"
 #include "package/PackageName.h"
 #include "pages/ShellOpenFromPage.h"
 #include "pages/WizardButtons.h"
+#include "platform/os/LocalFile.h"
 #include "platform/os/ShellOpen.h"
 #include "platform/ui/MessageBox.h"
 
 namespace {
 
 constexpr UINT WM_LAUNCH_FAILED = WM_APP + 1;
+
+// Why no package could be started: nothing bears its name, or something
+// that is no plain file of its own does (a link, a folder, a second name).
+std::intptr_t NotStarted() {
+    int error = os::LocalFile::Open(GetPackagePath(), os::OpenMode::Probe).Error();
+    return error == ENOENT ? os::SE_ERR_FNF : os::SE_ERR_NOTAFILE;
+}
 
 }  // namespace
 
@@ -31,7 +41,7 @@ BOOL CWizOutro::OnSetActive() {
     // The bare file name: the shell finds it in the executable's directory,
     // its working directory, and starts it. Each visit starts it again.
     std::intptr_t result =
-        FileExists(GetPackagePath()) ? ShellOpen(GetPackageName(GetOSType())) : os::SE_ERR_FNF;
+        FileExists(GetPackagePath()) ? ShellOpen(GetPackageName(GetOSType())) : NotStarted();
     // The page's text claims success; the user must hear when it is untrue.
     if (result <= 32) PostMessage(WM_LAUNCH_FAILED, static_cast<WPARAM>(result));
     return CPropertyPage::OnSetActive();

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -103,6 +104,22 @@ TEST_F(PageOutroTest, WithoutThePackageNothingIsStartedAndFinishDeletesNothing) 
     EXPECT_TRUE(shell.Calls().empty());
     EXPECT_EQ(dir.Read("vessamo-w9xen.exe"), "MZ the other family");
     EXPECT_EQ(dir.Read("index.html"), "the user's");
+}
+
+// A link under the package's name is no package: nothing is started, and
+// the user hears why.
+TEST_F(PageOutroTest, ALinkUnderThePackagesNameIsToldAsNoPlainFile) {
+    dir.Write("elsewhere", "not ours");
+    ASSERT_EQ(symlink(dir.File("elsewhere").c_str(), dir.File("vessamo-nten.exe").c_str()), 0);
+    Open();
+    std::string told;
+    AnswerMessageBox(told);
+    Press(ID_WIZNEXT);
+    EXPECT_EQ(told,
+              "The installer could not be started: it is not a plain file of its own (a link or "
+              "a folder, say).");
+    EXPECT_TRUE(shell.Calls().empty());
+    EXPECT_EQ(dir.Read("elsewhere"), "not ours");
 }
 
 TEST_F(PageOutroTest, FinishDeletesThePackageOfTheSelectedFamilyOnly) {

@@ -56,9 +56,8 @@ int OpenDescriptor(const std::string& path, OpenMode mode) {
 int CheckKind(int fd, OpenMode mode) {
     struct stat info {};
     if (fstat(fd, &info) != 0) return errno;
-    if (S_ISREG(info.st_mode) && mode == OpenMode::Probe && info.st_nlink > 1) return ENOENT;
+    if (S_ISREG(info.st_mode) && mode == OpenMode::Probe && info.st_nlink > 1) return EMLINK;
     if (S_ISREG(info.st_mode)) return 0;
-    if (mode == OpenMode::Probe) return S_ISDIR(info.st_mode) ? EISDIR : ENOENT;
     return S_ISDIR(info.st_mode) ? EISDIR : EEXIST;
 }
 

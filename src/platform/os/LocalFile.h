@@ -28,7 +28,9 @@ class LocalFile {
     ~LocalFile();
 
     // Opens `path` in `mode`; the result is closed (IsOpen() false) on
-    // failure, and Error() tells why.
+    // failure, and Error() tells why: ENOENT when nothing is there, EISDIR
+    // for a folder, EEXIST for a link or anything else that is no file,
+    // EMLINK when a probed file has a second name.
     static LocalFile Open(const char* path, OpenMode mode);
 
     bool IsOpen() const { return m_fd >= 0; }
