@@ -69,8 +69,8 @@ TEST(FolderLockTest, AHolderKilledOutrightFreesTheFolder) {
 
 // Nothing but a regular file is locked, and a link is never followed: its
 // target is neither created nor changed. A link is replaced by the lock
-// file; a folder or a pipe leaves the lock unavailable.
-TEST(FolderLockTest, ALinkIsReplacedAndAFolderOrAPipeIsNeverLocked) {
+// file; with a folder or a pipe at the name the folder itself is locked.
+TEST(FolderLockTest, WhateverIsAtTheNameOneWizardHoldsTheFolder) {
     TempDir outside;
     outside.Write("target", "keep");
     struct Case {
@@ -84,10 +84,8 @@ TEST(FolderLockTest, ALinkIsReplacedAndAFolderOrAPipeIsNeverLocked) {
         {"dangling link",
          [&](const std::string& p) { symlink(outside.File("new").c_str(), p.c_str()); },
          FolderLock::State::Held},
-        {"folder", [](const std::string& p) { mkdir(p.c_str(), 0755); },
-         FolderLock::State::Unavailable},
-        {"pipe", [](const std::string& p) { mkfifo(p.c_str(), 0644); },
-         FolderLock::State::Unavailable},
+        {"folder", [](const std::string& p) { mkdir(p.c_str(), 0755); }, FolderLock::State::Held},
+        {"pipe", [](const std::string& p) { mkfifo(p.c_str(), 0644); }, FolderLock::State::Held},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -95,9 +93,8 @@ TEST(FolderLockTest, ALinkIsReplacedAndAFolderOrAPipeIsNeverLocked) {
         c.make(dir.File(kName));
         FolderLock lock = FolderLock::TryAcquire(dir.Path(), kName);
         EXPECT_EQ(lock.GetState(), c.expected);
-        if (c.expected == FolderLock::State::Held) {
-            EXPECT_EQ(TryLock(dir), FolderLock::State::HeldByOther);
-        }
+        // A second copy finds the same thing at the name and is kept out.
+        EXPECT_EQ(TryLock(dir), FolderLock::State::HeldByOther);
     }
     EXPECT_EQ(outside.Read("target"), "keep");
     EXPECT_FALSE(outside.Exists("new"));

@@ -50,11 +50,12 @@ FolderLock FolderLock::TryAcquire(const std::string& directory, const std::strin
         // A link at the name is replaced by the file itself, never followed:
         // a stray link must not leave every wizard unlocked.
         if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0) continue;
+        if (fd < 0 && errno == EISDIR) return LockFolderItself(directory);
         if (fd < 0) return FolderLock(-1, State::Unavailable);
         struct stat info {};
         if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             close(fd);
-            return FolderLock(-1, State::Unavailable);
+            return LockFolderItself(directory);
         }
         int error = LockWithoutWaiting(fd);
         if (error == 0 && NamesFile(path, fd)) return FolderLock(fd, State::Held, path);
@@ -65,6 +66,15 @@ FolderLock FolderLock::TryAcquire(const std::string& directory, const std::strin
     return FolderLock(-1, State::Unavailable);
 }
 
+FolderLock FolderLock::LockFolderItself(const std::string& directory) {
+    int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return FolderLock(-1, State::Unavailable);
+    int error = LockWithoutWaiting(fd);
+    if (error == 0) return FolderLock(fd, State::Held);
+    close(fd);
+    return FolderLock(-1, error == EWOULDBLOCK ? State::HeldByOther : State::Unavailable);
+}
+
 FolderLock::FolderLock(FolderLock&& other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)),
       m_state(other.m_state),
@@ -73,7 +83,7 @@ FolderLock::FolderLock(FolderLock&& other) noexcept
 FolderLock::~FolderLock() {
     if (m_fd < 0) return;
     // Removed while still locked, so that no other wizard holds it meanwhile.
-    if (NamesFile(m_path, m_fd)) unlink(m_path.c_str());
+    if (!m_path.empty() && NamesFile(m_path, m_fd)) unlink(m_path.c_str());
     close(m_fd);
 }
 

@@ -22,8 +22,9 @@ class FolderLock {
     // Opens, creating it if need be, the regular file `name` in POSIX
     // folder `directory` and tries once, without waiting, to lock it. A
     // symbolic link at that name is never followed: it is replaced by the
-    // file. A folder or anything else there is never locked: the result is
-    // then Unavailable, as it is for an empty `directory`.
+    // file. A folder or anything else there is never locked or removed:
+    // the folder itself is locked instead, so that every copy that finds it
+    // there still shares one lock. Unavailable for an empty `directory`.
     static FolderLock TryAcquire(const std::string& directory, const std::string& name);
 
     FolderLock(FolderLock&& other) noexcept;
@@ -36,11 +37,13 @@ class FolderLock {
     State GetState() const { return m_state; }
 
   private:
+    // The lock on `directory` itself, when the lock file's name is taken.
+    static FolderLock LockFolderItself(const std::string& directory);
     FolderLock(int fd, State state, std::string path = {})
         : m_fd(fd), m_state(state), m_path(std::move(path)) {}
     int m_fd = -1;  // open only while the lock is held
     State m_state;
-    std::string m_path;  // the lock file, while held
+    std::string m_path;  // the lock file, while held; "" when the folder is locked
 };
 
 }  // namespace os
