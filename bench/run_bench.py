@@ -119,7 +119,10 @@ def throughput(bench, nginx, work):
             if who == "ours":
                 argv = [bench, "fetch", host, "big.bin", target]
             else:
-                argv = ["curl", "-s", "--noproxy", "*", "-o", target, f"http://{host}/big.bin"]
+                # The wizard makes the file durable before it takes the
+                # package's name, so the reference flushes its file too.
+                argv = ["sh", "-c", 'curl -s --noproxy "*" -o "$1" "$2" && sync "$1"', "sh",
+                        target, f"http://{host}/big.bin"]
             wall, cpu, rss, code, out = measure(argv)
             size = os.path.getsize(target) if os.path.exists(target) else -1
             if code != 0 or size != GIB:
