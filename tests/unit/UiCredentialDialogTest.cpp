@@ -111,10 +111,25 @@ TEST_F(UiCredentialDialogTest, OnTheUiThreadTheDialogIsShownDirectly) {
     EXPECT_EQ(values.userName, "u");
     EXPECT_EQ(values.password, "p");
     EXPECT_EQ(ui::CredentialPromptText({"h", ""}).Find("Realm"), -1);
-    // A realm too long for its line ends visibly short rather than cut off.
-    CString longRealm = ui::CredentialPromptText({"h", std::string(100, 'r')});
-    EXPECT_EQ(longRealm.Right(4), "r...");
-    EXPECT_LT(longRealm.GetLength(), 100);
+    // The server's words are shown as they are: too long for their line,
+    // they end visibly short, never inside a character, and an '&' marks
+    // no mnemonic.
+    struct Case {
+        std::string realm;
+        const char* shownEnd;
+    } const cases[] = {
+        {std::string(100, 'W'), "WWW..."},
+        {"\xC3\xA9" + std::string(120, 'e'), "eee..."},
+        {std::string(26, 'x') + "\xC3\xA9\xC3\xA9\xC3\xA9", "xx..."},
+        {"Sales & Support", "Sales && Support"},
+    };
+    for (const Case& c : cases) {
+        std::string text = ui::CredentialPromptText({"h", c.realm}).str();
+        std::string end = c.shownEnd;
+        ASSERT_GE(text.size(), end.size()) << c.realm;
+        EXPECT_EQ(text.substr(text.size() - end.size()), end) << c.realm;
+        EXPECT_LE(text.size() - text.rfind("Realm:  ") - 8, 31u) << c.realm;
+    }
 }
 
 // Typing at once after the dialog opens: the first time into the user

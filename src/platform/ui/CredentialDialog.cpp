@@ -30,12 +30,29 @@ constexpr DialogTemplate kTemplate{
 // One question asked from another thread. The asking thread and the UI
 // thread share it; `dialog` is touched on the UI thread only.
 // The longest host or realm the prompt shows whole: each has one line of
-// the prompt, and a longer one ends in "..." rather than past the edge.
-constexpr std::size_t kLongestShownName = 40;
+// the prompt, wide enough for this many of the widest letters, and a longer
+// one ends in "..." rather than past the edge.
+constexpr std::size_t kLongestShownName = 30;
 
-std::string Shortened(const std::string& name) {
-    if (name.size() <= kLongestShownName) return name;
-    return name.substr(0, kLongestShownName - 3) + "...";
+bool IsUtf8Continuation(char ch) {
+    return (static_cast<unsigned char>(ch) & 0xC0) == 0x80;
+}
+
+// `name` as the prompt shows it: shortened, never inside a character, and
+// with '&' doubled, so that the server's text marks no mnemonic.
+std::string Shown(const std::string& name) {
+    std::string shown = name;
+    if (shown.size() > kLongestShownName) {
+        std::size_t cut = kLongestShownName - 3;
+        while (cut > 0 && IsUtf8Continuation(shown[cut])) --cut;
+        shown = shown.substr(0, cut) + "...";
+    }
+    std::string escaped;
+    for (char ch : shown) {
+        escaped += ch;
+        if (ch == '&') escaped += '&';
+    }
+    return escaped;
 }
 
 struct CrossThreadRequest {
@@ -80,10 +97,10 @@ void Answer(const std::shared_ptr<CrossThreadRequest>& request) {
 
 CString CredentialPromptText(const CredentialQuestion& question) {
     CString text = "Please type your user name and password.\n\nSite:  ";
-    text += Shortened(question.host).c_str();
+    text += Shown(question.host).c_str();
     if (!question.realm.empty()) {
         text += "\nRealm:  ";
-        text += Shortened(question.realm).c_str();
+        text += Shown(question.realm).c_str();
     }
     return text;
 }
