@@ -27,6 +27,7 @@ constexpr CodeText kStatusPhrases[] = {
     {307, "Temporary Redirect"},
     {308, "Permanent Redirect"},
     {400, "Bad Request"},
+    {401, "Unauthorized"},
     {402, "Payment Required"},
     {403, "Forbidden"},
     {404, "Not Found"},

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/CredentialMemory.h"
+#include "download/DownloadFile.h"
+#include "download/DownloadOutcome.h"
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
 #include "platform/net/CredentialPrompt.h"
@@ -287,6 +289,24 @@ TEST_F(DownloadAuth, ARefusedUserNameIsOfferedAgainAfterACancelledSignIn) {
     ASSERT_EQ(Download("package.exe"), TRUE);
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(lastTried[2], kAuth.userName + ":");
+}
+
+// A host that asks for a sign-in in a scheme other than Basic, or names
+// none, is not asked about: the password would go to it in clear.
+TEST_F(DownloadAuth, A401WithoutABasicChallengeIsARefusal) {
+    for (const char* challenge : {"WWW-Authenticate: Digest realm=\"dig\", nonce=\"abc\"", ""}) {
+        HttpReply denied = HttpReply::Text("HTTP/1.1 401 Unauthorized", "sign in");
+        if (*challenge != '\0') denied.headers.push_back(challenge);
+        host.Serve("/package.exe", denied);
+        Answer({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password}});
+        DownloadOutcome outcome;
+        EXPECT_EQ(DownloadFile("package.exe", LocalPath().c_str(), outcome), FALSE) << challenge;
+        EXPECT_EQ(outcome.kind, DownloadOutcome::Kind::Refused) << challenge;
+        EXPECT_EQ(outcome.code, 401u) << challenge;
+        EXPECT_TRUE(asked.empty()) << challenge;
+        EXPECT_EQ(host.Requests().back().HeaderCount("Authorization"), 0) << challenge;
+        EXPECT_FALSE(dir.Exists("package.exe")) << challenge;
+    }
 }
 
 }  // namespace

@@ -140,6 +140,10 @@ net::CredentialRequest CHttpFile::GetCredentialRequest() const {
     return request;
 }
 
+BOOL CHttpFile::OffersBasicAuthentication() const {
+    return Transfer().OffersBasic() ? TRUE : FALSE;
+}
+
 void CHttpFile::SetCredentials(const net::Credentials& credentials) {
     Transfer().SetCredentials(credentials.userName, credentials.password);
 }

@@ -73,6 +73,9 @@ class CHttpFile {
     // Who asks for credentials after a 401: the server of the response that
     // carried it (where redirects led) and the realm of its Basic challenge.
     net::CredentialRequest GetCredentialRequest() const;
+    // Whether the 401 offered Basic authentication: credentials go out in
+    // no other scheme, so without it there is nothing to ask the user for.
+    BOOL OffersBasicAuthentication() const;
     // Credentials for the next SendRequest, which goes straight to the server
     // that asked for them (GetCredentialRequest) and sends them to it only.
     void SetCredentials(const net::Credentials& credentials);

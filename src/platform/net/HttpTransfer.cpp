@@ -131,7 +131,7 @@ void HttpTransfer::SetCredentials(const std::string& userName, const std::string
 bool HttpTransfer::Send() {
     Detach();
     m_sink.Clear();
-    m_realm.clear();
+    m_basicRealm.reset();
     m_framing.Reset();
     m_refusal.clear();
     m_errorText[0] = '\0';
@@ -151,6 +151,11 @@ bool HttpTransfer::Send() {
     // A failure that came after some of the body is reported by the Read that reaches it.
     if (m_done && m_result != CURLE_OK && m_sink.Spilled() == 0) ThrowTransferError();
     return true;
+}
+
+const std::string& HttpTransfer::Realm() const {
+    static const std::string kNone;
+    return m_basicRealm ? *m_basicRealm : kNone;
 }
 
 long HttpTransfer::Status() const {
@@ -221,7 +226,7 @@ std::size_t HttpTransfer::OnHeader(char* data, std::size_t, std::size_t size, vo
     if (transfer->m_headersDone) return size;
     // Each response of a redirect chain or of a 1xx round starts with its status line.
     if (line.substr(0, 5) == "HTTP/") {
-        transfer->m_realm.clear();
+        transfer->m_basicRealm.reset();
         transfer->m_redirecting = false;
         transfer->m_framing.Reset();
     } else if (line == "\r\n" || line == "\n") {
@@ -233,8 +238,8 @@ std::size_t HttpTransfer::OnHeader(char* data, std::size_t, std::size_t size, vo
     }
     transfer->m_framing.Note(line);
     std::string realm;
-    if (transfer->m_realm.empty() && ParseBasicChallenge(line, realm)) {
-        transfer->m_realm = std::move(realm);
+    if (!transfer->m_basicRealm && ParseBasicChallenge(line, realm)) {
+        transfer->m_basicRealm = std::move(realm);
     }
     return size;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,10 @@ class HttpTransfer {
     // The address of the last response: where a redirect led, else the request's own.
     std::string ResponseUrl() const;
     // Realm of the final response's Basic challenge, "" when none.
-    const std::string& Realm() const { return m_realm; }
+    const std::string& Realm() const;
+    // Whether the final response offered Basic authentication, the only
+    // kind in which credentials are sent.
+    bool OffersBasic() const { return m_basicRealm.has_value(); }
     // Up to `size` body bytes; 0 at the end or when interrupted.
     std::size_t Read(char* buffer, std::size_t size);
     bool WasInterrupted() const { return m_interrupted; }
@@ -95,10 +99,10 @@ class HttpTransfer {
     std::chrono::milliseconds m_stallLimit;
     Clock::time_point m_lastActivity;
 
-    std::string m_url;  // where the next Send goes
-    std::string m_realm;
-    ResponseFraming m_framing;  // of the response being received
-    std::string m_refusal;      // why its body was refused, "" when it was not
+    std::string m_url;                        // where the next Send goes
+    std::optional<std::string> m_basicRealm;  // of the final response's Basic challenge
+    ResponseFraming m_framing;                // of the response being received
+    std::string m_refusal;                    // why its body was refused, "" when it was not
     bool m_attached = false;
     bool m_paused = false;       // libcurl holds a piece we refused
     bool m_discarding = false;   // the response is being dropped
