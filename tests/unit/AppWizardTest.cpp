@@ -280,16 +280,21 @@ TEST_F(AppInitInstanceTest, HoldsTheFolderWhileItRunsAndClearsLeftoversFirst) {
 
 // Where no lock can be had, the wizard runs, but removes nothing: a
 // running wizard's files cannot be told from leftovers then.
-TEST_F(AppInitInstanceTest, WithoutALockTheWizardRunsAndLeavesScratchFilesAlone) {
+// A folder under the lock file's name is left alone; the wizard holds the
+// folder itself instead, and so may clear what crashed runs left.
+TEST_F(AppInitInstanceTest, AFolderAtTheLockNameStillLetsOneWizardHoldTheFolder) {
     ASSERT_EQ(mkdir(dir.File(kFolderLockName).c_str(), 0755), 0);
-    dir.Write(".vessamo-download-Ab12Cd", "maybe another wizard's");
+    dir.Write(".vessamo-download-Ab12Cd", "a crashed run's");
     bool shown = false;
     RunWith([&](CInstallWizard& w) {
         shown = true;
         Press(w, IDCANCEL);
     });
     EXPECT_TRUE(shown);
-    EXPECT_EQ(dir.Read(".vessamo-download-Ab12Cd"), "maybe another wizard's");
+    EXPECT_FALSE(dir.Exists(".vessamo-download-Ab12Cd"));
+    struct stat info {};
+    ASSERT_EQ(stat(dir.File(kFolderLockName).c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
 }
 
 }  // namespace
