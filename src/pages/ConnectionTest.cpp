@@ -1,6 +1,8 @@
 #include "pages/ConnectionTest.h"
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "download/DownloadFile.h"
 #include "download/DownloadState.h"
@@ -54,9 +56,20 @@ struct TestRun {
     std::atomic<bool> done{false};
 };
 
+// Waits, unless the wizard is being ended, until `start` is
+// kConnectionTestShortestBusyMs past.
+void StayBusySince(std::chrono::steady_clock::time_point start) {
+    const auto end = start + std::chrono::milliseconds(kConnectionTestShortestBusyMs);
+    while (std::chrono::steady_clock::now() < end && !IsCancelled()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 DWORD RunTest(LPVOID parameter) {
     auto* run = static_cast<TestRun*>(parameter);
+    const auto start = std::chrono::steady_clock::now();
     run->result = Fetch(run->path);
+    StayBusySince(start);
     run->done = true;
     // Wakes the user-interface thread, whose loop then sees `done`.
     ui::MessageQueue::Instance().PostTask([] {});

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 #include "app/InstallWizard.h"
 #include "download/DownloadState.h"
@@ -79,6 +80,30 @@ TEST_F(PageOSInputTest, WhileTheTestRunsTheWindowIsBusyAndDropsInput) {
     EXPECT_EQ(wizard.GetResult(), -1);
     EXPECT_TRUE(shell.Calls().empty());  // F1 opened no help
     EXPECT_EQ(host.RequestCount(), 1u);
+}
+
+// A host that answers at once ends the test sooner than a double click
+// ends: the window stays busy a little longer, so the double click's second
+// press on Next does not skip the page the test led to.
+TEST_F(PageOSInputTest, TheSecondClickOfADoubleClickIsDroppedEvenAfterAFastTest) {
+    std::atomic<bool> answered{false};
+    HttpReply quick = HttpReply::Text("HTTP/1.1 200 OK", "<html>up</html>");
+    quick.onBodySent = [&] { answered = true; };
+    host.Serve("/index.html", quick);
+    UseDownloadHost(host.HostAndPort());
+    ASSERT_TRUE(wizard.Create());
+    ui::PumpMessages();
+    bool secondClickTaken = true;
+    env.Renderer().WhenTrue([&] { return answered.load(); },
+                            [&](ui::Window&) {
+                                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                                secondClickTaken = Click(wizard, ID_WIZNEXT);
+                            });
+    ASSERT_TRUE(PressWizardButton(wizard, ID_WIZNEXT));
+    ui::PumpMessages();
+    EXPECT_FALSE(secondClickTaken);
+    EXPECT_EQ(wizard.GetActivePage(), &wizard.m_pageOS);
+    EXPECT_EQ(wizard.m_pageOS.m_bConnectionOK, TRUE);
 }
 
 TEST_F(PageOSInputTest, CancelEscapeAndTheCloseBoxEndTheTestAndTheWizardAtOnce) {
