@@ -14,26 +14,17 @@ TEST(DownloadFailureText, NamesACauseTheUserCanActOn) {
         DownloadOutcome outcome;
         const char* text;
     } cases[] = {
+        // A status by its standard phrase, or by its number when it has none.
         {{Kind::Refused, 404}, "the server answered 404 Not Found"},
-        {{Kind::Refused, 503}, "the server answered 503 Service Unavailable"},
-        {{Kind::Refused, 302}, "the server answered 302 Found"},
         {{Kind::Refused, 599}, "the server answered status 599"},
         {{Kind::SignInCancelled}, "the sign-in was cancelled"},
+        // A transport failure or a file error by its meaning, or by its code.
         {{Kind::TransportFailed, ERROR_INTERNET_CANNOT_CONNECT},
          "cannot connect to the download host"},
-        {{Kind::TransportFailed, ERROR_INTERNET_CONNECTION_RESET},
-         "the connection to the download host broke"},
-        {{Kind::TransportFailed, ERROR_INTERNET_TIMEOUT},
-         "the download host did not answer in time"},
-        {{Kind::TransportFailed, ERROR_INTERNET_SECURITY_CHANNEL_ERROR},
-         "the download host's certificate could not be verified"},
         {{Kind::TransportFailed, 12345}, "a network error occurred (12345)"},
-        {{Kind::LocalFileFailed, ENOSPC}, "the disk is full"},
         {{Kind::LocalFileFailed, EDQUOT}, "the disk is full"},
-        {{Kind::LocalFileFailed, EFBIG}, "the file is larger than this system allows"},
-        {{Kind::LocalFileFailed, EROFS}, "the folder cannot be written"},
-        {{Kind::LocalFileFailed, EACCES}, "the folder cannot be written"},
-        {{Kind::LocalFileFailed, EIO}, "the disk reported an error"},
+        {{Kind::LocalFileFailed, 9999}, "the file could not be written (error 9999)"},
+        // Outcomes that are no failure name no cause.
         {{Kind::Cancelled}, ""},
         {{Kind::Succeeded}, ""},
         {{Kind::NotFinished}, ""},
