@@ -71,6 +71,10 @@ class DownloadAuth : public DownloadFixture {
         reply.auth = kAuth;
         return reply;
     }
+    static HttpReply MirrorProtected(HttpReply reply) {
+        reply.auth = kMirrorAuth;
+        return reply;
+    }
 
     std::vector<net::CredentialRequest> asked;
     std::vector<std::string> lastTried;
@@ -178,9 +182,7 @@ TEST_F(DownloadAuth, ARedirectedRequestKeepsTheCredentialsOnTheSameHost) {
 
 TEST_F(DownloadAuth, A401AfterARedirectAsksForThatHostAndSendsToItOnly) {
     TestHost mirror;
-    HttpReply mirrored = HttpReply::Ok(5000);
-    mirrored.auth = kMirrorAuth;
-    mirror.Serve("/mirror.exe", mirrored);
+    mirror.Serve("/mirror.exe", MirrorProtected(HttpReply::Ok(5000)));
     host.Serve("/package.exe", HttpReply::Redirect(302, mirror.Url("/mirror.exe")));
     Answer({{net::CredentialAnswer::Retry, kMirrorAuth.userName, kMirrorAuth.password}});
     ASSERT_EQ(Download("package.exe"), TRUE);
@@ -238,9 +240,7 @@ TEST_F(DownloadAuth, TypedCredentialsServeTheSameHostAndRealmWithoutAsking) {
 // that asks too: each is asked once in the run, the mirror afresh.
 TEST_F(DownloadAuth, TwoHostsOfOneRequestAreEachAskedOnceAndApart) {
     TestHost mirror;
-    HttpReply mirrored = HttpReply::Ok(5000);
-    mirrored.auth = kMirrorAuth;
-    mirror.Serve("/mirror.exe", mirrored);
+    mirror.Serve("/mirror.exe", MirrorProtected(HttpReply::Ok(5000)));
     for (const char* object : {"/index.html", "/package.exe"}) {
         host.Serve(object, Protected(HttpReply::Redirect(302, mirror.Url("/mirror.exe"))));
     }
