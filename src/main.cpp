@@ -1,14 +1,14 @@
-// The process entry: puts the window model on the screen with FLTK and runs
-// the application. The program takes no arguments and reads no settings.
+// The process entry: puts the window model on the screen and runs the
+// application. The program takes no arguments and reads no settings.
 #include <cstdio>
 #include <memory>
 
 #include "app/InstallerApp.h"
 #include "platform/ui/Renderer.h"
-#include "platform/ui/fltk/FltkRenderer.h"
+#include "platform/ui/ScreenRenderer.h"
 
 int main() {
-    std::unique_ptr<ui::fltk::FltkRenderer> renderer = ui::fltk::FltkRenderer::Open();
+    std::unique_ptr<ui::Renderer> renderer = ui::OpenScreenRenderer();
     if (!renderer) {
         std::fputs(
             "vessamo-installer: cannot open the display; the download wizard needs a graphical "

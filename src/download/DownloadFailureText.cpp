@@ -108,7 +108,6 @@ CString DescribeTransport(DWORD error) {
 CString DescribeLocalFile(DWORD error) {
     switch (error) {
         case ENOSPC:
-        case EDQUOT:
             return "the disk is full";
         case EFBIG:
             return "the file is larger than this system allows";

@@ -7,7 +7,7 @@
 
 #include "package/Paths.h"
 #include "platform/os/FolderListing.h"
-#include "platform/os/PosixPath.h"
+#include "platform/os/NativePath.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ CString RandomSuffix(std::mt19937& generator) {
 }
 
 std::string ModuleFolder() {
-    return os::ToPosixPath(GetModuleDirectory());
+    return os::ToNativePath(GetModuleDirectory());
 }
 
 }  // namespace

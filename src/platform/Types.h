@@ -7,7 +7,13 @@
 #include <cstdint>
 
 using BOOL = std::int32_t;
+// The same types as the Windows headers', so that the two agree where a
+// Windows back end sees both.
+#ifdef _WIN32
+using DWORD = unsigned long;
+#else
 using DWORD = std::uint32_t;
+#endif
 using UINT = unsigned int;
 using LPCTSTR = const char*;
 using LPVOID = void*;

@@ -22,7 +22,7 @@ TEST(DownloadFailureText, NamesACauseTheUserCanActOn) {
         {{Kind::TransportFailed, ERROR_INTERNET_CANNOT_CONNECT},
          "cannot connect to the download host"},
         {{Kind::TransportFailed, 12345}, "a network error occurred (12345)"},
-        {{Kind::LocalFileFailed, EDQUOT}, "the disk is full"},
+        {{Kind::LocalFileFailed, ENOSPC}, "the disk is full"},
         {{Kind::LocalFileFailed, 9999}, "the file could not be written (error 9999)"},
         // Outcomes that are no failure name no cause.
         {{Kind::Cancelled}, ""},

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "platform/net/HttpTransfer.h"
+#include "HttpTransfer.h"  // of the HTTP back end this build uses
 #include "platform/net/InternetException.h"
 #include "platform/net/UrlServer.h"
 

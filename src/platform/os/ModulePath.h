@@ -11,7 +11,7 @@ namespace os {
 // returned whole rather than cut, so files never land in a wrong directory.
 // A backslash in the executable's own name, which the wizard's path helpers
 // would take for a separator, reads as '_': only the directory counts, and
-// it stays as it is (the file functions map it back, see PosixPath.h).
+// it stays as it is (the file functions map it back, see NativePath.h).
 std::string GetModuleFileName();
 
 // Makes GetModuleFileName report `path` instead (tests place the executable's

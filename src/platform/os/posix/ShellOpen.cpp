@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/CString.h"
-#include "platform/os/PosixPath.h"
+#include "platform/os/NativePath.h"
 
 namespace os {
 namespace {
@@ -27,7 +27,7 @@ bool IsWebAddress(const std::string& target) {
 // The file the shell would open for `target`: a name with a directory part
 // as given, a bare name inside `directory`.
 std::string ResolveFile(const std::string& target, const std::string& directory) {
-    std::string posix = ToPosixPath(target.c_str());
+    std::string posix = ToNativePath(target.c_str());
     if (posix.find('/') != std::string::npos || directory.empty()) return posix;
     return directory.back() == '/' ? directory + posix : directory + "/" + posix;
 }
@@ -219,7 +219,7 @@ std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR p
     if (handler) return handler(call);
     if (!call.verb.empty() && call.verb != "open") return SE_ERR_NOASSOC;
     if (call.file.empty()) return SE_ERR_FNF;
-    std::string posixDirectory = ToPosixPath(call.directory.c_str());
+    std::string posixDirectory = ToNativePath(call.directory.c_str());
     if (IsWebAddress(call.file)) return StartWithOpener(call.file, posixDirectory);
     return StartProgram(ResolveFile(call.file, posixDirectory), posixDirectory);
 }

@@ -1,10 +1,10 @@
-#include "platform/net/HttpTransfer.h"
+#include "platform/net/curl/HttpTransfer.h"
 
 #include <algorithm>
 #include <mutex>
 #include <string_view>
 
-#include "platform/net/CurlErrors.h"
+#include "platform/net/curl/CurlErrors.h"
 #include "platform/net/HeaderText.h"
 #include "platform/net/InternetException.h"
 

@@ -15,6 +15,6 @@ namespace os {
 // and for the rest of the path, each backslash becomes '/'. "" (a path no
 // file function opens) when the executable's directory cannot be read: a
 // path built on an empty directory would name the root folder instead.
-std::string ToPosixPath(const char* path);
+std::string ToNativePath(const char* path);
 
 }  // namespace os

@@ -1,4 +1,4 @@
-#include "platform/os/PosixPath.h"
+#include "platform/os/NativePath.h"
 
 #include "platform/os/ModulePath.h"
 
@@ -54,7 +54,7 @@ std::string WithSlashes(std::string text) {
 
 }  // namespace
 
-std::string ToPosixPath(const char* path) {
+std::string ToNativePath(const char* path) {
     std::string windowsPath = path ? path : "";
     std::string directory = ModuleDirectory();
     // Without it the wizard's paths would name the root folder.

@@ -8,7 +8,7 @@
 #include "package/LocalFiles.h"
 #include "package/Paths.h"
 #include "platform/os/ModulePath.h"
-#include "platform/os/PosixPath.h"
+#include "platform/os/NativePath.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -36,12 +36,12 @@ class BackslashFolder : public ::testing::Test {
 
 TEST_F(BackslashFolder, PathsInTheExecutablesFolderStayThere) {
     CString package = PathJoin(GetModuleDirectory(), "vessamo-nten.exe");
-    EXPECT_EQ(os::ToPosixPath(package), Ours("vessamo-nten.exe"));
-    EXPECT_EQ(os::ToPosixPath(GetModuleDirectory()), Ours(""));
-    EXPECT_EQ(os::ToPosixPath(ReplaceSeparators(GetModuleDirectory(), '\\')), Ours(""));
+    EXPECT_EQ(os::ToNativePath(package), Ours("vessamo-nten.exe"));
+    EXPECT_EQ(os::ToNativePath(GetModuleDirectory()), Ours(""));
+    EXPECT_EQ(os::ToNativePath(ReplaceSeparators(GetModuleDirectory(), '\\')), Ours(""));
     // Outside it, a backslash is a separator as before.
-    EXPECT_EQ(os::ToPosixPath("\\tmp\\other\\file"), "/tmp/other/file");
-    EXPECT_EQ(os::ToPosixPath(dir.File("back\\slashy\\f").c_str()), dir.File("back/slashy/f"));
+    EXPECT_EQ(os::ToNativePath("\\tmp\\other\\file"), "/tmp/other/file");
+    EXPECT_EQ(os::ToNativePath(dir.File("back\\slashy\\f").c_str()), dir.File("back/slashy/f"));
 }
 
 TEST_F(BackslashFolder, FileFunctionsActOnlyInTheExecutablesFolder) {
@@ -61,7 +61,7 @@ TEST_F(BackslashFolder, FileFunctionsActOnlyInTheExecutablesFolder) {
 TEST_F(BackslashFolder, ABackslashInTheExecutablesNameIsNoSeparator) {
     ASSERT_EQ(mkdir(dir.File(std::string(kOurs) + "vessamo").c_str(), 0755), 0);
     os::SetModuleFileNameForTesting(Ours("vessamo\\installer"));
-    EXPECT_EQ(os::ToPosixPath(PathJoin(GetModuleDirectory(), "vessamo-nten.exe")),
+    EXPECT_EQ(os::ToNativePath(PathJoin(GetModuleDirectory(), "vessamo-nten.exe")),
               Ours("vessamo-nten.exe"));
 }
 
@@ -71,7 +71,7 @@ TEST(UnknownFolder, PathsOnAnEmptyFolderNameNoFile) {
     os::SetModuleFileNameForTesting("vessamo-installer");
     EXPECT_EQ(GetModuleDirectory(), "");
     CString package = PathJoin(GetModuleDirectory(), "vessamo-nten.exe");
-    EXPECT_EQ(os::ToPosixPath(package), "");
+    EXPECT_EQ(os::ToNativePath(package), "");
     EXPECT_EQ(FileExists("\\etc\\hostname"), FALSE);
     os::SetModuleFileNameForTesting("");
 }

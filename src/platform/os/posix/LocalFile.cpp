@@ -10,7 +10,7 @@
 #include <mutex>
 #include <utility>
 
-#include "platform/os/PosixPath.h"
+#include "platform/os/NativePath.h"
 
 namespace os {
 
@@ -80,7 +80,7 @@ LocalFile::~LocalFile() {
 }
 
 LocalFile LocalFile::Open(const char* path, OpenMode mode) {
-    std::string posixPath = ToPosixPath(path);
+    std::string posixPath = ToNativePath(path);
     if (posixPath.empty()) return LocalFile(-1, ENOENT);
     if (mode != OpenMode::Probe) KeepRunningPastFileSizeLimit();
     int fd = OpenDescriptor(posixPath, mode);
@@ -93,7 +93,8 @@ LocalFile LocalFile::Open(const char* path, OpenMode mode) {
 }
 
 bool LocalFile::Fail(int error) {
-    m_error = error;
+    // Over a disk quota is a full disk to the user; not every system has the code.
+    m_error = error == EDQUOT ? ENOSPC : error;
     return false;
 }
 
@@ -124,19 +125,19 @@ bool LocalFile::Close() {
 }
 
 bool DeleteLocalPath(const char* path) {
-    std::string posixPath = ToPosixPath(path);
+    std::string posixPath = ToNativePath(path);
     return !posixPath.empty() && ::unlink(posixPath.c_str()) == 0;
 }
 
 int RenameLocalPath(const char* from, const char* to) {
-    std::string posixFrom = ToPosixPath(from);
-    std::string posixTo = ToPosixPath(to);
+    std::string posixFrom = ToNativePath(from);
+    std::string posixTo = ToNativePath(to);
     if (posixFrom.empty() || posixTo.empty()) return ENOENT;
     return ::rename(posixFrom.c_str(), posixTo.c_str()) == 0 ? 0 : errno;
 }
 
 int CheckReplaceable(const char* path) {
-    std::string posixPath = ToPosixPath(path);
+    std::string posixPath = ToNativePath(path);
     if (posixPath.empty()) return ENOENT;
     struct stat info {};
     if (lstat(posixPath.c_str(), &info) != 0) return errno == ENOENT ? 0 : errno;
