@@ -1,7 +1,8 @@
 #include "platform/os/win32/ShellLaunch.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// The shell's declarations need the system's types first.
+#include <shellapi.h>
 
 #include "platform/os/win32/OpenFileKind.h"
 #include "platform/os/win32/SystemErrors.h"
