@@ -1,7 +1,5 @@
 #include "integration/DownloadPageFixture.h"
 
-#include <sys/stat.h>
-
 #include "download/DownloadState.h"
 #include "platform/net/CredentialPrompt.h"
 #include "platform/os/Thread.h"
@@ -42,7 +40,7 @@ void DownloadPageFixture::SetUp() {
 }
 
 void DownloadPageFixture::TearDown() {
-    asUser.reset();
+    readOnly.reset();
     EXPECT_EQ(watch.completedEarly, 0) << "the progress dialog completed below 100 percent";
     wizard->DestroyWindow();
     wizard.reset();
@@ -54,8 +52,8 @@ void DownloadPageFixture::TearDown() {
 }
 
 void DownloadPageFixture::MakeFolderReadOnly() {
-    ASSERT_EQ(chmod(dir.Path().c_str(), 0555), 0);
-    asUser = std::make_unique<WithoutFileOverride>();
+    readOnly = std::make_unique<ReadOnlyFolder>(dir.Path());
+    if (!readOnly->Refuses()) GTEST_SKIP() << "this system cannot keep new files out of a folder";
 }
 
 void DownloadPageFixture::ShowPage() {

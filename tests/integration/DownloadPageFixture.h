@@ -12,8 +12,8 @@
 #include "app/InstallWizard.h"
 #include "integration/DownloadFixture.h"
 #include "support/PageTestSupport.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TestHost.h"
-#include "support/WithoutFileOverride.h"
 
 namespace testing_support {
 
@@ -43,7 +43,8 @@ struct ProgressDialogWatch {
 class DownloadPageFixture : public PageTest {
   public:
     // Makes the executable's folder read-only for this thread and the
-    // download threads it starts, until the test ends.
+    // download threads it starts, until the test ends; skips the test where
+    // the system cannot (see ReadOnlyFolder), and the caller then returns.
     void MakeFolderReadOnly();
 
   protected:
@@ -89,7 +90,7 @@ class DownloadPageFixture : public PageTest {
 
     TestHost host;
     std::unique_ptr<CInstallWizard> wizard;
-    std::unique_ptr<WithoutFileOverride> asUser;
+    std::unique_ptr<ReadOnlyFolder> readOnly;
     ProgressDialogWatch watch;
 };
 
