@@ -160,10 +160,14 @@ TEST_F(DownloadFailure, RedirectToHttpsIsFollowed) {
         "/package.exe",
         HttpReply::Redirect(302, "https://127.0.0.1:" + std::to_string(target.Port()) + "/p"));
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_SECURITY_CHANNEL_ERROR);
+    // WinINet tries the handshake again once it failed; every try is TLS.
     auto openings = target.RawOpenings();
-    ASSERT_EQ(openings.size(), 1u);
-    ASSERT_FALSE(openings[0].empty());
-    EXPECT_EQ(openings[0][0], '\x16');  // a TLS handshake record
+    ASSERT_GE(openings.size(), 1u);
+    ASSERT_LE(openings.size(), 2u);
+    for (const std::string& opening : openings) {
+        ASSERT_FALSE(opening.empty());
+        EXPECT_EQ(opening[0], '\x16');  // a TLS handshake record
+    }
 }
 
 TEST_F(DownloadFailure, EndlessRedirectsFail) {
