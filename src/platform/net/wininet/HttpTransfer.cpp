@@ -261,8 +261,8 @@ bool HttpTransfer::Fill(std::size_t size, bool mayWait) {
         }
         if (call.state == InternetCall::State::Done && available == 0) return AtEnd(mayWait);
         if (call.state == InternetCall::State::Done) {
-            call =
-                m_request->Read(static_cast<unsigned long>(std::min<std::size_t>(available, size)));
+            call = m_request->Read(static_cast<unsigned long>(
+                std::min(size, static_cast<std::size_t>(kReceiveBufferSize))));
             if (call.state == InternetCall::State::Pending) {
                 m_pending = Pending::Read;
                 continue;

@@ -91,6 +91,8 @@ struct Shared {
     std::atomic<int> holders{1};
     // A pending call writes its answer here when it ends.
     std::vector<char> buffer;
+    INTERNET_BUFFERSA buffers = {};
+    bool reading = false;  // a read is pending
     DWORD received = 0;
     DWORD available = 0;
 };
@@ -291,9 +293,17 @@ InternetCall WinInetRequest::Read(unsigned long size) {
     Shared& shared = *m_handles->shared;
     shared.completed.store(false);
     shared.received = 0;
-    DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size, shared.buffer.size()));
-    return Outcome(
-        InternetReadFile(m_handles->request, shared.buffer.data(), wanted, &shared.received));
+    // Whatever has arrived, up to `size`, without waiting for more.
+    shared.buffers = {};
+    shared.buffers.dwStructSize = sizeof shared.buffers;
+    shared.buffers.lpvBuffer = shared.buffer.data();
+    shared.buffers.dwBufferLength =
+        static_cast<DWORD>(std::min<std::size_t>(size, shared.buffer.size()));
+    InternetCall call =
+        Outcome(InternetReadFileExA(m_handles->request, &shared.buffers, IRF_NO_WAIT, 0));
+    shared.reading = call.state == InternetCall::State::Pending;
+    if (call.state == InternetCall::State::Done) shared.received = shared.buffers.dwBufferLength;
+    return call;
 }
 
 const char* WinInetRequest::Received() const {
@@ -309,6 +319,8 @@ bool WinInetRequest::Wait(unsigned long stepMs, InternetCall& call) {
     Shared& shared = *m_handles->shared;
     if (!shared.completed.load()) WaitForSingleObject(shared.event, stepMs);
     if (!shared.completed.exchange(false)) return false;
+    if (shared.reading) shared.received = shared.buffers.dwBufferLength;
+    shared.reading = false;
     DWORD error = shared.error.load();
     call = shared.result.load() == 0 && error != ERROR_SUCCESS ? Failed(error) : InternetCall{};
     return true;

@@ -55,7 +55,8 @@ class WinInetRequest {
     InternetCall Send();
     // How many body bytes can be read at once; 0 at the end of the body.
     InternetCall QueryAvailable(unsigned long& bytes);
-    // Reads up to `size` bytes (at most the receive buffer) into Received().
+    // Reads what has arrived, up to `size` bytes and the receive buffer, into
+    // Received(), without waiting for more; 0 bytes at the end of the body.
     InternetCall Read(unsigned long size);
     const char* Received() const;
     unsigned long ReceivedSize() const;
