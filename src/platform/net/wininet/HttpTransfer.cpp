@@ -1,11 +1,9 @@
 #include "HttpTransfer.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <string_view>
 
-#include "platform/net/HeaderText.h"
 #include "platform/net/InternetException.h"
 #include "platform/net/UrlServer.h"
 
@@ -35,57 +33,6 @@ std::string ServerOf(const std::string& url) {
     std::string server;
     if (!SplitServer(url, scheme, server)) return {};
     return scheme + "://" + server;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kBlank = " \t\r\n";
-    std::size_t begin = text.find_first_not_of(kBlank);
-    if (begin == std::string_view::npos) return {};
-    return text.substr(begin, text.find_last_not_of(kBlank) - begin + 1);
-}
-
-bool IsFramingHeader(std::string_view line) {
-    return StartsWithNoCase(line, "Content-Encoding:") ||
-           StartsWithNoCase(line, "Transfer-Encoding:");
-}
-
-// Why WinINet's account of a head cannot be trusted, "" when it can. Where
-// there was no status line, WinINet makes up "HTTP/1.0 200 OK" without
-// header lines and takes the answer for the body; a line folded onto the one
-// before it is dropped, and the header it was folded onto stays empty.
-std::string HeadFault(const std::string& head) {
-    if (head.compare(0, 5, "HTTP/") != 0) return "invalid response: no HTTP head";
-    std::size_t firstEnd = head.find("\r\n");
-    if (firstEnd == std::string::npos || head.compare(firstEnd, 4, "\r\n\r\n") == 0) {
-        return "invalid response: no header lines, or no status line";
-    }
-    std::size_t start = firstEnd + 2;
-    while (start < head.size()) {
-        std::size_t end = std::min(head.find("\r\n", start), head.size());
-        std::string_view line(head.data() + start, end - start);
-        if (IsFramingHeader(line) && Trimmed(line.substr(line.find(':') + 1)).empty()) {
-            return "invalid response: an empty " + std::string(line.substr(0, line.find(':'))) +
-                   " header, which a folded line may have followed";
-        }
-        start = end + 2;
-    }
-    return {};
-}
-
-// Whether the head asks to keep the connection for another request.
-bool KeepsConnection(const std::string& head) {
-    if (head.compare(0, 9, "HTTP/1.1 ") != 0) return false;
-    std::size_t start = 0;
-    while ((start = head.find("\r\n", start)) != std::string::npos) {
-        start += 2;
-        std::string_view line(head.data() + start,
-                              std::min(head.find("\r\n", start), head.size()) - start);
-        if (!StartsWithNoCase(line, "Connection:")) continue;
-        std::string value(line.substr(11));
-        for (char& ch : value) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-        if (value.find("close") != std::string::npos) return false;
-    }
-    return true;
 }
 
 void ThrowIfFailed(const InternetCall& call) {
@@ -120,8 +67,7 @@ void HttpTransfer::SetCredentials(const std::string& userName, const std::string
 
 bool HttpTransfer::Send() {
     m_status = 0;
-    m_basicRealm.reset();
-    m_framing.Reset();
+    m_head = {};
     m_pending = Pending::None;
     m_sent = false;
     m_ended = false;
@@ -131,16 +77,14 @@ bool HttpTransfer::Send() {
     std::string url = m_url;
     for (long hops = 0;; ++hops) {
         if (!Exchange(url)) return false;
-        std::string location;
-        std::string head = m_request->RawHead();
-        TakeHead(head, location);
-        bool followed = m_status / 100 == 3 && !location.empty();
+        m_head = ReadResponseHead(m_request->RawHead());
+        bool followed = m_status / 100 == 3 && !m_head.location.empty();
         // Only a 2xx body is ever kept; the length of any body must be sound.
-        std::string refusal = HeadFault(head);
-        if (refusal.empty()) refusal = m_framing.Refusal(!followed && m_status / 100 == 2);
+        std::string refusal = m_head.fault;
+        if (refusal.empty()) refusal = m_head.framing.Refusal(!followed && m_status / 100 == 2);
         if (!refusal.empty()) throw CInternetException(ERROR_HTTP_INVALID_SERVER_RESPONSE, refusal);
         if (!followed) break;
-        url = NextHop(url, location, hops);
+        url = NextHop(url, m_head.location, hops);
     }
     m_sent = true;
     return true;
@@ -149,7 +93,7 @@ bool HttpTransfer::Send() {
 // Sends one request to `url` and waits for its head; false when interrupted.
 bool HttpTransfer::Exchange(const std::string& url) {
     InternetAddress address;
-    if (!WinInetRequest::Split(url, address)) {
+    if (!SplitInternetUrl(url, address)) {
         throw CInternetException(ERROR_INTERNET_INVALID_URL, "not an http address: " + url);
     }
     m_responseUrl = url;
@@ -174,24 +118,6 @@ std::string HttpTransfer::HeadersFor(const std::string& url) const {
     return text;
 }
 
-void HttpTransfer::TakeHead(const std::string& head, std::string& location) {
-    m_framing.Reset();
-    m_basicRealm.reset();
-    m_keepsConnection = KeepsConnection(head);
-    std::size_t start = 0;
-    while (start < head.size()) {
-        std::size_t end = head.find("\r\n", start);
-        if (end == std::string::npos) end = head.size();
-        std::string_view line(head.data() + start, end - start);
-        start = end + 2;
-        if (line.empty()) continue;
-        m_framing.Note(line);
-        std::string realm;
-        if (!m_basicRealm && ParseBasicChallenge(line, realm)) m_basicRealm = std::move(realm);
-        if (StartsWithNoCase(line, "Location:")) location = Trimmed(line.substr(9));
-    }
-}
-
 // Where the redirect from `url` to `location` leads, after `hops` redirects so far.
 std::string HttpTransfer::NextHop(const std::string& url, const std::string& location,
                                   long hops) const {
@@ -201,7 +127,7 @@ std::string HttpTransfer::NextHop(const std::string& url, const std::string& loc
     }
     std::string next;
     InternetAddress address;
-    if (!WinInetRequest::Resolve(url, location, next) || !WinInetRequest::Split(next, address) ||
+    if (!ResolveInternetUrl(url, location, next) || !SplitInternetUrl(next, address) ||
         (m_secure && !address.secure)) {
         // A secure transfer never falls back to plain http, not even by a redirect.
         throw CInternetException(ERROR_HTTP_REDIRECT_FAILED, "a redirect to " + location);
@@ -210,12 +136,12 @@ std::string HttpTransfer::NextHop(const std::string& url, const std::string& loc
 }
 
 bool HttpTransfer::ContentLength(std::uint64_t& length) const {
-    return m_framing.Length(length);
+    return m_head.framing.Length(length);
 }
 
 const std::string& HttpTransfer::Realm() const {
     static const std::string kNone;
-    return m_basicRealm ? *m_basicRealm : kNone;
+    return m_head.basicRealm ? *m_head.basicRealm : kNone;
 }
 
 std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
@@ -286,14 +212,14 @@ bool HttpTransfer::AtEnd(bool mayWait) {
     m_ended = true;
     std::uint64_t length = 0;
     // WinINet ends a body that the server cut short as if it were whole.
-    if (m_framing.Length(length) && m_bodyBytes < length) {
+    if (m_head.framing.Length(length) && m_bodyBytes < length) {
         throw CInternetException(ERROR_INTERNET_CONNECTION_ABORTED,
                                  "the body ended after " + std::to_string(m_bodyBytes) + " of " +
                                      std::to_string(length) + " bytes");
     }
     // A chunked body that breaks off ends, for WinINet, as if it were
     // whole; but WinINet then drops the connection it would have kept.
-    if (m_framing.IsChunked() && m_keepsConnection && !m_request->Finish()) {
+    if (m_head.framing.IsChunked() && m_head.keepsConnection && !m_request->Finish()) {
         throw CInternetException(
             ERROR_INTERNET_CONNECTION_ABORTED,
             "the chunked body broke off after " + std::to_string(m_bodyBytes) + " bytes");

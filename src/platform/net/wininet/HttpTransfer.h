@@ -8,12 +8,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "ResponseHead.h"
 #include "WinInetRequest.h"
-#include "platform/net/ResponseFraming.h"
 #include "platform/net/SessionSettings.h"
 
 namespace net {
@@ -52,7 +51,7 @@ class HttpTransfer {
     const std::string& Realm() const;
     // Whether the final response offered Basic authentication, the only
     // kind in which credentials are sent.
-    bool OffersBasic() const { return m_basicRealm.has_value(); }
+    bool OffersBasic() const { return m_head.basicRealm.has_value(); }
     // Up to `size` body bytes; 0 at the end or when interrupted.
     std::size_t Read(char* buffer, std::size_t size);
     bool WasInterrupted() const { return m_interrupted; }
@@ -63,7 +62,6 @@ class HttpTransfer {
 
     bool Exchange(const std::string& url);
     std::string HeadersFor(const std::string& url) const;
-    void TakeHead(const std::string& head, std::string& location);
     std::string NextHop(const std::string& url, const std::string& location, long hops) const;
     bool Fill(std::size_t size, bool mayWait);
     bool TakePiece(bool mayWait);
@@ -82,9 +80,7 @@ class HttpTransfer {
     std::string m_url;          // where the next Send goes
     std::string m_responseUrl;  // where the last response came from
     long m_status = 0;
-    std::optional<std::string> m_basicRealm;  // of the final response's Basic challenge
-    ResponseFraming m_framing;                // of the final response
-    bool m_keepsConnection = false;           // the final response lets the connection stay
+    ResponseHead m_head;  // of the final response
 
     Pending m_pending = Pending::None;  // the WinINet call that has not ended yet
     bool m_sent = false;

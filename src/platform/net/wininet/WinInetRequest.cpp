@@ -6,6 +6,8 @@
 #include <atomic>
 #include <vector>
 
+#include "WinInetErrors.h"
+
 namespace net {
 
 namespace {
@@ -17,49 +19,8 @@ constexpr DWORD kFinishWaitMs = 2000;
 // out is followed by a false end of the body, so only our clock may decide.
 constexpr DWORD kTimeoutMarginMs = 30000;
 
-// The ERROR_ code of InternetDefs.h for what WinINet reported; the numbers
-// are WinINet's own, and every way a certificate or TLS can fail is one.
-unsigned long ModelError(DWORD error) {
-    switch (error) {
-        case ERROR_NOT_ENOUGH_MEMORY:
-        case ERROR_INTERNET_TIMEOUT:
-        case ERROR_INTERNET_INVALID_URL:
-        case ERROR_INTERNET_NAME_NOT_RESOLVED:
-        case ERROR_INTERNET_INCORRECT_HANDLE_STATE:
-        case ERROR_INTERNET_CANNOT_CONNECT:
-        case ERROR_INTERNET_CONNECTION_ABORTED:
-        case ERROR_INTERNET_CONNECTION_RESET:
-        case ERROR_HTTP_INVALID_SERVER_RESPONSE:
-        case ERROR_HTTP_REDIRECT_FAILED:
-        case ERROR_INTERNET_SECURITY_CHANNEL_ERROR:
-            return error;
-        case ERROR_INTERNET_SERVER_UNREACHABLE:
-        case WSAECONNREFUSED:
-            return ERROR_INTERNET_CANNOT_CONNECT;
-        // WinINet passes on some socket failures as they are.
-        case WSAECONNRESET:
-            return ERROR_INTERNET_CONNECTION_RESET;
-        case WSAECONNABORTED:
-            return ERROR_INTERNET_CONNECTION_ABORTED;
-        case WSAETIMEDOUT:
-            return ERROR_INTERNET_TIMEOUT;
-        case ERROR_INTERNET_INVALID_CA:
-        case ERROR_INTERNET_SEC_CERT_CN_INVALID:
-        case ERROR_INTERNET_SEC_CERT_DATE_INVALID:
-        case ERROR_INTERNET_SEC_CERT_ERRORS:
-        case ERROR_INTERNET_SEC_CERT_NO_REV:
-        case ERROR_INTERNET_SEC_CERT_REV_FAILED:
-        case ERROR_INTERNET_SEC_CERT_REVOKED:
-        case ERROR_INTERNET_SEC_INVALID_CERT:
-        case ERROR_INTERNET_CLIENT_AUTH_CERT_NEEDED:
-            return ERROR_INTERNET_SECURITY_CHANNEL_ERROR;
-        default:
-            return ERROR_INTERNET_INTERNAL_ERROR;
-    }
-}
-
 InternetCall Failed(DWORD error) {
-    return {InternetCall::State::Failed, ModelError(error),
+    return {InternetCall::State::Failed, InternetErrorFromWinInet(error),
             "WinINet reported error " + std::to_string(error)};
 }
 
@@ -192,42 +153,6 @@ bool WinInetRequest::Finish() {
     if (m_handles->request == nullptr) return true;
     m_handles->shared->dropped.store(false);
     return !CloseRequest(kFinishWaitMs);
-}
-
-bool WinInetRequest::Split(const std::string& url, InternetAddress& address) {
-    char host[INTERNET_MAX_HOST_NAME_LENGTH + 1] = {};
-    std::vector<char> path(url.size() + 2);
-    std::vector<char> extra(url.size() + 2);
-    URL_COMPONENTSA parts = {};
-    parts.dwStructSize = sizeof parts;
-    parts.lpszHostName = host;
-    parts.dwHostNameLength = sizeof host;
-    parts.lpszUrlPath = path.data();
-    parts.dwUrlPathLength = static_cast<DWORD>(path.size());
-    parts.lpszExtraInfo = extra.data();
-    parts.dwExtraInfoLength = static_cast<DWORD>(extra.size());
-    if (!InternetCrackUrlA(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts)) return false;
-    if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS) {
-        return false;
-    }
-    if (host[0] == '\0') return false;
-    address.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
-    address.host = host;
-    address.port = parts.nPort;
-    address.path = std::string(path.data()) + extra.data();
-    if (address.path.empty() || address.path[0] != '/') address.path.insert(0, "/");
-    return true;
-}
-
-bool WinInetRequest::Resolve(const std::string& base, const std::string& location,
-                             std::string& url) {
-    DWORD size = static_cast<DWORD>(base.size() + location.size() * 3 + 16);
-    std::vector<char> combined(size);
-    if (!InternetCombineUrlA(base.c_str(), location.c_str(), combined.data(), &size, 0)) {
-        return false;
-    }
-    url.assign(combined.data(), size);
-    return true;
 }
 
 InternetCall WinInetRequest::Open(const InternetAddress& address, const std::string& headers) {

@@ -14,6 +14,8 @@
 #include <memory>
 #include <string>
 
+#include "InternetUrl.h"
+
 namespace net {
 
 // How a call into WinINet ended.
@@ -22,14 +24,6 @@ struct InternetCall {
     State state = State::Done;
     unsigned long error = 0;  // when Failed: an ERROR_ code of InternetDefs.h
     std::string detail;       // when Failed: what WinINet said
-};
-
-// An absolute http or https address, split for WinINet.
-struct InternetAddress {
-    bool secure = false;
-    std::string host;
-    std::uint16_t port = 0;
-    std::string path;  // with the query, "/" at least
 };
 
 class WinInetRequest {
@@ -43,11 +37,6 @@ class WinInetRequest {
     WinInetRequest& operator=(const WinInetRequest&) = delete;
     // Closes every handle and waits until WinINet has let go of them.
     ~WinInetRequest();
-
-    // Splits `url`; false when it is not an http or https address.
-    static bool Split(const std::string& url, InternetAddress& address);
-    // `location` (absolute or relative) read against `base`; false when unusable.
-    static bool Resolve(const std::string& base, const std::string& location, std::string& url);
 
     // Ends the current request and opens a GET of `address` that carries
     // `headers` ("Name: value" lines, each ended by CR LF). Nothing is sent.
