@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/ui/win32/Utf16.h"
+#include "platform/os/win32/WideText.h"
 #include "platform/ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
@@ -48,7 +48,7 @@ HWND CreateControl(HWND parent, const ControlSpec& spec) {
     if (!spec.enabled) style |= WS_DISABLED;
     // Edit fields wear the sunken edge of their kind rather than a flat line.
     DWORD exStyle = spec.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0;
-    std::wstring text = Utf8ToUtf16(spec.text);
+    std::wstring text = os::WideFromUtf8(spec.text);
     return CreateWindowExW(exStyle, native.name, text.c_str(), style, spec.rect.x, spec.rect.y,
                            spec.rect.w, spec.rect.h, parent, nullptr, GetModuleHandleW(nullptr),
                            nullptr);
@@ -56,14 +56,14 @@ HWND CreateControl(HWND parent, const ControlSpec& spec) {
 
 void SetText(HWND window, std::string_view text) {
     if (TextOf(window) == text) return;
-    SetWindowTextW(window, Utf8ToUtf16(text).c_str());
+    SetWindowTextW(window, os::WideFromUtf8(text).c_str());
 }
 
 std::string TextOf(HWND window) {
     int length = GetWindowTextLengthW(window);
     std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
     int copied = GetWindowTextW(window, buffer.data(), length + 1);
-    return Utf16ToUtf8(std::wstring_view(buffer.data(), static_cast<std::size_t>(copied)));
+    return os::Utf8FromWide(std::wstring_view(buffer.data(), static_cast<std::size_t>(copied)));
 }
 
 void SetEnabled(HWND window, bool enabled) {

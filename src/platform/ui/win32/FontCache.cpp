@@ -1,6 +1,6 @@
 #include "platform/ui/win32/FontCache.h"
 
-#include "platform/ui/win32/Utf16.h"
+#include "platform/os/win32/WideText.h"
 #include "platform/ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
@@ -17,7 +17,7 @@ HFONT Create(const FontSpec& spec, int dpi) {
     lf.lfWeight = spec.weight;
     lf.lfItalic = spec.italic ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
-    std::wstring face = Utf8ToUtf16(spec.face);
+    std::wstring face = os::WideFromUtf8(spec.face);
     lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&lf);
 }

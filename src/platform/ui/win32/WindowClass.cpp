@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "platform/os/win32/WideText.h"
 #include "platform/ui/win32/NativeEvents.h"
-#include "platform/ui/win32/Utf16.h"
 #include "platform/ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
@@ -119,7 +119,7 @@ HWND WindowClass::CreateTopLevel(std::string_view title, int width, int height, 
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     auto state = std::make_unique<WindowState>(WindowState{&m_events});
     HWND window =
-        CreateWindowExW(exStyle, kClassName, Utf8ToUtf16(title).c_str(), style, CW_USEDEFAULT,
+        CreateWindowExW(exStyle, kClassName, os::WideFromUtf8(title).c_str(), style, CW_USEDEFAULT,
                         CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner,
                         nullptr, GetModuleHandleW(nullptr), state.get());
     // The window owns its state from WM_NCCREATE on.
