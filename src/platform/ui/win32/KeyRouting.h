@@ -23,8 +23,6 @@ struct KeyStroke {
 struct KeyCommand {
     std::variant<Key, char> input;
     Modifiers modifiers;
-
-    bool operator==(const KeyCommand&) const = default;
 };
 
 // The model's command for `stroke`; nothing when the key is not the model's.
