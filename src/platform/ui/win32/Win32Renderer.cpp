@@ -246,6 +246,9 @@ void Win32Renderer::WindowChanged(Window& window, unsigned changes) {
     // and on which page is shown.
     constexpr unsigned kFrameStates = kChangeEnabled | kChangeVisible | kChangeDefault;
     if (changes & kFrameStates) ApplyDefaultFrames(*topLevel);
+    // Windows drops the focus of a control hidden or disabled under it
+    // (a page that goes away); the window keeps it, so keys still arrive.
+    if (changes & (kChangeEnabled | kChangeVisible)) ApplyFocus(*topLevel);
 }
 
 void Win32Renderer::FocusChanged(Window& topLevel, Window*) {
@@ -256,8 +259,10 @@ void Win32Renderer::FocusChanged(Window& topLevel, Window*) {
 void Win32Renderer::ApplyFocus(Window& topLevel) {
     HWND native = NativeOf(&topLevel);
     if (!IsActive(native)) return;
+    // A control that cannot take the focus leaves it with the window, so
+    // that keys still reach the model.
     HWND focus = NativeOf(topLevel.Focus());
-    Focus(focus != nullptr ? focus : native);
+    if (focus == nullptr || !Focus(focus)) Focus(native);
 }
 
 void Win32Renderer::ApplyDefaultFrames(Window& container) {
