@@ -12,9 +12,6 @@ namespace ui::win32 {
 
 namespace {
 
-constexpr int kLargeIcon = 32;
-constexpr int kSmallIcon = 16;
-
 // The newest open top-level window other than `window`, or nullptr.
 Window* NewestOtherOpenWindow(const Window& window) {
     const std::vector<Window*>& open = OpenTopLevelWindows();
@@ -107,8 +104,8 @@ void Win32Renderer::TopLevelCreated(Window& window) {
     HWND native = m_class.CreateTopLevel(TextView(window), rect.w, rect.h, OwnerOf(window));
     if (native == nullptr) return;
     Remember(window, native);
-    WindowClass::SetIcons(native, m_images.ProgramIcon(kLargeIcon),
-                          m_images.ProgramIcon(kSmallIcon));
+    WindowClass::SetIcons(native, m_images.ProgramIcon(IconSize::Large),
+                          m_images.ProgramIcon(IconSize::Small));
     BuildChildren(window, native);
     if (window.Role() == WindowRole::Sheet) PlaceSeparator(window);
     ApplyDefaultFrames(window);
