@@ -119,12 +119,14 @@ void Activate(HWND window) {
     SetActiveWindow(window);
 }
 
-void Focus(HWND window) {
-    if (GetFocus() == window) return;
+bool Focus(HWND window) {
+    if (GetFocus() == window) return true;
+    if (!IsWindowEnabled(window) || !IsWindowVisible(window)) return false;
     SetFocus(window);
     // A field the focus moves to shows its whole text selected, so that
     // typing replaces it, as dialog fields do.
     if (IsEditField(window)) SendMessageW(window, EM_SETSEL, 0, -1);
+    return GetFocus() == window;
 }
 
 bool IsEditField(HWND window) {

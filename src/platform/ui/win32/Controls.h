@@ -54,7 +54,8 @@ bool IsActive(HWND window);
 // Activates `window` and brings it to the front.
 void Activate(HWND window);
 // Gives `window` the keyboard focus; an edit field shows its text selected.
-void Focus(HWND window);
+// False when the window cannot take it (it is disabled or hidden).
+bool Focus(HWND window);
 bool IsEditField(HWND window);
 
 }  // namespace ui::win32

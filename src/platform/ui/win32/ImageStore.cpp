@@ -51,7 +51,9 @@ HBITMAP ImageStore::Picture(UINT id, int width, int height) {
     return bitmap;
 }
 
-HICON ImageStore::ProgramIcon(int size) {
+HICON ImageStore::ProgramIcon(IconSize kind) {
+    int size = GetSystemMetrics(kind == IconSize::Large ? SM_CXICON : SM_CXSMICON);
+    if (size <= 0) return nullptr;
     if (auto it = m_icons.find(size); it != m_icons.end()) return it->second;
     std::vector<std::uint8_t> bgra =
         BgraPixels(LoadResourceBitmap(kProgramIconId), size, size, std::nullopt);

@@ -13,6 +13,11 @@ using HICON = struct HICON__*;
 
 namespace ui::win32 {
 
+enum class IconSize {
+    Large,  // the title bar's and the task switcher's, 32 x 32 at 96 dpi
+    Small,  // the caption's, 16 x 16 at 96 dpi
+};
+
 class ImageStore {
   public:
     ImageStore() = default;
@@ -23,8 +28,8 @@ class ImageStore {
     // The bitmap resource `id` at `width` x `height` pixels, on the dialog
     // face colour; nullptr when the resource is missing.
     HBITMAP Picture(UINT id, int width, int height);
-    // The program icon at `size` x `size` pixels; nullptr when missing.
-    HICON ProgramIcon(int size);
+    // The program icon at the system's size for `size`; nullptr when missing.
+    HICON ProgramIcon(IconSize size);
 
   private:
     struct PictureKey {

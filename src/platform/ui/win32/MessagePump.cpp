@@ -76,7 +76,10 @@ bool MessagePump::TakeKey(const MSG& message) {
     if (!keyMessage || !m_windows.Owns(message.hwnd)) return false;
     unsigned key = static_cast<unsigned>(message.wParam) & 0xFF;
     bool inEdit = IsEditField(GetFocus());
+    // With no window focused, Windows reports every key as a system key:
+    // only the context bit tells that Alt is down.
     bool alt = (message.lParam & (1 << 29)) != 0;
+    bool menuKey = alt || key == VK_F10 || key == VK_MENU;
     if (IsKeyDown(kind)) {
         // Alt+F4 goes on to the system, which closes through WM_CLOSE.
         if (alt && key == VK_F4) return false;
@@ -84,14 +87,14 @@ bool MessagePump::TakeKey(const MSG& message) {
         bool taken = m_events.KeyDown(key, shift, alt, inEdit);
         m_takenKeys.set(key, taken);
         // Alt, F10 and Alt+key never open the system menu.
-        return taken || kind == WM_SYSKEYDOWN;
+        return taken || menuKey;
     }
     if (kind == WM_KEYUP || kind == WM_SYSKEYUP) {
         bool taken = m_takenKeys.test(key);
         m_takenKeys.reset(key);
-        return taken || kind == WM_SYSKEYUP;
+        return taken || menuKey;
     }
-    if (kind == WM_SYSCHAR) return true;
+    if (kind == WM_SYSCHAR && alt) return true;
     if (inEdit) return false;
     m_events.Character(static_cast<wchar_t>(message.wParam));
     return true;

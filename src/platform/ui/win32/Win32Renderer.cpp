@@ -1,52 +1,26 @@
 #include "platform/ui/win32/Win32Renderer.h"
 
-#include <algorithm>
+#include <cstring>
 
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ModalLoop.h"
 #include "platform/ui/win32/Controls.h"
 #include "platform/ui/win32/KeyRouting.h"
+#include "platform/ui/win32/ModelReading.h"
 
 namespace ui::win32 {
 
 namespace {
 
-constexpr int kLargeIcon = 32;
-constexpr int kSmallIcon = 16;
-
-// The newest open top-level window other than `window`, or nullptr.
-Window* NewestOtherOpenWindow(const Window& window) {
-    const std::vector<Window*>& open = OpenTopLevelWindows();
-    for (auto it = open.rbegin(); it != open.rend(); ++it) {
-        if (*it != &window) return *it;
-    }
-    return nullptr;
-}
-
+// The model's font description as the font cache takes it.
 FontSpec SpecOf(const LOGFONT& lf) {
-    return {static_cast<int>(lf.lfHeight), static_cast<int>(lf.lfWeight), lf.lfItalic != 0,
-            lf.lfFaceName};
+    std::string face(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+    return {static_cast<int>(lf.lfHeight), static_cast<int>(lf.lfWeight), lf.lfItalic != 0, face};
 }
 
 std::string_view TextView(const Window& window) {
     return window.Text().str();
-}
-
-bool IsUsablePushButton(const Window& window) {
-    return window.Role() == WindowRole::Control && window.Kind() == ControlKind::PushButton &&
-           window.IsEnabled() && window.IsEffectivelyVisible();
-}
-
-// The button Enter would press wears the dark frame: the focused push
-// button, else the default one; a disabled button never does.
-bool WearsDefaultFrame(Window& button) {
-    if (!button.IsEnabled()) return false;
-    Window* topLevel = button.TopLevel();
-    if (topLevel == nullptr) return false;
-    Window* focus = topLevel->Focus();
-    if (focus != nullptr && IsUsablePushButton(*focus)) return focus == &button;
-    return DefaultButton(*topLevel) == &button;
 }
 
 }  // namespace
@@ -107,8 +81,8 @@ void Win32Renderer::TopLevelCreated(Window& window) {
     HWND native = m_class.CreateTopLevel(TextView(window), rect.w, rect.h, OwnerOf(window));
     if (native == nullptr) return;
     Remember(window, native);
-    WindowClass::SetIcons(native, m_images.ProgramIcon(kLargeIcon),
-                          m_images.ProgramIcon(kSmallIcon));
+    WindowClass::SetIcons(native, m_images.ProgramIcon(IconSize::Large),
+                          m_images.ProgramIcon(IconSize::Small));
     BuildChildren(window, native);
     if (window.Role() == WindowRole::Sheet) PlaceSeparator(window);
     ApplyDefaultFrames(window);
@@ -166,24 +140,9 @@ void Win32Renderer::ApplyFont(Window& model, HWND native) {
 void Win32Renderer::PlaceSeparator(Window& sheet) {
     HWND native = NativeOf(&sheet);
     if (native == nullptr) return;
-    BaseUnits units = UnitsOf(sheet);
-    int pageBottom = 0;
-    int buttonTop = 0;
-    for (const std::unique_ptr<Window>& child : sheet.Children()) {
-        PixelRect rect = UnitsToPixels(child->Rect(), units);
-        if (child->Role() == WindowRole::Page) {
-            pageBottom = std::max(pageBottom, rect.y + rect.h);
-        } else if (child->IsVisible() && (buttonTop == 0 || rect.y < buttonTop)) {
-            buttonTop = rect.y;
-        }
+    if (std::optional<PixelRect> line = SeparatorOf(sheet, UnitsOf(sheet))) {
+        WindowClass::SetSeparator(native, *line);
     }
-    if (buttonTop == 0) return;
-    // The etched line sits midway between the pages and the button row.
-    int margin = UnitsToPixelsX(7, units);
-    int y = pageBottom > 0 && pageBottom < buttonTop ? (pageBottom + buttonTop) / 2 - 1
-                                                     : buttonTop - UnitsToPixelsY(7, units);
-    PixelRect client = UnitsToPixels(sheet.Rect(), units);
-    WindowClass::SetSeparator(native, {margin, y, client.w - 2 * margin, 2});
 }
 
 void Win32Renderer::TopLevelShown(Window& window) {
@@ -246,6 +205,9 @@ void Win32Renderer::WindowChanged(Window& window, unsigned changes) {
     // and on which page is shown.
     constexpr unsigned kFrameStates = kChangeEnabled | kChangeVisible | kChangeDefault;
     if (changes & kFrameStates) ApplyDefaultFrames(*topLevel);
+    // Windows drops the focus of a control hidden or disabled under it
+    // (a page that goes away); the window keeps it, so keys still arrive.
+    if (changes & (kChangeEnabled | kChangeVisible)) ApplyFocus(*topLevel);
 }
 
 void Win32Renderer::FocusChanged(Window& topLevel, Window*) {
@@ -256,8 +218,10 @@ void Win32Renderer::FocusChanged(Window& topLevel, Window*) {
 void Win32Renderer::ApplyFocus(Window& topLevel) {
     HWND native = NativeOf(&topLevel);
     if (!IsActive(native)) return;
+    // A control that cannot take the focus leaves it with the window, so
+    // that keys still reach the model.
     HWND focus = NativeOf(topLevel.Focus());
-    Focus(focus != nullptr ? focus : native);
+    if (focus == nullptr || !Focus(focus)) Focus(native);
 }
 
 void Win32Renderer::ApplyDefaultFrames(Window& container) {

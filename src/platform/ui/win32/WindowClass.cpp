@@ -191,6 +191,10 @@ void WindowClass::Show(HWND topLevel, HWND over) {
     int x = area.left + (area.right - area.left - width) / 2;
     int y = area.top + (area.bottom - area.top - height) / 2;
     SetWindowPos(topLevel, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Mnemonics work at all times here, so their underlines and the focus
+    // rectangle show from the start rather than after the first key.
+    SendMessageW(topLevel, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS),
+                 0);
     ShowWindow(topLevel, SW_SHOW);
     SetForegroundWindow(topLevel);
 }
