@@ -29,7 +29,8 @@ Image LoadBitmap(UINT id);
 Image LoadIcon();
 
 // The version resource: "1, 0, 0, 1" and its named strings. The same strings
-// sit in the executable's ".vessamo_version" section (see Version.cpp).
+// sit in the executable's ".vessamo_version" section (see Version.cpp) and,
+// on Windows, in its version resource (Vessamo.rc).
 struct VersionInfo {
     const char* fileVersion;
     const char* productVersion;

@@ -6,19 +6,25 @@
 // The array has C linkage so that the library's link options can name it as
 // an undefined symbol (--undefined): the linker then takes this object out of
 // the static library even in a program that never calls GetVersionInfo.
+// A Windows executable keeps the section as ".vessamo" (image section names
+// have eight characters at most); what Windows itself shows is the version
+// resource that Vessamo.rc builds from the same VersionStrings.h.
 #include <string_view>
 
 #include "res/Resources.h"
+#include "res/VersionStrings.h"
 
 extern "C" {
+// clang-format off
 [[gnu::used, gnu::section(".vessamo_version")]] extern const char vessamo_version_resource[] =
-    "StringFileInfo=040904B0\0"
-    "FileVersion=1, 0, 0, 1\0"
-    "ProductVersion=1, 0, 0, 1\0"
-    "FileDescription=VessamoInstaller MFC Application\0"
-    "InternalName=VessamoInstaller\0"
-    "OriginalFilename=VessamoInstaller.EXE\0"
-    "ProductName=VessamoInstaller Application\0";
+    "StringFileInfo=" VESSAMO_VERSION_BLOCK "\0"
+    "FileVersion=" VESSAMO_FILE_VERSION "\0"
+    "ProductVersion=" VESSAMO_PRODUCT_VERSION "\0"
+    "FileDescription=" VESSAMO_FILE_DESCRIPTION "\0"
+    "InternalName=" VESSAMO_INTERNAL_NAME "\0"
+    "OriginalFilename=" VESSAMO_ORIGINAL_FILENAME "\0"
+    "ProductName=" VESSAMO_PRODUCT_NAME "\0";
+// clang-format on
 }
 
 namespace res {

@@ -1,6 +1,7 @@
 // The regular files directly inside a folder, for removing files of the
-// program's own by name. Symbolic links, folders and special files are
-// neither listed nor removed, and no link is ever followed.
+// program's own by name. Links (symbolic links, and on Windows every reparse
+// point), folders and special files are neither listed nor removed, and no
+// link is ever followed.
 #pragma once
 
 #include <string>
@@ -8,7 +9,7 @@
 
 namespace os {
 
-// Names of the regular files directly in POSIX folder `directory`, in no
+// Names (UTF-8) of the regular files directly in native folder `directory`, in no
 // particular order; empty when the folder cannot be read or is "".
 std::vector<std::string> RegularFilesIn(const std::string& directory);
 

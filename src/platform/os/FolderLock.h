@@ -6,6 +6,7 @@
 // is on the one file the folder holds.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -19,9 +20,9 @@ class FolderLock {
         Unavailable,  // the lock file cannot be opened or locked (a read-only folder)
     };
 
-    // Opens, creating it if need be, the regular file `name` in POSIX
+    // Opens, creating it if need be, the regular file `name` in the native
     // folder `directory` and tries once, without waiting, to lock it. A
-    // symbolic link at that name is never followed: it is replaced by the
+    // link at that name is never followed: it is replaced by the
     // file. A folder or anything else there is never locked or removed:
     // the folder itself is locked instead, so that every copy that finds it
     // there still shares one lock. Unavailable for an empty `directory`.
@@ -39,9 +40,11 @@ class FolderLock {
   private:
     // The lock on `directory` itself, when the lock file's name is taken.
     static FolderLock LockFolderItself(const std::string& directory);
-    FolderLock(int fd, State state, std::string path = {})
-        : m_fd(fd), m_state(state), m_path(std::move(path)) {}
-    int m_fd = -1;  // open only while the lock is held
+    // A file descriptor or a Windows handle; the system gives neither this value.
+    static constexpr std::intptr_t kNoHandle = -1;
+    FolderLock(std::intptr_t handle, State state, std::string path = {})
+        : m_handle(handle), m_state(state), m_path(std::move(path)) {}
+    std::intptr_t m_handle = kNoHandle;  // open only while the lock is held
     State m_state;
     std::string m_path;  // the lock file, while held; "" when the folder is locked
 };

@@ -1,23 +1,25 @@
 // A local file opened in one of the modes the wizard uses. Paths may be
-// built with backslashes; they are mapped to POSIX form here. Other
-// processes may always read a file while we write it (POSIX never locks it).
-// Nothing here follows a symbolic link at the end of a path: a link named
-// like one of our files is never written through, and only ever replaced or
-// removed itself.
+// built with backslashes; they are mapped to the platform's form here (see
+// NativePath.h). Other processes may always read a file while we write it.
+// Nothing here follows a link (a symbolic link, or on Windows any reparse
+// point such as a junction) at the end of a path: a link named like one of
+// our files is never written through, and only ever replaced or removed
+// itself.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 namespace os {
 
 enum class OpenMode {
     Probe,             // an existing regular file, no read or write access
     TruncateExisting,  // an existing regular file, for writing, its old contents discarded
-    CreateNew,         // a new file for writing (mode 0666 less the umask); fails when
+    CreateNew,         // a new file for writing (default permissions); fails when
                        // anything, a dangling link included, exists at the path
 };
 
-// Owns one open file descriptor; closes it when destroyed. Move-only.
+// Owns one open file of the system; closes it when destroyed. Move-only.
 class LocalFile {
   public:
     LocalFile() = default;
@@ -30,10 +32,11 @@ class LocalFile {
     // Opens `path` in `mode`; the result is closed (IsOpen() false) on
     // failure, and Error() tells why: ENOENT when nothing is there, EISDIR
     // for a folder, EEXIST for a link or anything else that is no file,
-    // EMLINK when a probed file has a second name.
+    // EMLINK when a probed file has a second name. Errors are errno values
+    // on every platform.
     static LocalFile Open(const char* path, OpenMode mode);
 
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return m_handle != kNoHandle; }
     // Writes all `size` bytes; false when the file is closed or any byte could not be written.
     bool Write(const void* data, std::size_t size);
     // Flushes what was written to the disk itself; false when that failed.
@@ -44,14 +47,16 @@ class LocalFile {
     int Error() const { return m_error; }
 
   private:
-    explicit LocalFile(int fd, int error) : m_fd(fd), m_error(error) {}
+    // A file descriptor or a Windows handle; the system gives neither this value.
+    static constexpr std::intptr_t kNoHandle = -1;
+    explicit LocalFile(std::intptr_t handle, int error) : m_handle(handle), m_error(error) {}
     bool Fail(int error);
-    int m_fd = -1;
+    std::intptr_t m_handle = kNoHandle;
     int m_error = 0;
 };
 
-// Removes the file (or the symbolic link itself) at `path` (backslashes
-// allowed); never removes a directory.
+// Removes the file (or the link itself) at `path` (backslashes allowed);
+// never removes a directory.
 bool DeleteLocalPath(const char* path);
 
 // Renames `from` over `to` in one step, replacing whatever file or link was
@@ -59,7 +64,7 @@ bool DeleteLocalPath(const char* path);
 int RenameLocalPath(const char* from, const char* to);
 
 // 0 when a new file may be renamed over `path`: nothing is there, a
-// symbolic link is there (it is replaced, not followed), or a regular file
+// link is there (it is replaced, not followed), or a regular file
 // that this process could write. Otherwise the errno that says why not:
 // EISDIR for a directory, EEXIST for anything else that is not a file, and
 // the error of opening a regular file for writing (EACCES, say). Never

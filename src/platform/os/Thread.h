@@ -1,10 +1,9 @@
 // A joinable thread with the priority control the download threads need.
 #pragma once
 
-#include <pthread.h>
-#include <sys/types.h>
-
 #include <atomic>
+#include <cstdint>
+#include <thread>
 
 #include "platform/Types.h"
 
@@ -24,7 +23,7 @@ class Thread {
 
     // Starts `entry(parameter)` at once; false when no thread could be created.
     bool Start(ThreadEntry entry, LPVOID parameter);
-    // Lowers the running thread one step below normal priority (nice + 1).
+    // Lowers the running thread one step below normal priority.
     bool SetBelowNormalPriority();
     // Waits without time limit for the thread to end; does nothing if none was started.
     void Join();
@@ -34,13 +33,15 @@ class Thread {
     static void FailStartsForTesting(int count);
 
   private:
-    static void* Trampoline(void* self);
+    void Run();
 
     ThreadEntry m_entry = nullptr;
     LPVOID m_parameter = nullptr;
-    pthread_t m_thread{};
+    std::thread m_thread;
     bool m_started = false;
-    std::atomic<pid_t> m_tid{0};
+    // The id the system's scheduler knows the thread by, reported by the
+    // thread itself as its first act; 0 until then.
+    std::atomic<std::int64_t> m_systemId{0};
 };
 
 // Suspends the calling thread for `milliseconds`.

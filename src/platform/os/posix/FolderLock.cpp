@@ -43,7 +43,7 @@ int LockWithoutWaiting(int fd) {
 }  // namespace
 
 FolderLock FolderLock::TryAcquire(const std::string& directory, const std::string& name) {
-    if (directory.empty()) return FolderLock(-1, State::Unavailable);
+    if (directory.empty()) return FolderLock(kNoHandle, State::Unavailable);
     std::string path = directory.back() == '/' ? directory + name : directory + "/" + name;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         int fd = OpenLockFile(path);
@@ -51,7 +51,7 @@ FolderLock FolderLock::TryAcquire(const std::string& directory, const std::strin
         // a stray link must not leave every wizard unlocked.
         if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0) continue;
         if (fd < 0 && errno == EISDIR) return LockFolderItself(directory);
-        if (fd < 0) return FolderLock(-1, State::Unavailable);
+        if (fd < 0) return FolderLock(kNoHandle, State::Unavailable);
         struct stat info {};
         if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             close(fd);
@@ -60,31 +60,32 @@ FolderLock FolderLock::TryAcquire(const std::string& directory, const std::strin
         int error = LockWithoutWaiting(fd);
         if (error == 0 && NamesFile(path, fd)) return FolderLock(fd, State::Held, path);
         close(fd);
-        if (error == EWOULDBLOCK) return FolderLock(-1, State::HeldByOther);
-        if (error != 0) return FolderLock(-1, State::Unavailable);
+        if (error == EWOULDBLOCK) return FolderLock(kNoHandle, State::HeldByOther);
+        if (error != 0) return FolderLock(kNoHandle, State::Unavailable);
     }
-    return FolderLock(-1, State::Unavailable);
+    return FolderLock(kNoHandle, State::Unavailable);
 }
 
 FolderLock FolderLock::LockFolderItself(const std::string& directory) {
     int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return FolderLock(-1, State::Unavailable);
+    if (fd < 0) return FolderLock(kNoHandle, State::Unavailable);
     int error = LockWithoutWaiting(fd);
     if (error == 0) return FolderLock(fd, State::Held);
     close(fd);
-    return FolderLock(-1, error == EWOULDBLOCK ? State::HeldByOther : State::Unavailable);
+    return FolderLock(kNoHandle, error == EWOULDBLOCK ? State::HeldByOther : State::Unavailable);
 }
 
 FolderLock::FolderLock(FolderLock&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)),
+    : m_handle(std::exchange(other.m_handle, kNoHandle)),
       m_state(other.m_state),
       m_path(std::move(other.m_path)) {}
 
 FolderLock::~FolderLock() {
-    if (m_fd < 0) return;
+    if (m_handle == kNoHandle) return;
+    int fd = static_cast<int>(m_handle);
     // Removed while still locked, so that no other wizard holds it meanwhile.
-    if (!m_path.empty() && NamesFile(m_path, m_fd)) unlink(m_path.c_str());
-    close(m_fd);
+    if (!m_path.empty() && NamesFile(m_path, fd)) unlink(m_path.c_str());
+    close(fd);
 }
 
 }  // namespace os

@@ -64,12 +64,12 @@ int CheckKind(int fd, OpenMode mode) {
 }  // namespace
 
 LocalFile::LocalFile(LocalFile&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_error(other.m_error) {}
+    : m_handle(std::exchange(other.m_handle, kNoHandle)), m_error(other.m_error) {}
 
 LocalFile& LocalFile::operator=(LocalFile&& other) noexcept {
     if (this != &other) {
         Close();
-        m_fd = std::exchange(other.m_fd, -1);
+        m_handle = std::exchange(other.m_handle, kNoHandle);
         m_error = other.m_error;
     }
     return *this;
@@ -81,13 +81,13 @@ LocalFile::~LocalFile() {
 
 LocalFile LocalFile::Open(const char* path, OpenMode mode) {
     std::string posixPath = ToNativePath(path);
-    if (posixPath.empty()) return LocalFile(-1, ENOENT);
+    if (posixPath.empty()) return LocalFile(kNoHandle, ENOENT);
     if (mode != OpenMode::Probe) KeepRunningPastFileSizeLimit();
     int fd = OpenDescriptor(posixPath, mode);
-    if (fd < 0) return LocalFile(-1, errno);
+    if (fd < 0) return LocalFile(kNoHandle, errno);
     if (int error = CheckKind(fd, mode)) {
         ::close(fd);
-        return LocalFile(-1, error);
+        return LocalFile(kNoHandle, error);
     }
     return LocalFile(fd, 0);
 }
@@ -99,10 +99,11 @@ bool LocalFile::Fail(int error) {
 }
 
 bool LocalFile::Write(const void* data, std::size_t size) {
-    if (m_fd < 0) return Fail(EBADF);
+    if (!IsOpen()) return Fail(EBADF);
+    int fd = static_cast<int>(m_handle);
     const char* bytes = static_cast<const char*>(data);
     while (size > 0) {
-        ssize_t written = ::write(m_fd, bytes, size);
+        ssize_t written = ::write(fd, bytes, size);
         if (written < 0 && errno == EINTR) continue;
         if (written < 0) return Fail(errno);
         if (written == 0) return Fail(EIO);
@@ -113,15 +114,15 @@ bool LocalFile::Write(const void* data, std::size_t size) {
 }
 
 bool LocalFile::Sync() {
-    if (m_fd < 0) return Fail(EBADF);
-    return ::fsync(m_fd) == 0 || Fail(errno);
+    if (!IsOpen()) return Fail(EBADF);
+    return ::fsync(static_cast<int>(m_handle)) == 0 || Fail(errno);
 }
 
 bool LocalFile::Close() {
-    if (m_fd < 0) return true;
+    if (!IsOpen()) return true;
     // Linux releases the descriptor even when close reports an error, so it
     // is never retried.
-    return ::close(std::exchange(m_fd, -1)) == 0 || Fail(errno);
+    return ::close(static_cast<int>(std::exchange(m_handle, kNoHandle))) == 0 || Fail(errno);
 }
 
 bool DeleteLocalPath(const char* path) {

@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <thread>
+#include <system_error>
 
 namespace os {
 
@@ -25,34 +25,36 @@ bool Thread::Start(ThreadEntry entry, LPVOID parameter) {
     }
     m_entry = entry;
     m_parameter = parameter;
-    m_tid.store(0);
-    m_started = pthread_create(&m_thread, nullptr, &Thread::Trampoline, this) == 0;
-    return m_started;
+    m_systemId.store(0);
+    try {
+        m_thread = std::thread(&Thread::Run, this);
+    } catch (const std::system_error&) {
+        return false;
+    }
+    m_started = true;
+    return true;
 }
 
-void* Thread::Trampoline(void* self) {
-    auto* thread = static_cast<Thread*>(self);
-    thread->m_tid.store(gettid());
-    thread->m_tid.notify_all();
-    thread->m_entry(thread->m_parameter);
-    return nullptr;
+void Thread::Run() {
+    m_systemId.store(gettid());
+    m_systemId.notify_all();
+    m_entry(m_parameter);
 }
 
 bool Thread::SetBelowNormalPriority() {
     if (!m_started) return false;
-    // The kernel knows a thread by its task id, which the thread reports
-    // itself as its first act.
-    m_tid.wait(0);
-    pid_t tid = m_tid.load();
+    // The kernel knows a thread by its task id (nice + 1 is one step down).
+    m_systemId.wait(0);
+    auto tid = static_cast<id_t>(m_systemId.load());
     errno = 0;
-    int current = getpriority(PRIO_PROCESS, static_cast<id_t>(tid));
+    int current = getpriority(PRIO_PROCESS, tid);
     if (errno != 0) return false;
-    return setpriority(PRIO_PROCESS, static_cast<id_t>(tid), current + 1) == 0;
+    return setpriority(PRIO_PROCESS, tid, current + 1) == 0;
 }
 
 void Thread::Join() {
     if (!m_started) return;
-    pthread_join(m_thread, nullptr);
+    m_thread.join();
     m_started = false;
 }
 

@@ -1,0 +1,26 @@
+// The shell's execute operation itself. Kept apart from ShellOpen.h, whose
+// names the Windows headers define as macros too.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace os {
+
+// The outcome of one start through the shell.
+struct ShellLaunch {
+    int refusal = 0;                // errno for why the file was not handed over, else 0
+    std::intptr_t shellResult = 0;  // the shell's own result (above 32: started)
+};
+
+// ShellExecuteW "open" of `target` in `directory` with no owner and no
+// parameters; an address goes to the default browser.
+ShellLaunch OpenWithShell(const std::wstring& target, const std::wstring& directory, int show);
+
+// Starts the program file `path` (a system path) in `directory` through
+// the shell, only when it is a regular file with one name and no link.
+// It is held open meanwhile, denying writes, renames and deletion, so that
+// what was checked is what starts.
+ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& directory, int show);
+
+}  // namespace os
