@@ -3,12 +3,12 @@
 // operator new, which the sanitizers need for themselves, so these tests
 // exist in the normal build only.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cstdlib>
 #include <new>
 
 #include "integration/DownloadFixture.h"
+#include "support/ProcessMemory.h"
 #include "support/TestHostBody.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -26,6 +26,10 @@ namespace {
 thread_local std::size_t t_allocations = 0;
 }  // namespace
 
+// The replacements below pair malloc with free; MinGW's GCC, seeing the
+// standard operators' names, takes them for a new/free mismatch.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void* operator new(std::size_t size) {
     ++t_allocations;
     if (void* block = std::malloc(size ? size : 1)) return block;
@@ -37,20 +41,16 @@ void operator delete(void* block) noexcept {
 void operator delete(void* block, std::size_t) noexcept {
     std::free(block);
 }
+#pragma GCC diagnostic pop
 
 namespace {
 
 using testing_support::DownloadFixture;
 using testing_support::FileSize;
 using testing_support::HttpReply;
+using testing_support::PeakResidentKiB;
 
 using DownloadMemory = DownloadFixture;
-
-long PeakResidentKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 TEST_F(DownloadMemory, ReadsAllocateNothing) {
     // 16 reads against about a thousand: the same allocations either way.

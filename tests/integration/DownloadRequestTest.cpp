@@ -1,6 +1,5 @@
 // What the download routine sends, and what it makes of a plain answer.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
@@ -11,7 +10,6 @@ namespace {
 using testing_support::DownloadFixture;
 using testing_support::FileHoldsPattern;
 using testing_support::HttpReply;
-using testing_support::TestHost;
 
 using DownloadRequest = DownloadFixture;
 
@@ -36,19 +34,6 @@ TEST_F(DownloadRequest, SendsOneGetOfTheBareObjectName) {
         EXPECT_EQ(request.HeaderCount(absent), 0) << absent;
     }
     EXPECT_TRUE(FileHoldsPattern(LocalPath("index.html"), 10));
-}
-
-TEST_F(DownloadRequest, ConnectsDirectlyWhateverTheProxyVariablesSay) {
-    TestHost proxy;
-    for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "all_proxy"}) {
-        setenv(name, proxy.Url("").c_str(), 1);
-    }
-    unsetenv("no_proxy");
-    unsetenv("NO_PROXY");
-    host.Serve("/index.html", HttpReply::Ok(10));
-    EXPECT_EQ(Download("index.html", "index.html"), TRUE);
-    EXPECT_EQ(host.RequestCount(), 1u);
-    EXPECT_EQ(proxy.ConnectionCount(), 0);
 }
 
 TEST_F(DownloadRequest, BodyOfExactly65535BytesEndsAt100) {

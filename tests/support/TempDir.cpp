@@ -1,40 +1,60 @@
 #include "support/TempDir.h"
 
-#include <stdlib.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
 namespace testing_support {
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vessamo-test-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    m_path = buffer.data();
+namespace {
+
+std::string Utf8(const std::filesystem::path& path) {
+    std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
+
+// A new, empty folder under the system's temporary folder.
+std::string MakeFreshFolder() {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::ostringstream name;
+        name << "vessamo-test-" << std::hex << random();
+        std::error_code error;
+        if (std::filesystem::create_directory(base / name.str(), error)) {
+            return Utf8(base / name.str());
+        }
+    }
+    throw std::runtime_error("no fresh temporary folder");
+}
+
+}  // namespace
+
+std::filesystem::path FsPath(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+TempDir::TempDir() : m_path(MakeFreshFolder()) {}
 
 TempDir::~TempDir() {
     std::error_code ignored;
     // A test may have made the folder read-only; give write access back first.
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+    std::filesystem::permissions(FsPath(m_path), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(m_path, ignored);
+    std::filesystem::remove_all(FsPath(m_path), ignored);
 }
 
 void TempDir::Write(const std::string& name, const std::string& contents) const {
-    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+    std::ofstream out(FsPath(File(name)), std::ios::binary | std::ios::trunc);
     out << contents;
 }
 
 std::string TempDir::Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
+    std::ifstream in(FsPath(File(name)), std::ios::binary);
     if (!in) return "<missing>";
     std::ostringstream contents;
     contents << in.rdbuf();
@@ -42,15 +62,15 @@ std::string TempDir::Read(const std::string& name) const {
 }
 
 bool TempDir::Exists(const std::string& name) const {
-    struct stat info {};
-    return stat(File(name).c_str(), &info) == 0;
+    std::error_code ignored;
+    return std::filesystem::exists(FsPath(File(name)), ignored);
 }
 
 std::vector<std::string> TempDir::Names() const {
     std::vector<std::string> names;
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(m_path, ignored)) {
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(FsPath(m_path), ignored)) {
+        names.push_back(Utf8(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;

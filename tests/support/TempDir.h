@@ -2,6 +2,7 @@
 // when the test ends.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
     ~TempDir();
 
-    // The directory's POSIX path, without a trailing slash.
+    // The directory's path in UTF-8 (a Windows path on Windows), without a
+    // trailing separator.
     const std::string& Path() const { return m_path; }
     // Path() + "/" + name.
     std::string File(const std::string& name) const { return m_path + "/" + name; }
@@ -30,6 +32,9 @@ class TempDir {
   private:
     std::string m_path;
 };
+
+// The std::filesystem path of a UTF-8 `path`, whatever the system's code page.
+std::filesystem::path FsPath(const std::string& utf8);
 
 // `path` with every slash turned into a backslash, as the wizard hands paths
 // to the file functions.

@@ -1,11 +1,6 @@
 #include "support/TestHost.h"
 
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <stdexcept>
 
 #include "support/TestHostPorts.h"
@@ -25,13 +20,11 @@ HttpReply Unauthorized(const BasicAuth& auth) {
 }
 
 // Waits until `socket` has bytes to read; false when `stopped` says so first.
-bool WaitReadable(int socket, const HostControl& control) {
+bool WaitReadable(SocketHandle socket, const HostControl& control) {
     for (;;) {
         if (control.Stopped()) return false;
-        pollfd entry{socket, POLLIN, 0};
-        int ready = poll(&entry, 1, kPollStepMs);
-        if (ready > 0) return true;
-        if (ready < 0 && errno != EINTR) return false;
+        int ready = WaitForSocket(socket, Readiness::Readable, kPollStepMs);
+        if (ready != 0) return ready > 0;
     }
 }
 
@@ -42,8 +35,8 @@ TestHost::TestHost() : TestHost(0) {}
 TestHost::TestHost(int port) {
     // A fixed port may still be held by a just-closed server of an earlier test.
     m_listener = BindLoopback(port, true, m_port);
-    if (listen(m_listener, 16) != 0) {
-        close(m_listener);
+    if (!ListenOn(m_listener, 16)) {
+        CloseSocket(m_listener);
         throw std::runtime_error("TestHost: cannot listen");
     }
     m_acceptThread = std::thread(&TestHost::AcceptLoop, this);
@@ -54,7 +47,7 @@ TestHost::~TestHost() {
     m_acceptThread.join();
     // No new connection threads can start now.
     for (std::thread& thread : m_connectionThreads) thread.join();
-    close(m_listener);
+    CloseSocket(m_listener);
 }
 
 std::string TestHost::HostAndPort() const {
@@ -96,15 +89,15 @@ std::vector<std::string> TestHost::RawOpenings() const {
 
 void TestHost::AcceptLoop() {
     while (WaitReadable(m_listener, m_control)) {
-        int connection = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
-        if (connection < 0) continue;
+        SocketHandle connection = AcceptConnection(m_listener);
+        if (connection == kNoSocket) continue;
         std::lock_guard<std::mutex> lock(m_lock);
         ++m_connections;
         m_connectionThreads.emplace_back(&TestHost::ServeConnection, this, connection);
     }
 }
 
-void TestHost::ServeConnection(int socket) {
+void TestHost::ServeConnection(SocketHandle socket) {
     std::string pending;
     RecordedRequest request;
     while (ReadRequest(socket, pending, request)) {
@@ -113,10 +106,10 @@ void TestHost::ServeConnection(int socket) {
         ReplyWriter writer(socket, m_control);
         if (!writer.Send(reply)) return;  // the writer closed the connection
     }
-    close(socket);
+    CloseSocket(socket);
 }
 
-bool TestHost::ReadRequest(int socket, std::string& pending, RecordedRequest& request) {
+bool TestHost::ReadRequest(SocketHandle socket, std::string& pending, RecordedRequest& request) {
     for (;;) {
         std::size_t end = pending.find("\r\n\r\n");
         if (end != std::string::npos) {
@@ -136,7 +129,7 @@ bool TestHost::ReadRequest(int socket, std::string& pending, RecordedRequest& re
         }
         if (!WaitReadable(socket, m_control)) return false;
         char buffer[4096];
-        ssize_t n = recv(socket, buffer, sizeof buffer, 0);
+        long n = ReceiveSome(socket, buffer, sizeof buffer);
         if (n <= 0) return false;
         pending.append(buffer, static_cast<std::size_t>(n));
     }

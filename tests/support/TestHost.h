@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/LoopbackSocket.h"
 #include "support/TestHostControl.h"
 #include "support/TestHostReply.h"
 #include "support/TestHostRequest.h"
@@ -57,12 +58,12 @@ class TestHost {
     };
 
     void AcceptLoop();
-    void ServeConnection(int socket);
+    void ServeConnection(SocketHandle socket);
     // Reads one request head; false when the client left or spoke no HTTP.
-    bool ReadRequest(int socket, std::string& pending, RecordedRequest& request);
+    bool ReadRequest(SocketHandle socket, std::string& pending, RecordedRequest& request);
     HttpReply ChooseReply(const RecordedRequest& request);
 
-    int m_listener = -1;
+    SocketHandle m_listener = kNoSocket;
     int m_port = 0;
     HostControl m_control;
 

@@ -1,9 +1,10 @@
 #include "support/TestHostBody.h"
 
-#include <sys/stat.h>
-
+#include <filesystem>
 #include <fstream>
 #include <vector>
+
+#include "support/TempDir.h"
 
 namespace testing_support {
 
@@ -19,7 +20,7 @@ std::string PatternBytes(std::uint64_t offset, std::size_t count) {
 
 bool FileHoldsPattern(const std::string& path, std::uint64_t size) {
     if (FileSize(path) != static_cast<std::int64_t>(size)) return false;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FsPath(path), std::ios::binary);
     std::vector<char> block(1 << 20);
     std::uint64_t offset = 0;
     while (offset < size) {
@@ -35,9 +36,9 @@ bool FileHoldsPattern(const std::string& path, std::uint64_t size) {
 }
 
 std::int64_t FileSize(const std::string& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) return -1;
-    return info.st_size;
+    std::error_code error;
+    auto size = std::filesystem::file_size(FsPath(path), error);
+    return error ? -1 : static_cast<std::int64_t>(size);
 }
 
 }  // namespace testing_support

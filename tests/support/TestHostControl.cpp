@@ -1,8 +1,5 @@
 #include "support/TestHostControl.h"
 
-#include <poll.h>
-#include <sys/socket.h>
-
 #include <chrono>
 
 namespace testing_support {
@@ -10,15 +7,6 @@ namespace testing_support {
 namespace {
 
 constexpr std::chrono::milliseconds kStep{20};
-
-// Whether the client on `socket` has closed its side (or reset it).
-bool PeerHasLeft(int socket) {
-    pollfd entry{socket, POLLIN | POLLRDHUP, 0};
-    if (poll(&entry, 1, 0) <= 0) return false;
-    if (entry.revents & (POLLRDHUP | POLLHUP | POLLERR)) return true;
-    char byte = 0;
-    return recv(socket, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
-}
 
 }  // namespace
 
@@ -45,7 +33,7 @@ bool HostControl::Sleep(int milliseconds) {
                                [this] { return m_stopped; });
 }
 
-bool HostControl::WaitForRelease(int socket) {
+bool HostControl::WaitForRelease(SocketHandle socket) {
     std::unique_lock<std::mutex> lock(m_lock);
     while (m_releases == 0) {
         if (m_stopped) return false;

@@ -6,6 +6,8 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "support/LoopbackSocket.h"
+
 namespace testing_support {
 
 class HostControl {
@@ -19,7 +21,7 @@ class HostControl {
     bool Sleep(int milliseconds);
     // Waits for a Release and uses it up; false when the host stops or the
     // client on `socket` closes its side first.
-    bool WaitForRelease(int socket);
+    bool WaitForRelease(SocketHandle socket);
 
   private:
     mutable std::mutex m_lock;

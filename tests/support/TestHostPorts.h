@@ -4,11 +4,13 @@
 
 #include <vector>
 
+#include "support/LoopbackSocket.h"
+
 namespace testing_support {
 
 // A socket bound to 127.0.0.1:`port` (0: a fresh port), with SO_REUSEADDR
 // when `reuseAddress`; `boundPort` is the port it got. Throws when there is none.
-int BindLoopback(int port, bool reuseAddress, int& boundPort);
+SocketHandle BindLoopback(int port, bool reuseAddress, int& boundPort);
 
 // A loopback port on which nobody listens: connecting is refused at once.
 int UnusedLoopbackPort();
@@ -26,9 +28,9 @@ class UnansweringPort {
     int Port() const { return m_port; }
 
   private:
-    int m_listener = -1;
+    SocketHandle m_listener = kNoSocket;
     int m_port = 0;
-    std::vector<int> m_fillers;
+    std::vector<SocketHandle> m_fillers;
 };
 
 }  // namespace testing_support

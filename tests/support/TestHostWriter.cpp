@@ -1,11 +1,6 @@
 #include "support/TestHostWriter.h"
 
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 
 #include "support/TestHostBody.h"
@@ -115,12 +110,9 @@ bool ReplyWriter::SendAll(const std::string& bytes) {
     while (sent < bytes.size()) {
         if (m_closed || m_control.Stopped()) return false;
         // A client that does not read must not keep the host from stopping.
-        pollfd entry{m_socket, POLLOUT, 0};
-        if (poll(&entry, 1, 20) <= 0) continue;
-        ssize_t n =
-            ::send(m_socket, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
-        if (n <= 0) return false;
+        if (WaitForSocket(m_socket, Readiness::Writable, 20) <= 0) continue;
+        long n = SendSome(m_socket, bytes.data() + sent, bytes.size() - sent);
+        if (n < 0) return false;
         sent += static_cast<std::size_t>(n);
     }
     return true;
@@ -130,13 +122,10 @@ void ReplyWriter::Close(bool reset) {
     if (m_closed) return;
     m_closed = true;
     if (reset) {
-        // Closing with a zero linger time sends RST instead of FIN.
-        linger option{1, 0};
-        setsockopt(m_socket, SOL_SOCKET, SO_LINGER, &option, sizeof option);
+        CloseWithReset(m_socket);
     } else {
-        ::shutdown(m_socket, SHUT_WR);
+        CloseGracefully(m_socket);
     }
-    ::close(m_socket);
 }
 
 }  // namespace testing_support

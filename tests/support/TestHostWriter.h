@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "support/LoopbackSocket.h"
 #include "support/TestHostControl.h"
 #include "support/TestHostReply.h"
 
@@ -11,7 +12,7 @@ namespace testing_support {
 
 class ReplyWriter {
   public:
-    ReplyWriter(int socket, HostControl& control) : m_socket(socket), m_control(control) {}
+    ReplyWriter(SocketHandle socket, HostControl& control) : m_socket(socket), m_control(control) {}
 
     // Sends `reply`. True when the connection may carry another request;
     // false when it was closed or reset (the socket is then closed too).
@@ -27,7 +28,7 @@ class ReplyWriter {
     bool SendAll(const std::string& bytes);
     void Close(bool reset);
 
-    int m_socket;
+    SocketHandle m_socket;
     HostControl& m_control;
     bool m_closed = false;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "app/InstallWizard.h"
 #include "app/InstallerApp.h"
@@ -283,7 +284,8 @@ TEST_F(AppInitInstanceTest, HoldsTheFolderWhileItRunsAndClearsLeftoversFirst) {
 // A folder under the lock file's name is left alone; the wizard holds the
 // folder itself instead, and so may clear what crashed runs left.
 TEST_F(AppInitInstanceTest, AFolderAtTheLockNameStillLetsOneWizardHoldTheFolder) {
-    ASSERT_EQ(mkdir(dir.File(kFolderLockName).c_str(), 0755), 0);
+    ASSERT_TRUE(
+        std::filesystem::create_directory(testing_support::FsPath(dir.File(kFolderLockName))));
     dir.Write(".vessamo-download-Ab12Cd", "a crashed run's");
     bool shown = false;
     RunWith([&](CInstallWizard& w) {
@@ -292,9 +294,7 @@ TEST_F(AppInitInstanceTest, AFolderAtTheLockNameStillLetsOneWizardHoldTheFolder)
     });
     EXPECT_TRUE(shown);
     EXPECT_FALSE(dir.Exists(".vessamo-download-Ab12Cd"));
-    struct stat info {};
-    ASSERT_EQ(stat(dir.File(kFolderLockName).c_str(), &info), 0);
-    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_TRUE(std::filesystem::is_directory(testing_support::FsPath(dir.File(kFolderLockName))));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "package/OSType.h"
 #include "pages/WizIntro.h"
@@ -12,6 +12,7 @@
 
 namespace {
 
+using testing_support::FsPath;
 using testing_support::PressWizardButton;
 using testing_support::WizardButtons;
 
@@ -110,7 +111,10 @@ TEST_F(PageOutroTest, WithoutThePackageNothingIsStartedAndFinishDeletesNothing) 
 // the user hears why.
 TEST_F(PageOutroTest, ALinkUnderThePackagesNameIsToldAsNoPlainFile) {
     dir.Write("elsewhere", "not ours");
-    ASSERT_EQ(symlink(dir.File("elsewhere").c_str(), dir.File("vessamo-nten.exe").c_str()), 0);
+    std::error_code error;
+    std::filesystem::create_symlink(FsPath(dir.File("elsewhere")),
+                                    FsPath(dir.File("vessamo-nten.exe")), error);
+    ASSERT_FALSE(error) << error.message();
     Open();
     std::string told;
     AnswerMessageBox(told);
