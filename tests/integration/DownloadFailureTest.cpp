@@ -1,6 +1,7 @@
 // Transport failures and redirects: what the download routine throws, how
 // long it may wait, where it lets itself be sent, and that it leaves nothing
 // on disk.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -105,7 +106,9 @@ TEST_F(DownloadFailure, ResetDuringTheBodyThrowsAndLeavesNoFile) {
     HttpReply reply = HttpReply::Ok(100000);
     reply.resetAt = 30000;
     host.Serve("/package.exe", reply);
-    EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_CONNECTION_RESET);
+    // WinINet reports a reset that follows the data closely as an aborted connection.
+    EXPECT_THAT(FailureOf("package.exe"),
+                testing::AnyOf(ERROR_INTERNET_CONNECTION_RESET, ERROR_INTERNET_CONNECTION_ABORTED));
     EXPECT_EQ(dir.Names(), std::vector<std::string>{});
 }
 
@@ -160,10 +163,13 @@ TEST_F(DownloadFailure, RedirectToHttpsIsFollowed) {
         "/package.exe",
         HttpReply::Redirect(302, "https://127.0.0.1:" + std::to_string(target.Port()) + "/p"));
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_SECURITY_CHANNEL_ERROR);
+    // WinINet tries a failed handshake once more, with older protocol versions.
     auto openings = target.RawOpenings();
-    ASSERT_EQ(openings.size(), 1u);
-    ASSERT_FALSE(openings[0].empty());
-    EXPECT_EQ(openings[0][0], '\x16');  // a TLS handshake record
+    ASSERT_THAT(openings.size(), testing::AllOf(testing::Ge(1u), testing::Le(2u)));
+    for (const std::string& opening : openings) {
+        ASSERT_FALSE(opening.empty());
+        EXPECT_EQ(opening[0], '\x16');  // a TLS handshake record
+    }
 }
 
 TEST_F(DownloadFailure, EndlessRedirectsFail) {
