@@ -1,9 +1,10 @@
 // One HTTP request at a time over WinINet in asynchronous mode, in plain
 // C++ types.
 //
-// Only this file's source sees windows.h and wininet.h, whose macros clash
-// with the names of InternetDefs.h; failures come out as the ERROR_ numbers
-// of InternetDefs.h, which are WinINet's own numbers. Asynchronous mode is
+// Only the sources of this file, InternetUrl and WinInetErrors see windows.h
+// and wininet.h, whose macros clash with the names of InternetDefs.h;
+// failures come out as the ERROR_ numbers of InternetDefs.h, which are
+// WinINet's own numbers. Asynchronous mode is
 // what lets a wait end: a synchronous WinINet read can be neither
 // interrupted nor timed out safely. A call that answers Pending is finished
 // by Wait, which returns after a short step whatever happened, so that the
@@ -35,7 +36,8 @@ class WinInetRequest {
                    unsigned long silenceLimitMs, unsigned long receiveBufferSize);
     WinInetRequest(const WinInetRequest&) = delete;
     WinInetRequest& operator=(const WinInetRequest&) = delete;
-    // Closes every handle and waits until WinINet has let go of them.
+    // Closes every handle. What a pending call may still write to stays
+    // alive until WinINet lets go of the request.
     ~WinInetRequest();
 
     // Ends the current request and opens a GET of `address` that carries
