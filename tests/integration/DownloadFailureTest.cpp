@@ -102,6 +102,17 @@ TEST_F(DownloadFailure, ClosedChunkedBodyIsAFailure) {
     EXPECT_EQ(GetProgress(), 0);
 }
 
+TEST_F(DownloadFailure, WholeChunkedBodyOnAConnectionThatClosesArrives) {
+    // The connection ends with the body, as the head says it will: that is
+    // no sign of a body that broke off.
+    HttpReply reply = HttpReply::Ok(40000);
+    reply.framing = HttpReply::Framing::Chunked;
+    reply.headers = {"Connection: close"};
+    host.Serve("/package.exe", reply);
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 40000));
+}
+
 TEST_F(DownloadFailure, ResetDuringTheBodyThrowsAndLeavesNoFile) {
     HttpReply reply = HttpReply::Ok(100000);
     reply.resetAt = 30000;
