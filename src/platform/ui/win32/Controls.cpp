@@ -84,6 +84,8 @@ void SetFont(HWND window, HFONT font) {
 
 void SetCheck(HWND button, UINT check) {
     SendMessageW(button, BM_SETCHECK, check, 0);
+    // Wine repaints only the check mark and wipes the focus rectangle.
+    if (GetFocus() == button) InvalidateRect(button, nullptr, TRUE);
 }
 
 void SetProgress(HWND bar, int low, int high, int pos) {

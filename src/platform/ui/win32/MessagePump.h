@@ -26,6 +26,7 @@ class MessagePump {
     MessagePump& operator=(const MessagePump&) = delete;
     ~MessagePump();
 
+    // The wake-up window exists: other threads can end a Wait.
     bool IsReady() const { return m_wakeWindow != nullptr; }
     // Handles every message waiting, without blocking.
     void Poll();

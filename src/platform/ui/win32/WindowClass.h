@@ -25,6 +25,7 @@ class WindowClass {
     WindowClass& operator=(const WindowClass&) = delete;
     ~WindowClass();
 
+    // Windows of the class can be made.
     bool IsRegistered() const { return m_atom != 0; }
     // A hidden top-level window titled `title` whose client area is
     // `width` x `height` pixels, owned by `owner` (nullptr: none).
