@@ -27,6 +27,8 @@ GIB = 1 << 30
 # Above 4 GiB, and no round number.
 HUGE_SIZE = 4 * GIB + 123457
 LATENCY_RUNS = 20
+# Wine's WinINet is slower than libcurl: a smaller body keeps the runs short.
+WINE_SIZE = 256 << 20
 
 
 def wait_for_port(port, seconds=20):
@@ -161,10 +163,80 @@ def startup(mapwatch, wizard, minimal, work):
     return [t[1:] for t in (times["wizard"], times["minimal"])]
 
 
-def binary_kib(wizard, work):
+def stripped_kib(program, work, strip="strip"):
     stripped = os.path.join(work, "stripped")
-    subprocess.run(["strip", "--strip-all", "-o", stripped, wizard], check=True)
-    return os.path.getsize(stripped) / 1024
+    subprocess.run([strip, "--strip-all", "-o", stripped, program], check=True)
+    size = os.path.getsize(stripped) / 1024
+    os.remove(stripped)
+    return size
+
+
+@contextlib.contextmanager
+def wine_prefix(work):
+    """A fresh 64-bit Wine prefix for the with block; yields the environment
+    that runs programs in it, and ends them and removes it afterwards."""
+    env = dict(os.environ, WINEPREFIX=os.path.join(work, "wine-prefix"), WINEARCH="win64",
+               WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+    env.pop("DISPLAY", None)
+    subprocess.run(["sh", "-c", "wineboot -i && wineserver -w"], env=env, check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+    try:
+        yield env
+    finally:
+        subprocess.run(["wineserver", "-k"], env=env, stderr=subprocess.DEVNULL)
+        shutil.rmtree(env["WINEPREFIX"], ignore_errors=True)
+
+
+def wine_throughput(bench, nginx, work):
+    """Wall seconds of the Windows build's download routine under Wine and of
+    curl, alternating, for the WINE_SIZE body; medians."""
+    host = f"127.0.0.1:{nginx.port}"
+    target = os.path.join(work, "wine-out.bin")
+    times = {"ours": [], "curl": []}
+    with wine_prefix(work) as env:
+        for _ in range(RUNS):
+            for who in ("ours", "curl"):
+                if who == "ours":
+                    windows_target = "Z:" + target.replace("/", "\\")
+                    argv = ["wine", bench, "fetch", host, "wine.bin", windows_target]
+                else:
+                    argv = ["curl", "-s", "--noproxy", "*", "-o", target, f"http://{host}/wine.bin"]
+                start = time.monotonic()
+                code = subprocess.run(argv, env=env, stdout=subprocess.DEVNULL).returncode
+                wall = time.monotonic() - start
+                size = os.path.getsize(target) if os.path.exists(target) else -1
+                if code != 0 or size != WINE_SIZE:
+                    raise RuntimeError(f"{who} download under Wine failed: exit {code}, {size} bytes")
+                times[who].append(wall)
+                os.remove(target)
+    return statistics.median(times["ours"]), statistics.median(times["curl"])
+
+
+def windows_figures(windows_build, root, work):
+    """Rows and figures of the Windows build in WINDOWS_BUILD: the stripped
+    executable's size and, for information only, its download throughput
+    under Wine against curl. None of them when the build is not there."""
+    wizard = os.path.join(windows_build, "src", "vessamo-installer.exe")
+    if not os.path.exists(wizard):
+        print(f"windows: skipped, no Windows build at {wizard} (scripts/build-windows makes it)")
+        return [], []
+    size = stripped_kib(wizard, work, "x86_64-w64-mingw32-strip")
+    rows = [("stripped Windows executable KiB", size, float("nan"))]
+    figures = [("windows_binary_kib", size)]
+    bench = os.path.join(windows_build, "bench", "vessamo-bench-download.exe")
+    if not os.path.exists(bench) or shutil.which("wine") is None:
+        print(f"windows: throughput under Wine skipped, no {bench} or no wine")
+        return rows, figures
+    sparse_file(os.path.join(root, "wine.bin"), WINE_SIZE)
+    nginx = Nginx(root, work)
+    try:
+        ours, curl = wine_throughput(bench, nginx, work)
+    finally:
+        nginx.stop()
+    rows.append((f"{WINE_SIZE >> 20} MiB download under Wine, wall s", ours, curl))
+    # Wine's WinINet, not Windows': for information, never a target.
+    figures.append(("windows_throughput_wall_vs_curl_under_wine", ours / curl))
+    return rows, figures
 
 
 def large_download(bench, nginx, work):
@@ -179,7 +251,10 @@ def large_download(bench, nginx, work):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
-    build = os.path.abspath(parser.parse_args().build)
+    parser.add_argument("--windows-build", default="build/windows")
+    args = parser.parse_args()
+    build = os.path.abspath(args.build)
+    windows_build = os.path.abspath(args.windows_build)
     bench = os.path.join(build, "bench", "vessamo-bench-download")
     mapwatch = os.path.join(build, "bench", "vessamo-bench-mapwatch")
     minimal = os.path.join(build, "bench", "vessamo-bench-minimal-fltk")
@@ -222,19 +297,26 @@ def main():
         rows.append(("exec to window mapped ms (wizard / minimal FLTK)", med(wiz), med(mini)))
         figures.append(("startup_vs_minimal_fltk", med(wiz) / med(mini)))
 
-        size = binary_kib(wizard, work)
+        size = stripped_kib(wizard, work)
         rows.append(("stripped executable KiB", size, float("nan")))
         figures.append(("binary_kib", size))
         rows.append(("download above 4 GiB ends at 100 %", 1.0 if ok else 0.0, float("nan")))
         figures.append(("large_download_ok", 1 if ok else 0))
         if not ok:
             print("large download: " + detail, file=sys.stderr)
+
+        windows_rows, windows_values = windows_figures(windows_build, root, work)
+        rows += windows_rows
+        figures += windows_values
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
     print(f"{'measure':52} {'ours':>12} {'reference':>12}")
     for name, a, b in rows:
         print(f"{name:52} {a:12.2f} {b:12.2f}")
+    if any(name.startswith("windows_throughput") for name, _ in figures):
+        print("(the Windows download runs under Wine 8 here, with Wine's WinINet: "
+              "for information only)")
     print()
     for name, value in figures:
         print(f"{name}={value:.3f}" if isinstance(value, float) else f"{name}={value}")

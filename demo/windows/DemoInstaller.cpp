@@ -1,9 +1,14 @@
 // A stand-in for the real K7 Vessamo installer on Windows, served by the
 // demo's download host and the Windows tests under both package names. Like
 // the Linux one it records that it ran (SetupRecord.h) and shows a window
-// titled "K7 Vessamo Setup" until it is closed. It installs nothing.
+// titled "K7 Vessamo Setup" until it is closed, here from a copy of itself
+// (SetupCopy.h) so that the wizard can delete the package meanwhile. It
+// installs nothing.
 #include <windows.h>
 
+#include <cstring>
+
+#include "SetupCopy.h"
 #include "SetupRecord.h"
 
 namespace {
@@ -62,10 +67,7 @@ HWND CreateSetupWindow(HINSTANCE instance) {
                            instance, nullptr);
 }
 
-}  // namespace
-
-int main() {
-    demo::SetupRecord::RecordStart();
+int ShowSetupWindow() {
     HWND window = CreateSetupWindow(GetModuleHandleW(nullptr));
     if (window == nullptr) return 1;
     ShowWindow(window, SW_SHOWNORMAL);
@@ -77,4 +79,17 @@ int main() {
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], demo::SetupCopy::kShowArgument) == 0) {
+        return ShowSetupWindow();
+    }
+    // Started as the package: hand the window to a copy, or show it here
+    // when no copy can be started.
+    const unsigned long copy = demo::SetupCopy::Start();
+    demo::SetupRecord::RecordStart(copy != 0 ? copy : GetCurrentProcessId());
+    return copy != 0 ? 0 : ShowSetupWindow();
 }

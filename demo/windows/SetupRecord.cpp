@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "WideText.h"
+
 namespace demo {
 namespace {
 
@@ -25,23 +27,13 @@ Function WineExport(const char* name) {
                : nullptr;
 }
 
-std::string Utf8(const std::wstring& text) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return "";
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
-    out.resize(static_cast<std::size_t>(size - 1));
-    return out;
-}
-
 // The path as the record shows it: Unix form under Wine, else as it is.
 std::string Shown(const std::wstring& path) {
     if (auto unixNameOf = WineExport<UnixNameOf>("wine_get_unix_file_name")) {
         std::unique_ptr<char, HeapFreer> name(unixNameOf(path.c_str()));
         if (name) return name.get();
     }
-    return Utf8(path);
+    return WideText::ToUtf8(path);
 }
 
 // A record path given in Unix form, as Wine passes the harness's variable on.
@@ -49,36 +41,23 @@ std::wstring Opened(const std::wstring& path) {
     if (!path.starts_with(L"/")) return path;
     auto dosNameOf = WineExport<DosNameOf>("wine_get_dos_file_name");
     if (!dosNameOf) return path;
-    std::unique_ptr<wchar_t, HeapFreer> name(dosNameOf(Utf8(path).c_str()));
+    std::unique_ptr<wchar_t, HeapFreer> name(dosNameOf(WideText::ToUtf8(path).c_str()));
     return name ? std::wstring(name.get()) : path;
-}
-
-// Calls `fill(buffer, size)`, which answers the length it needs or wrote as
-// a Windows API does, with a buffer that grows until the answer fits.
-template <typename Fill>
-std::wstring GrowingText(Fill fill) {
-    std::wstring text(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = fill(text.data(), static_cast<DWORD>(text.size()));
-        if (length == 0) return L"";
-        if (length < text.size()) return text.substr(0, length);
-        text.resize(text.size() * 2);
-    }
 }
 
 }  // namespace
 
-void SetupRecord::RecordStart() {
-    const std::wstring record = GrowingText([](wchar_t* buffer, DWORD size) {
+void SetupRecord::RecordStart(unsigned long windowProcessId) {
+    const std::wstring record = WideText::Read([](wchar_t* buffer, DWORD size) {
         return GetEnvironmentVariableW(L"VESSAMO_SETUP_RECORD", buffer, size);
     });
     if (record.empty()) return;
-    const std::wstring self = GrowingText(
+    const std::wstring self = WideText::Read(
         [](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
-    const std::wstring folder =
-        GrowingText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+    const std::wstring folder = WideText::Read(
+        [](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
     const std::string line = "ran " + Shown(self) + " in " + Shown(folder) + " as pid " +
-                             std::to_string(GetCurrentProcessId()) + "\n";
+                             std::to_string(windowProcessId) + "\n";
     HANDLE file =
         CreateFileW(Opened(record).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

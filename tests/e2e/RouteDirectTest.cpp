@@ -1,7 +1,8 @@
 // The direct route end to end against the loopback test host on the
 // compiled-in port: the connection test, the download behind the progress
 // window, the installer started from the wizard's folder, the package
-// deleted on Finish, and the requests the host saw.
+// deleted on Finish, and the requests the host saw. Under Wine it runs for
+// each Windows family, the 9x one with Wine set to report Windows 98.
 #include <gtest/gtest.h>
 
 #include "RouteWalk.h"
@@ -13,32 +14,58 @@ using namespace e2e::route;
 using testing_support::HttpReply;
 using testing_support::TestHost;
 
-TEST(DirectRoute, DownloadsStartsTheInstallerAndDeletesThePackage) {
+struct Family {
+    const char* name;
+    const char* windowsVersion;  // Wine's setting; "" keeps its default
+    const char* package;         // what the wizard fetches for the family
+};
+
+void PrintTo(const Family& family, std::ostream* out) {
+    *out << family.name;
+}
+
+const Family kNtFamily{"NtFamily", "", kPackageName};
+const Family kNineXFamily{"NineXFamily", "win98", "vessamo-w9xen.exe"};
+
+class DirectRoute : public testing::TestWithParam<Family> {};
+
+TEST_P(DirectRoute, DownloadsStartsTheInstallerAndDeletesThePackage) {
     if (DownloadPort() == 0) GTEST_SKIP() << "the build's download host is not a loopback host";
+    const std::string package = GetParam().package;
     TestHost host(DownloadPort());
     host.Serve("/index.html", HttpReply::Text("HTTP/1.1 200 OK", "<html>Vessamo</html>\n"));
     std::string installer = DemoInstallerBytes();
     ASSERT_GT(installer.size(), 100000u);
-    HttpReply package = HttpReply::Text("HTTP/1.1 200 OK", installer);
+    HttpReply reply = HttpReply::Text("HTTP/1.1 200 OK", installer);
     // Slow enough for the bar to be seen midway: about four seconds.
-    package.dripBytes = 8192;
-    package.dripIntervalMs = 60;
-    host.Serve("/vessamo-nten.exe", package);
+    reply.dripBytes = 8192;
+    reply.dripIntervalMs = 60;
+    host.Serve("/" + package, reply);
 
     Traces traces;
-    e2e::WizardRun run("direct-route", OptionsWith(traces));
-    ASSERT_NO_FATAL_FAILURE(WalkDirectRoute(run, traces, installer, true));
+    e2e::WizardOptions options = OptionsWith(traces);
+    options.windowsVersion = GetParam().windowsVersion;
+    e2e::WizardRun run(std::string("direct-route-") + GetParam().name, options);
+    ASSERT_NO_FATAL_FAILURE(WalkDirectRoute(run, traces, installer, true, package));
 
     // One connection test, one download, as the wizard names them.
     std::vector<testing_support::RecordedRequest> requests = host.Requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].target, "/index.html");
-    EXPECT_EQ(requests[1].target, "/vessamo-nten.exe");
+    EXPECT_EQ(requests[1].target, "/" + package);
     for (const auto& request : requests) {
         EXPECT_EQ(request.method, "GET");
         EXPECT_EQ(request.Header("User-Agent"), "Korvane Vessamo Download");
         EXPECT_EQ(request.Header("Accept"), "*");
     }
 }
+
+// Only Wine can report the 9x family.
+INSTANTIATE_TEST_SUITE_P(Families, DirectRoute,
+                         testing::ValuesIn(e2e::kUnderWine ? std::vector{kNtFamily, kNineXFamily}
+                                                           : std::vector{kNtFamily}),
+                         [](const testing::TestParamInfo<Family>& param) {
+                             return param.param.name;
+                         });
 
 }  // namespace

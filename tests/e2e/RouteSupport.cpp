@@ -17,8 +17,6 @@ namespace {
 
 using layout::Rect;
 
-constexpr const char* kBlocks = "#0A246A";
-
 std::vector<std::string> Lines(const std::string& path) {
     std::vector<std::string> lines;
     std::ifstream in(path);
@@ -26,13 +24,13 @@ std::vector<std::string> Lines(const std::string& path) {
     return lines;
 }
 
-// A push button's lower-right corner: black when it wears the default
-// frame, the dark shadow (#404040) otherwise, with the face beyond it.
+// A push button's lower-right corner: the default frame's colour or the
+// dark shadow's, with the face beyond it.
 bool ButtonAt(const WindowImage& image, const Rect& r) {
     int right = r.x + r.w - 1, bottom = r.y + r.h - 1;
     std::string corner = image.Colour(right, bottom);
-    return (corner == kBlack || corner == "#404040") && image.Colour(right + 1, bottom) == kFace &&
-           image.Colour(right, bottom + 1) == kFace;
+    return (corner == kLook.defaultCorner || corner == kLook.plainCorner) &&
+           image.Colour(right + 1, bottom) == kFace && image.Colour(right, bottom + 1) == kFace;
 }
 
 // Black label text inside a push button (a greyed label has none); the
@@ -83,6 +81,7 @@ std::string DemoInstallerBytes() {
 Traces::Traces() = default;
 
 Traces::~Traces() {
+    if (kUnderWine) return;
     for (const std::string& line : SetupLines()) {
         std::size_t at = line.rfind(" as pid ");
         if (at == std::string::npos) continue;
@@ -118,7 +117,10 @@ bool Traces::WaitForOpened(std::size_t count, std::chrono::milliseconds timeout)
 
 WizardOptions OptionsWith(const Traces& traces,
                           std::vector<std::pair<std::string, std::string>> files) {
-    return {traces.Environment(), std::move(files)};
+    WizardOptions options;
+    options.env = traces.Environment();
+    options.files = std::move(files);
+    return options;
 }
 
 bool CheckBoxAt(const WindowImage& image, const Rect& r) {
@@ -180,7 +182,8 @@ bool ProgressCancelEnabled(const WindowImage& image) {
 int BlockPixels(const WindowImage& image, int left, int columns) {
     Rect bar = ProgressControl(IDC_PROGRESS);
     int height = bar.h - 4;
-    return columns * height - image.CountOther(left, bar.y + 2, columns, height, kBlocks);
+    return columns * height -
+           image.CountOther(left, bar.y + 2, columns, height, kLook.progressBlocks);
 }
 
 bool ProgressStarted(const WindowImage& image) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Look.h"
 #include "WizardLayout.h"
 #include "WizardRun.h"
 #include "e2e/support/WindowImage.h"
@@ -20,15 +21,16 @@
 
 namespace e2e::route {
 
-// Linux reports the NT family, so this is the package the wizard fetches.
+// Linux and Wine's default version report the NT family, so this is the
+// package the wizard fetches.
 constexpr const char* kPackageName = "vessamo-nten.exe";
 constexpr const char* kProgressTitle = "Download Progress";
 constexpr const char* kCredentialTitle = "Enter Network Password";
 constexpr const char* kSetupTitle = "K7 Vessamo Setup";
 
-// The colours of the classic look: the face of dialogs and buttons, text
-// and dark frames, and the inside of edit and check boxes.
-constexpr const char* kFace = "#D4D0C8";
+// The face of dialogs and buttons in the product's look; text and dark
+// frames, and the inside of edit and check boxes.
+constexpr const char* kFace = kLook.face;
 constexpr const char* kBlack = "#000000";
 constexpr const char* kWhite = "#FFFFFF";
 
@@ -53,7 +55,8 @@ class Traces {
     Traces();
     Traces(const Traces&) = delete;
     Traces& operator=(const Traces&) = delete;
-    // Stops the installers that recorded their start.
+    // Stops the installers that recorded their start (under Wine their
+    // prefix ends them, and a Windows process id means nothing here).
     ~Traces();
 
     // The wizard's environment entries that point the programs here.

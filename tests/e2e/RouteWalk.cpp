@@ -79,8 +79,9 @@ void CompleteDownload(WizardRun& run, const std::string& dialog, const WindowIma
     EXPECT_GT(DifferencesIn(done, downloadPage, DownloadMessage()), 0);
 }
 
-void FinishDirectRoute(WizardRun& run, const Traces& traces, const std::string& completionShot) {
-    std::string package = run.Folder().File(kPackageName);
+void FinishDirectRoute(WizardRun& run, const Traces& traces, const std::string& completionShot,
+                       const std::string& packageName) {
+    std::string package = run.Folder().File(packageName);
     run.Keys({"Return"});
     ASSERT_FALSE(run.WaitForImage(IsCompletionPage, kStepWait).Empty())
         << "Next did not lead to the completion page";
@@ -103,7 +104,7 @@ void FinishDirectRoute(WizardRun& run, const Traces& traces, const std::string& 
 }
 
 void WalkDirectRoute(WizardRun& run, const Traces& traces, const std::string& served,
-                     bool photographProgress) {
+                     bool photographProgress, const std::string& package) {
     WindowImage downloadPage;
     ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
     std::string dialog;
@@ -112,9 +113,8 @@ void WalkDirectRoute(WizardRun& run, const Traces& traces, const std::string& se
         ASSERT_NO_FATAL_FAILURE(PhotographProgress(run, dialog, "4-progress"));
     }
     ASSERT_NO_FATAL_FAILURE(CompleteDownload(run, dialog, downloadPage));
-    EXPECT_TRUE(run.Folder().Read(kPackageName) == served)
-        << "the package is not what the host served";
-    ASSERT_NO_FATAL_FAILURE(FinishDirectRoute(run, traces));
+    EXPECT_TRUE(run.Folder().Read(package) == served) << "the package is not what the host served";
+    ASSERT_NO_FATAL_FAILURE(FinishDirectRoute(run, traces, "7-completion", package));
 }
 
 }  // namespace e2e::route

@@ -26,16 +26,18 @@ void PhotographProgress(WizardRun& run, const std::string& dialog, const std::st
 // page to show the package present (Download greyed, status changed).
 void CompleteDownload(WizardRun& run, const std::string& dialog, const WindowImage& downloadPage);
 
-// The direct route from the download page on, after a completed download:
+// The direct route from the download page on, after a completed download of
+// `package`:
 // Next starts the installer from the wizard's folder (its record appears),
 // Finish deletes the package and the program ends with status 0. The
 // completion page's picture is named `completionShot`.
 void FinishDirectRoute(WizardRun& run, const Traces& traces,
-                       const std::string& completionShot = "7-completion");
+                       const std::string& completionShot = "7-completion",
+                       const std::string& package = kPackageName);
 
-// The whole direct route on a host that serves `served` as the package;
+// The whole direct route on a host that serves `served` as the `package`;
 // `photographProgress` when the host is slow enough to catch the bar midway.
 void WalkDirectRoute(WizardRun& run, const Traces& traces, const std::string& served,
-                     bool photographProgress);
+                     bool photographProgress, const std::string& package = kPackageName);
 
 }  // namespace e2e::route

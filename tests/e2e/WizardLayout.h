@@ -1,6 +1,7 @@
 // Where the wizard's parts are on screen, computed from the templates the
 // way the window is laid out: dialog units of the 8-point dialog font
-// (x * 6 / 4, y * 13 / 8, each rounded), pages at the sheet's top-left,
+// (x * baseX / 4, y * baseY / 8 of the product's look, each rounded, as
+// MapDialogRect does), pages at the sheet's top-left,
 // the button row 11 units below the tallest page, 50 x 14 unit buttons
 // right-aligned with 7-unit margins (Help, Cancel, then Next with Back
 // against it).
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 
+#include "Look.h"
 #include "platform/ui/DialogTemplate.h"
 #include "res/Resources.h"
 #include "res/resource.h"
@@ -19,10 +21,10 @@ struct Rect {
 };
 
 inline int Px(int units) {
-    return (units * 6 + 2) / 4;
+    return (units * kLook.baseX + 2) / 4;
 }
 inline int Py(int units) {
-    return (units * 13 + 4) / 8;
+    return (units * kLook.baseY + 4) / 8;
 }
 inline Rect ToPixels(ui::DialogRect r) {
     return {Px(r.x), Py(r.y), Px(r.cx), Py(r.cy)};

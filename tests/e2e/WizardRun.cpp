@@ -5,7 +5,13 @@
 #include <sstream>
 #include <thread>
 
+#include "Look.h"
 #include "support/TestHostWait.h"
+
+// Where the runs of a test program for the Windows build make their prefixes.
+#ifndef E2E_WINE_PREFIX_ROOT
+#define E2E_WINE_PREFIX_ROOT ""
+#endif
 
 namespace e2e {
 
@@ -16,17 +22,25 @@ int ScreenLength(int classic, int fontDpi) {
     return classic * std::max(96, fontDpi) / 96;
 }
 
+// The copy's name: a Windows program keeps its extension.
+const char* const kCopyName = kUnderWine ? "vessamo-installer.exe" : "vessamo-installer";
+
 }  // namespace
 
 WizardRun::WizardRun(const std::string& shots, const WizardOptions& options)
     : m_display(ScreenLength(1024, options.fontDpi), ScreenLength(768, options.fontDpi),
                 options.fontDpi),
       m_desktop(m_display, std::string(E2E_OUTPUT_DIR) + "/" + shots) {
-    std::string copy = m_folder.File("vessamo-installer");
-    std::filesystem::copy_file(VESSAMO_EXECUTABLE, copy);
+    std::filesystem::copy_file(VESSAMO_EXECUTABLE, m_folder.File(kCopyName));
     for (const auto& [name, contents] : options.files) m_folder.Write(name, contents);
     m_env = options.env;
     m_env.push_back(m_display.EnvironmentEntry());
+    if (kUnderWine) {
+        m_wine = std::make_unique<WinePrefix>(E2E_WINE_PREFIX_ROOT, m_display.EnvironmentEntry());
+        if (!options.windowsVersion.empty()) m_wine->SetWindowsVersion(options.windowsVersion);
+        std::vector<std::string> wine = m_wine->Environment();
+        m_env.insert(m_env.end(), wine.begin(), wine.end());
+    }
     m_process = Start();
     m_window = m_desktop.WaitForWindow(kWizardTitle, std::chrono::seconds(60));
 }
@@ -35,8 +49,9 @@ std::unique_ptr<Subprocess> WizardRun::Start() {
     SpawnOptions spawn;
     spawn.env = m_env;
     spawn.workingDirectory = m_folder.Path();
-    return std::make_unique<Subprocess>(
-        std::vector<std::string>{m_folder.File("vessamo-installer")}, spawn);
+    std::vector<std::string> argv{m_folder.File(kCopyName)};
+    if (kUnderWine) argv.insert(argv.begin(), "wine");
+    return std::make_unique<Subprocess>(argv, spawn);
 }
 
 void WizardRun::Restart() {

@@ -1,6 +1,8 @@
 // One run of the real wizard for an end-to-end test: a copy of the
 // executable in a folder of its own (the wizard works in its executable's
 // folder), started on the test's own X server, its window found by title.
+// A test program built for the Windows build runs the copy through `wine`
+// in a Wine prefix made fresh for the run.
 #pragma once
 
 #include <chrono>
@@ -13,6 +15,7 @@
 #include "e2e/support/Desktop.h"
 #include "e2e/support/Subprocess.h"
 #include "e2e/support/VirtualDisplay.h"
+#include "e2e/support/WinePrefix.h"
 #include "support/TempDir.h"
 
 namespace e2e {
@@ -28,6 +31,9 @@ struct WizardOptions {
     // The desktop's font density (Xft.dpi); 0 publishes none, as a desktop
     // at the classic 96 dpi. The screen grows with it.
     int fontDpi = 0;
+    // Under Wine, the Windows version the prefix reports ("win98"); ""
+    // keeps Wine's default, a version of the NT family.
+    std::string windowsVersion;
 };
 
 class WizardRun {
@@ -74,6 +80,8 @@ class WizardRun {
     testing_support::TempDir m_folder;
     VirtualDisplay m_display;
     Desktop m_desktop;
+    // Under Wine only; ends every program of the run before the display goes.
+    std::unique_ptr<WinePrefix> m_wine;
     std::vector<std::string> m_env;
     std::unique_ptr<Subprocess> m_process;
     std::string m_window;

@@ -1,6 +1,7 @@
 // Transport failures and redirects: what the download routine throws, how
 // long it may wait, where it lets itself be sent, and that it leaves nothing
 // on disk.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -101,11 +102,24 @@ TEST_F(DownloadFailure, ClosedChunkedBodyIsAFailure) {
     EXPECT_EQ(GetProgress(), 0);
 }
 
+TEST_F(DownloadFailure, WholeChunkedBodyOnAConnectionThatClosesArrives) {
+    // The connection ends with the body, as the head says it will: that is
+    // no sign of a body that broke off.
+    HttpReply reply = HttpReply::Ok(40000);
+    reply.framing = HttpReply::Framing::Chunked;
+    reply.headers = {"Connection: close"};
+    host.Serve("/package.exe", reply);
+    ASSERT_EQ(Download("package.exe"), TRUE);
+    EXPECT_TRUE(FileHoldsPattern(LocalPath(), 40000));
+}
+
 TEST_F(DownloadFailure, ResetDuringTheBodyThrowsAndLeavesNoFile) {
     HttpReply reply = HttpReply::Ok(100000);
     reply.resetAt = 30000;
     host.Serve("/package.exe", reply);
-    EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_CONNECTION_RESET);
+    // WinINet reports a reset that follows the data closely as an aborted connection.
+    EXPECT_THAT(FailureOf("package.exe"),
+                testing::AnyOf(ERROR_INTERNET_CONNECTION_RESET, ERROR_INTERNET_CONNECTION_ABORTED));
     EXPECT_EQ(dir.Names(), std::vector<std::string>{});
 }
 
@@ -160,10 +174,9 @@ TEST_F(DownloadFailure, RedirectToHttpsIsFollowed) {
         "/package.exe",
         HttpReply::Redirect(302, "https://127.0.0.1:" + std::to_string(target.Port()) + "/p"));
     EXPECT_EQ(FailureOf("package.exe"), ERROR_INTERNET_SECURITY_CHANNEL_ERROR);
-    // WinINet tries the handshake again once it failed; every try is TLS.
+    // WinINet tries a failed handshake once more, with older protocol versions.
     auto openings = target.RawOpenings();
-    ASSERT_GE(openings.size(), 1u);
-    ASSERT_LE(openings.size(), 2u);
+    ASSERT_THAT(openings.size(), testing::AllOf(testing::Ge(1u), testing::Le(2u)));
     for (const std::string& opening : openings) {
         ASSERT_FALSE(opening.empty());
         EXPECT_EQ(opening[0], '\x16');  // a TLS handshake record

@@ -28,7 +28,7 @@ TEST_F(OSTypeTest, DetectionMapsThePlatformIdentifier) {
     }
 }
 
-TEST_F(OSTypeTest, LinuxReportsTheNtFamily) {
+TEST_F(OSTypeTest, ThisSystemReportsTheNtFamily) {
     EXPECT_EQ(GetOSType(), OSTYPE_WINNT);
 }
 

@@ -28,6 +28,8 @@ class ResponseFraming {
     // The body's length as announced; false when none was, or when the
     // chunked transfer coding frames the body instead.
     bool Length(std::uint64_t& length) const;
+    // Whether the chunked transfer coding frames the body.
+    bool IsChunked() const { return m_chunked; }
 
   private:
     void NoteLengths(std::string_view values);

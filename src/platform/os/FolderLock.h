@@ -1,9 +1,9 @@
-// An advisory lock on a file of the program's own in a folder, so that two
-// copies of a program never work in one folder at once. The kernel releases
-// it when its holder ends in any way, so a crash never locks a folder for
-// good. The holder removes the lock file when it lets go; a lock taken on a
-// file that was removed or replaced meanwhile is not taken, so every holder
-// is on the one file the folder holds.
+// A lock on a file of the program's own in a folder, so that two copies of
+// a program never work in one folder at once: an advisory lock on POSIX, an
+// open that shares nothing on Windows. The kernel releases it when its
+// holder ends in any way, so a crash never locks a folder for good. The holder removes the lock
+// file when it lets go; a lock taken on a file that was removed or replaced meanwhile is not taken,
+// so every holder is on the one file the folder holds.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +26,7 @@ class FolderLock {
     // file. A folder or anything else there is never locked or removed:
     // the folder itself is locked instead, so that every copy that finds it
     // there still shares one lock. Unavailable for an empty `directory`.
+    // On Windows the file goes when its handle closes, on a crash as well.
     static FolderLock TryAcquire(const std::string& directory, const std::string& name);
 
     FolderLock(FolderLock&& other) noexcept;

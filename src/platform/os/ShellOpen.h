@@ -16,7 +16,7 @@ constexpr int SW_SHOW = 5;
 namespace os {
 
 // Results of ShellExecute: above 32 means started. The numbers are the
-// original platform's, where it has one for the case.
+// Windows shell's, where it has one for the case.
 constexpr std::intptr_t SE_ERR_FNF = 2;       // no such file
 constexpr std::intptr_t SE_ERR_NOTAFILE = 3;  // a link, a folder or a device: never run
 constexpr std::intptr_t SE_ERR_ACCESSDENIED = 5;
@@ -27,16 +27,21 @@ constexpr std::intptr_t SE_ERR_NOASSOC = 31;    // nothing opens it (no desktop 
 constexpr std::intptr_t kShellOpenStarted = 42;
 
 // Opens `file` with `verb` ("open" or null). An http or https address goes
-// to the desktop's opener (xdg-open). A bare file name is looked up in
-// `directory`; a program found there is made executable for its owner and
-// started with `directory` as its working directory. Only a regular file
-// is started, opened without following a symbolic link and run through
-// that descriptor, so a link named like the program is neither followed,
-// changed nor run (SE_ERR_NOTAFILE). A Windows executable (a file
-// starting with "MZ") goes to the desktop's opener instead. Everything is started detached, with no
-// shell in between and standard streams on /dev/null. `owner`, `parameters` and `show` are accepted
-// as the original call has them; parameters must be empty. Returns kShellOpenStarted once the
-// program has been executed, or an SE_ERR_* value.
+// to the user's browser: the desktop's opener (xdg-open) on POSIX, the
+// shell's default on Windows. A bare file name is looked up in `directory`
+// and started with `directory` as its working directory. Only a regular
+// file with one name is started, opened without following a link (on
+// Windows, any reparse point), so a link named like the program is neither
+// followed, changed nor run (SE_ERR_NOTAFILE). On POSIX the program is made
+// executable for its owner and run through the checked descriptor, a
+// Windows executable (a file starting with "MZ") goes to the desktop's
+// opener instead, and everything starts detached with no shell in between
+// and standard streams on /dev/null. On Windows the shell starts the file,
+// held open meanwhile so that no one changes or replaces it. `owner`,
+// `parameters` and `show` are accepted as the original call has them;
+// parameters must be empty. What is started is always shown: the hiding
+// that callers ask for would hide the installer's window from the user. Returns kShellOpenStarted
+// once the program has been started, or an SE_ERR_* value.
 std::intptr_t ShellExecute(HWND owner, LPCTSTR verb, LPCTSTR file, LPCTSTR parameters,
                            LPCTSTR directory, int show);
 

@@ -34,6 +34,8 @@ class Thread {
 
   private:
     void Run();
+    // The calling thread's id as the system's scheduler knows it.
+    static std::int64_t CurrentSystemId();
 
     ThreadEntry m_entry = nullptr;
     LPVOID m_parameter = nullptr;

@@ -1,5 +1,7 @@
-// The operating-system version query. On Linux the wizard always runs on the
-// NT family; tests make the query report any platform identifier instead.
+// The operating-system version query: the system's own on Windows, where
+// the 9x family is real (Wine's Windows 98 setting reports it too); on Linux
+// the wizard always runs on the NT family. Tests make the query report any
+// platform identifier instead.
 #pragma once
 
 #include <optional>
@@ -21,7 +23,8 @@ struct OSVERSIONINFO {
 };
 static_assert(sizeof(OSVERSIONINFO) == 148);
 
-// Fills *info; FALSE when info is null or its size field is not 148.
+// Fills *info; FALSE when info is null, its size field is not 148, or the
+// system's query fails.
 BOOL GetVersionEx(OSVERSIONINFO* info);
 
 namespace os {

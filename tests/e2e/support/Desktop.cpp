@@ -85,8 +85,15 @@ WindowGeometry Desktop::Geometry(const std::string& window) {
     return geometry;
 }
 
-void Desktop::Keys(const std::string& window, const std::vector<std::string>& keys) {
+void Desktop::Focus(const std::string& window) {
     Run({"xdotool", "windowfocus", "--sync", window});
+    // Wine moves its foreground window only when told so: without a window
+    // manager the keys would still reach the program that came up last.
+    SendProtocol(window, "WM_TAKE_FOCUS");
+}
+
+void Desktop::Keys(const std::string& window, const std::vector<std::string>& keys) {
+    Focus(window);
     for (const std::string& key : keys) {
         Run({"xdotool", "key", "--clearmodifiers", key});
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
@@ -94,7 +101,7 @@ void Desktop::Keys(const std::string& window, const std::vector<std::string>& ke
 }
 
 void Desktop::Type(const std::string& window, const std::string& text) {
-    Run({"xdotool", "windowfocus", "--sync", window});
+    Focus(window);
     Run({"xdotool", "type", "--delay", "30", text});
 }
 
@@ -148,6 +155,10 @@ WindowImage Desktop::CaptureWindow(const std::string& window) {
 }
 
 bool Desktop::CloseBox(const std::string& window) {
+    return SendProtocol(window, "WM_DELETE_WINDOW");
+}
+
+bool Desktop::SendProtocol(const std::string& window, const char* atom) {
     std::string name = m_displayEnv.substr(m_displayEnv.find('=') + 1);
     Display* display = XOpenDisplay(name.c_str());
     if (display == nullptr) return false;
@@ -156,7 +167,7 @@ bool Desktop::CloseBox(const std::string& window) {
     event.xclient.window = static_cast<::Window>(std::stoul(window));
     event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, atom, False));
     event.xclient.data.l[1] = CurrentTime;
     Status sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
     XCloseDisplay(display);

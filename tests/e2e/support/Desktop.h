@@ -38,8 +38,10 @@ class Desktop {
     std::string WindowTitle(const std::string& window);
     WindowGeometry Geometry(const std::string& window);
 
-    // Gives the window the keyboard focus, then presses each key in turn
-    // (xdotool names: "Tab", "Return", "Escape", "alt+n", "space", ...).
+    // Gives the window the keyboard focus as a window manager does (the X
+    // focus, and WM_TAKE_FOCUS for programs such as Wine that wait for it),
+    // then presses each key in turn (xdotool names: "Tab", "Return",
+    // "Escape", "alt+n", "space", ...).
     void Keys(const std::string& window, const std::vector<std::string>& keys);
     // Types text into the focused control of `window`.
     void Type(const std::string& window, const std::string& text);
@@ -62,6 +64,11 @@ class Desktop {
     WindowImage CaptureWindow(const std::string& window);
 
   private:
+    // Gives `window` the keyboard focus; see Keys().
+    void Focus(const std::string& window);
+    // Sends the window a WM_PROTOCOLS message naming the protocol `atom`,
+    // as a window manager does; false when it could not be sent.
+    bool SendProtocol(const std::string& window, const char* atom);
     // The ids of the mapped windows titled exactly `title`.
     std::vector<std::string> FindWindows(const std::string& title);
     std::string Run(const std::vector<std::string>& argv);

@@ -14,13 +14,13 @@ struct ShellLaunch {
 };
 
 // ShellExecuteW "open" of `target` in `directory` with no owner and no
-// parameters; an address goes to the default browser.
-ShellLaunch OpenWithShell(const std::wstring& target, const std::wstring& directory, int show);
+// parameters, shown normally; an address goes to the default browser.
+ShellLaunch OpenWithShell(const std::wstring& target, const std::wstring& directory);
 
 // Starts the program file `path` (a system path) in `directory` through
 // the shell, only when it is a regular file with one name and no link.
 // It is held open meanwhile, denying writes, renames and deletion, so that
 // what was checked is what starts.
-ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& directory, int show);
+ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& directory);
 
 }  // namespace os

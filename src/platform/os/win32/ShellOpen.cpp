@@ -81,10 +81,10 @@ std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR p
     std::string nativeDirectory = ToNativePath(call.directory.c_str());
     std::wstring systemDirectory = WideFromUtf8(nativeDirectory);
     if (IsWebAddress(call.file)) {
-        return ResultOfLaunch(OpenWithShell(WideFromUtf8(call.file), systemDirectory, show));
+        return ResultOfLaunch(OpenWithShell(WideFromUtf8(call.file), systemDirectory));
     }
     std::string program = ResolveFile(call.file, nativeDirectory);
-    return ResultOfLaunch(StartProgramFile(SystemPath(program), systemDirectory, show));
+    return ResultOfLaunch(StartProgramFile(SystemPath(program), systemDirectory));
 }
 
 std::string ShellOpenFailureReason(std::intptr_t result) {

@@ -1,0 +1,67 @@
+#include "platform/ui/win32/FontCache.h"
+
+#include "platform/os/win32/WideText.h"
+#include "platform/ui/win32/WindowsApi.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr int kClassicDpi = 96;
+// Where a font cannot be measured: the classic dialog font's units.
+constexpr BaseUnits kClassicUnits{6, 13};
+
+HFONT Create(const FontSpec& spec, int dpi) {
+    LOGFONTW lf{};
+    lf.lfHeight = MulDiv(spec.height, dpi, kClassicDpi);
+    lf.lfWeight = spec.weight;
+    lf.lfItalic = spec.italic ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    std::wstring face = os::WideFromUtf8(spec.face);
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return CreateFontIndirectW(&lf);
+}
+
+BaseUnits Measure(HDC dc, HFONT font) {
+    if (font == nullptr) return kClassicUnits;
+    HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    SIZE alphabet{};
+    static const wchar_t kAlphabet[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    bool measured =
+        GetTextMetricsW(dc, &metrics) && GetTextExtentPoint32W(dc, kAlphabet, 52, &alphabet);
+    SelectObject(dc, previous);
+    if (!measured) return kClassicUnits;
+    return BaseUnitsFromMetrics(alphabet.cx, metrics.tmHeight);
+}
+
+}  // namespace
+
+FontCache::~FontCache() {
+    for (Entry& entry : m_entries) {
+        if (entry.font != nullptr) DeleteObject(entry.font);
+    }
+}
+
+FontCache::Entry& FontCache::Find(const FontSpec& spec) {
+    for (Entry& entry : m_entries) {
+        if (entry.spec == spec) return entry;
+    }
+    HDC dc = GetDC(nullptr);
+    int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : kClassicDpi;
+    HFONT font = Create(spec, dpi > 0 ? dpi : kClassicDpi);
+    BaseUnits units = dc != nullptr ? Measure(dc, font) : kClassicUnits;
+    if (dc != nullptr) ReleaseDC(nullptr, dc);
+    m_entries.push_back({spec, font, units});
+    return m_entries.back();
+}
+
+HFONT FontCache::Get(const FontSpec& spec) {
+    return Find(spec).font;
+}
+
+BaseUnits FontCache::UnitsOf(const FontSpec& spec) {
+    return Find(spec).units;
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,60 @@
+#include "platform/ui/win32/ModelReading.h"
+
+#include <algorithm>
+
+#include "platform/ui/Input.h"
+#include "platform/ui/ModalLoop.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// The sheet's margin around its pages and its button row, in dialog units.
+constexpr int kSheetMargin = 7;
+constexpr int kEtchedLineHeight = 2;
+
+bool IsUsablePushButton(const Window& window) {
+    return window.Role() == WindowRole::Control && window.Kind() == ControlKind::PushButton &&
+           window.IsEnabled() && window.IsEffectivelyVisible();
+}
+
+}  // namespace
+
+Window* NewestOtherOpenWindow(const Window& window) {
+    const std::vector<Window*>& open = OpenTopLevelWindows();
+    for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        if (*it != &window) return *it;
+    }
+    return nullptr;
+}
+
+bool WearsDefaultFrame(Window& button) {
+    if (!button.IsEnabled()) return false;
+    Window* topLevel = button.TopLevel();
+    if (topLevel == nullptr) return false;
+    Window* focus = topLevel->Focus();
+    if (focus != nullptr && IsUsablePushButton(*focus)) return focus == &button;
+    return DefaultButton(*topLevel) == &button;
+}
+
+std::optional<PixelRect> SeparatorOf(const Window& sheet, BaseUnits units) {
+    int pageBottom = 0;
+    int buttonTop = 0;
+    for (const std::unique_ptr<Window>& child : sheet.Children()) {
+        PixelRect rect = UnitsToPixels(child->Rect(), units);
+        if (child->Role() == WindowRole::Page) {
+            pageBottom = std::max(pageBottom, rect.y + rect.h);
+        } else if (child->IsVisible() && (buttonTop == 0 || rect.y < buttonTop)) {
+            buttonTop = rect.y;
+        }
+    }
+    if (buttonTop == 0) return std::nullopt;
+    int margin = UnitsToPixelsX(kSheetMargin, units);
+    int y = pageBottom > 0 && pageBottom < buttonTop
+                ? (pageBottom + buttonTop) / 2 - 1
+                : buttonTop - UnitsToPixelsY(kSheetMargin, units);
+    int width = UnitsToPixelsX(sheet.Rect().cx, units) - 2 * margin;
+    return PixelRect{margin, y, width, kEtchedLineHeight};
+}
+
+}  // namespace ui::win32
