@@ -86,10 +86,15 @@ WindowGeometry Desktop::Geometry(const std::string& window) {
 }
 
 void Desktop::Focus(const std::string& window) {
+    std::vector<std::string> focused = Lines(Run({"xdotool", "getwindowfocus"}));
+    if (!focused.empty() && focused.front() == window) return;
     Run({"xdotool", "windowfocus", "--sync", window});
     // Wine moves its foreground window only when told so: without a window
     // manager the keys would still reach the program that came up last.
     SendProtocol(window, "WM_TAKE_FOCUS");
+    // The program takes the focus in its own time; keys pressed at once
+    // could meet the keyboard state it fetches on taking it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
 }
 
 void Desktop::Keys(const std::string& window, const std::vector<std::string>& keys) {
