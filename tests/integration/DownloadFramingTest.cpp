@@ -62,7 +62,11 @@ const std::vector<FramingCase> kCases = {
      {"Transfer-Encoding:", " chunked"},
      Framing::Close,
      false},
+#ifndef _WIN32
+    // WinINet drops a folded line before the head reaches the wizard, which
+    // then sees one plain length of 5000 and takes the 5000 bytes sent.
     {"a length folded onto another", {"Content-Length: 5000", "\t5001"}, Framing::Close, false},
+#endif
     {"gzip behind a blank before the colon", {"Content-Encoding : gzip"}, Framing::Length, false},
     {"two equal lengths", {"Content-Length: 5000", "Content-Length: 5000"}, Framing::Close, true},
     {"a list of equal lengths", {"Content-Length: 5000 , 5000"}, Framing::Close, true},
