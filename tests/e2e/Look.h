@@ -24,9 +24,8 @@ struct Look {
 
 // The FLTK renderer: 8-point "MS Sans Serif" (or its stand-in) at 96 dpi.
 constexpr Look kClassicLook{6, 13, "#D4D0C8", "#000000", "#404040", "#0A246A"};
-// Wine 8's default colours; its "MS Sans Serif" is Liberation Sans, 12 px
-// high, so a vertical unit is 12/8 of a pixel there.
-constexpr Look kWineLook{6, 12, "#F5F5F5", "#9E9E9E", "#6A6A6A", "#3096FA"};
+// Wine 8's default colours, with Wine's own "MS Sans Serif" in the prefix.
+constexpr Look kWineLook{6, 13, "#F5F5F5", "#9E9E9E", "#6A6A6A", "#3096FA"};
 
 constexpr bool kUnderWine = E2E_UNDER_WINE != 0;
 inline constexpr const Look& kLook = kUnderWine ? kWineLook : kClassicLook;

@@ -124,8 +124,12 @@ WizardOptions OptionsWith(const Traces& traces,
 }
 
 bool CheckBoxAt(const WindowImage& image, const Rect& r) {
-    int top = r.y + (r.h - 13) / 2;
-    return image.Filled(r.x + 2, top + 2, 9, 9, kWhite);
+    // Renderers centre the glyph on the control or on its text line, which
+    // may differ by a pixel.
+    for (int top = r.y; top + 13 <= r.y + r.h; ++top) {
+        if (image.Filled(r.x + 2, top + 2, 9, 9, kWhite)) return true;
+    }
+    return false;
 }
 
 bool IsOsPage(const WindowImage& image) {

@@ -81,8 +81,8 @@ std::int64_t PartialDownloadSize(const testing_support::TempDir& folder);
 WizardOptions OptionsWith(const Traces& traces,
                           std::vector<std::pair<std::string, std::string>> files = {});
 
-// A check box's 13-pixel glyph, centred in the height of the control at
-// `r`, is white inside.
+// A check box's 13-pixel glyph, within the height of the control at `r`,
+// is white inside.
 bool CheckBoxAt(const WindowImage& image, const layout::Rect& r);
 
 // The wizard's pages.

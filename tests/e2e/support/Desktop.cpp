@@ -86,8 +86,6 @@ WindowGeometry Desktop::Geometry(const std::string& window) {
 }
 
 void Desktop::Focus(const std::string& window) {
-    std::vector<std::string> focused = Lines(Run({"xdotool", "getwindowfocus"}));
-    if (!focused.empty() && focused.front() == window) return;
     Run({"xdotool", "windowfocus", "--sync", window});
     // Wine moves its foreground window only when told so: without a window
     // manager the keys would still reach the program that came up last.

@@ -12,6 +12,7 @@ namespace e2e {
 namespace {
 
 constexpr std::chrono::seconds kPrefixWait{180};
+constexpr const char* kDialogFont = "/usr/share/wine/fonts/sserife.fon";
 
 std::string NewFolder(const std::string& root) {
     std::filesystem::create_directories(root);
@@ -25,6 +26,13 @@ std::string NewFolder(const std::string& root) {
 WinePrefix::WinePrefix(const std::string& root, const std::string& displayEntry)
     : m_path(NewFolder(root)), m_displayEntry(displayEntry) {
     RunToEnd("wineboot -i");
+    // The dialog font, "MS Sans Serif", is a bitmap font every Windows has;
+    // Wine finds its own copy (Debian's fonts-wine) only among the prefix's
+    // fonts, and measures another face without it.
+    if (!std::filesystem::exists(kDialogFont)) {
+        throw std::runtime_error(std::string("no ") + kDialogFont + " (Debian's fonts-wine)");
+    }
+    std::filesystem::create_symlink(kDialogFont, m_path + "/drive_c/windows/Fonts/sserife.fon");
 }
 
 WinePrefix::~WinePrefix() {

@@ -1,7 +1,7 @@
 // A Wine prefix of one test's own, for running the Windows build: made
 // fresh in a new folder under a root (64-bit, quiet, without the Mono and
-// Gecko install prompts), and ended with every program in it, its folder
-// removed, when the object goes.
+// Gecko install prompts, with Wine's "MS Sans Serif"), and ended with every
+// program in it, its folder removed, when the object goes.
 #pragma once
 
 #include <string>
