@@ -149,6 +149,9 @@ void Win32Renderer::TopLevelShown(Window& window) {
     HWND native = NativeOf(&window);
     if (native == nullptr) return;
     WindowClass::Show(native, OwnerOf(window));
+    // The default button is judged among visible controls: while the
+    // window was hidden, none of its buttons could be it.
+    ApplyDefaultFrames(window);
     ApplyFocus(window);
 }
 
