@@ -41,16 +41,16 @@ bool InitialiseControls() {
     return InitCommonControlsEx(&controls) != FALSE;
 }
 
-HWND CreateControl(HWND parent, const ControlSpec& spec) {
-    NativeClass native = ClassOf(spec.kind, spec.style);
+HWND CreateControl(HWND parent, const ControlPlan& plan) {
+    NativeClass native = ClassOf(plan.kind, plan.style);
     DWORD style = WS_CHILD | native.style;
-    if (spec.visible) style |= WS_VISIBLE;
-    if (!spec.enabled) style |= WS_DISABLED;
+    if (plan.visible) style |= WS_VISIBLE;
+    if (!plan.enabled) style |= WS_DISABLED;
     // Edit fields wear the sunken edge of their kind rather than a flat line.
-    DWORD exStyle = spec.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0;
-    std::wstring text = os::WideFromUtf8(spec.text);
-    return CreateWindowExW(exStyle, native.name, text.c_str(), style, spec.rect.x, spec.rect.y,
-                           spec.rect.w, spec.rect.h, parent, nullptr, GetModuleHandleW(nullptr),
+    DWORD exStyle = plan.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0;
+    std::wstring text = os::WideFromUtf8(plan.text);
+    return CreateWindowExW(exStyle, native.name, text.c_str(), style, plan.rect.x, plan.rect.y,
+                           plan.rect.w, plan.rect.h, parent, nullptr, GetModuleHandleW(nullptr),
                            nullptr);
 }
 

@@ -19,7 +19,8 @@ namespace ui::win32 {
 // when they are missing. Once, before the first control is made.
 bool InitialiseControls();
 
-struct ControlSpec {
+// What a native control is made from: the model control's state in pixels.
+struct ControlPlan {
     ControlKind kind;
     DWORD style;  // the template's: WS_BORDER, ES_PASSWORD, ...
     std::string_view text;
@@ -28,8 +29,8 @@ struct ControlSpec {
     bool enabled;
 };
 
-// A control of `spec` inside `parent`; nullptr when Windows refuses it.
-HWND CreateControl(HWND parent, const ControlSpec& spec);
+// The control `plan` describes, inside `parent`; nullptr when Windows refuses it.
+HWND CreateControl(HWND parent, const ControlPlan& plan);
 
 // The window's text (a top-level window's title), from UTF-8; nothing
 // happens when it already shows `text`.

@@ -11,13 +11,13 @@ constexpr int kClassicDpi = 96;
 // Where a font cannot be measured: the classic dialog font's units.
 constexpr BaseUnits kClassicUnits{6, 13};
 
-HFONT Create(const FontSpec& spec, int dpi) {
+HFONT Create(const FontKey& key, int dpi) {
     LOGFONTW lf{};
-    lf.lfHeight = MulDiv(spec.height, dpi, kClassicDpi);
-    lf.lfWeight = spec.weight;
-    lf.lfItalic = spec.italic ? TRUE : FALSE;
+    lf.lfHeight = MulDiv(key.height, dpi, kClassicDpi);
+    lf.lfWeight = key.weight;
+    lf.lfItalic = key.italic ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
-    std::wstring face = os::WideFromUtf8(spec.face);
+    std::wstring face = os::WideFromUtf8(key.face);
     lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&lf);
 }
@@ -43,25 +43,25 @@ FontCache::~FontCache() {
     }
 }
 
-FontCache::Entry& FontCache::Find(const FontSpec& spec) {
+FontCache::Entry& FontCache::Find(const FontKey& key) {
     for (Entry& entry : m_entries) {
-        if (entry.spec == spec) return entry;
+        if (entry.key == key) return entry;
     }
     HDC dc = GetDC(nullptr);
     int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : kClassicDpi;
-    HFONT font = Create(spec, dpi > 0 ? dpi : kClassicDpi);
+    HFONT font = Create(key, dpi > 0 ? dpi : kClassicDpi);
     BaseUnits units = dc != nullptr ? Measure(dc, font) : kClassicUnits;
     if (dc != nullptr) ReleaseDC(nullptr, dc);
-    m_entries.push_back({spec, font, units});
+    m_entries.push_back({key, font, units});
     return m_entries.back();
 }
 
-HFONT FontCache::Get(const FontSpec& spec) {
-    return Find(spec).font;
+HFONT FontCache::Get(const FontKey& key) {
+    return Find(key).font;
 }
 
-BaseUnits FontCache::UnitsOf(const FontSpec& spec) {
-    return Find(spec).units;
+BaseUnits FontCache::UnitsOf(const FontKey& key) {
+    return Find(key).units;
 }
 
 }  // namespace ui::win32

@@ -14,13 +14,13 @@ namespace ui::win32 {
 
 // A font as the model describes it: a negative height is the character
 // height in pixels at 96 dots per inch, a positive one the cell height.
-struct FontSpec {
+struct FontKey {
     int height = 0;
     int weight = 400;
     bool italic = false;
     std::string face;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontKey&) const = default;
 };
 
 class FontCache {
@@ -30,19 +30,19 @@ class FontCache {
     FontCache& operator=(const FontCache&) = delete;
     ~FontCache();
 
-    // The font for `spec`, scaled to the screen's density; nullptr when GDI
+    // The font for `key`, scaled to the screen's density; nullptr when GDI
     // has none (controls then keep the system font).
-    HFONT Get(const FontSpec& spec);
-    // The dialog base units of the font for `spec`, measured on the screen.
-    BaseUnits UnitsOf(const FontSpec& spec);
+    HFONT Get(const FontKey& key);
+    // The dialog base units of the font for `key`, measured on the screen.
+    BaseUnits UnitsOf(const FontKey& key);
 
   private:
     struct Entry {
-        FontSpec spec;
+        FontKey key;
         HFONT font;
         BaseUnits units;
     };
-    Entry& Find(const FontSpec& spec);
+    Entry& Find(const FontKey& key);
 
     std::vector<Entry> m_entries;
 };

@@ -14,7 +14,7 @@ namespace ui::win32 {
 namespace {
 
 // The model's font description as the font cache takes it.
-FontSpec SpecOf(const LOGFONT& lf) {
+FontKey FontKeyOf(const LOGFONT& lf) {
     std::string face(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
     return {static_cast<int>(lf.lfHeight), static_cast<int>(lf.lfWeight), lf.lfItalic != 0, face};
 }
@@ -66,7 +66,7 @@ void Win32Renderer::Forget(Window& model) {
 }
 
 BaseUnits Win32Renderer::UnitsOf(Window& container) {
-    return m_fonts.UnitsOf(SpecOf(container.Font()));
+    return m_fonts.UnitsOf(FontKeyOf(container.Font()));
 }
 
 HWND Win32Renderer::OwnerOf(Window& window) const {
@@ -111,9 +111,9 @@ void Win32Renderer::AddNative(Window& child, HWND parent) {
         BuildChildren(child, page);
         return;
     }
-    ControlSpec spec{child.Kind(), child.Style(),     TextView(child),
+    ControlPlan plan{child.Kind(), child.Style(),     TextView(child),
                      rect,         child.IsVisible(), child.IsEnabled()};
-    HWND control = CreateControl(parent, spec);
+    HWND control = CreateControl(parent, plan);
     if (control == nullptr) return;
     Remember(child, control);
     ApplyFont(child, control);
@@ -134,7 +134,7 @@ void Win32Renderer::AddNative(Window& child, HWND parent) {
 }
 
 void Win32Renderer::ApplyFont(Window& model, HWND native) {
-    SetFont(native, m_fonts.Get(SpecOf(model.Font())));
+    SetFont(native, m_fonts.Get(FontKeyOf(model.Font())));
 }
 
 void Win32Renderer::PlaceSeparator(Window& sheet) {
