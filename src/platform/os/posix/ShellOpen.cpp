@@ -8,21 +8,13 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <mutex>
 #include <vector>
 
-#include "platform/CString.h"
 #include "platform/os/NativePath.h"
+#include "platform/os/ShellStart.h"
 
 namespace os {
 namespace {
-
-std::mutex g_handlerMutex;
-std::function<std::intptr_t(const ShellOpenCall&)> g_handler;
-
-bool IsWebAddress(const std::string& target) {
-    return StartsWithNoCase(target, "http://") || StartsWithNoCase(target, "https://");
-}
 
 // The file the shell would open for `target`: a name with a directory part
 // as given, a bare name inside `directory`.
@@ -207,47 +199,16 @@ std::intptr_t StartProgram(const std::string& path, const std::string& directory
 
 }  // namespace
 
-std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR parameters,
-                           LPCTSTR directory, int show) {
-    ShellOpenCall call{verb ? verb : "", file ? file : "", parameters ? parameters : "",
-                       directory ? directory : "", show};
-    std::function<std::intptr_t(const ShellOpenCall&)> handler;
-    {
-        std::lock_guard lock(g_handlerMutex);
-        handler = g_handler;
-    }
-    if (handler) return handler(call);
-    if (!call.verb.empty() && call.verb != "open") return SE_ERR_NOASSOC;
-    if (call.file.empty()) return SE_ERR_FNF;
-    std::string posixDirectory = ToNativePath(call.directory.c_str());
-    if (IsWebAddress(call.file)) return StartWithOpener(call.file, posixDirectory);
-    return StartProgram(ResolveFile(call.file, posixDirectory), posixDirectory);
+std::intptr_t StartWebAddress(const std::string& address, const std::string& directory) {
+    return StartWithOpener(address, directory);
 }
 
-std::string ShellOpenFailureReason(std::intptr_t result) {
-    switch (result) {
-        case SE_ERR_FNF:
-            return "the file is missing";
-        case SE_ERR_NOTAFILE:
-            return "it is not a plain file of its own (a link or a folder, say)";
-        case SE_ERR_ACCESSDENIED:
-            return "you are not allowed to run it";
-        case SE_ERR_OOM:
-            return "the system is out of memory or processes; close some programs and try again";
-        case SE_ERR_BADFORMAT:
-            return "it is not a program this system can run";
-        case SE_ERR_SHARE:
-            return "the file is in use by another program";
-        case SE_ERR_NOASSOC:
-            return "no program is set up to open it (xdg-open is missing)";
-        default:
-            return "it could not be opened";
-    }
+std::intptr_t StartProgramIn(const std::string& target, const std::string& directory) {
+    return StartProgram(ResolveFile(target, directory), directory);
 }
 
-void SetShellOpenHandlerForTesting(std::function<std::intptr_t(const ShellOpenCall&)> handler) {
-    std::lock_guard lock(g_handlerMutex);
-    g_handler = std::move(handler);
+const char* NoOpenerReason() {
+    return "no program is set up to open it (xdg-open is missing)";
 }
 
 }  // namespace os

@@ -1,0 +1,64 @@
+#include "platform/os/ShellOpen.h"
+
+#include <mutex>
+
+#include "platform/CString.h"
+#include "platform/os/NativePath.h"
+#include "platform/os/ShellStart.h"
+
+namespace os {
+namespace {
+
+std::mutex g_handlerMutex;
+std::function<std::intptr_t(const ShellOpenCall&)> g_handler;
+
+bool IsWebAddress(const std::string& target) {
+    return StartsWithNoCase(target, "http://") || StartsWithNoCase(target, "https://");
+}
+
+}  // namespace
+
+std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR parameters,
+                           LPCTSTR directory, int show) {
+    ShellOpenCall call{verb ? verb : "", file ? file : "", parameters ? parameters : "",
+                       directory ? directory : "", show};
+    std::function<std::intptr_t(const ShellOpenCall&)> handler;
+    {
+        std::lock_guard lock(g_handlerMutex);
+        handler = g_handler;
+    }
+    if (handler) return handler(call);
+    if (!call.verb.empty() && call.verb != "open") return SE_ERR_NOASSOC;
+    if (call.file.empty()) return SE_ERR_FNF;
+    std::string nativeDirectory = ToNativePath(call.directory.c_str());
+    if (IsWebAddress(call.file)) return StartWebAddress(call.file, nativeDirectory);
+    return StartProgramIn(call.file, nativeDirectory);
+}
+
+std::string ShellOpenFailureReason(std::intptr_t result) {
+    switch (result) {
+        case SE_ERR_FNF:
+            return "the file is missing";
+        case SE_ERR_NOTAFILE:
+            return "it is not a plain file of its own (a link or a folder, say)";
+        case SE_ERR_ACCESSDENIED:
+            return "you are not allowed to run it";
+        case SE_ERR_OOM:
+            return "the system is out of memory or processes; close some programs and try again";
+        case SE_ERR_BADFORMAT:
+            return "it is not a program this system can run";
+        case SE_ERR_SHARE:
+            return "the file is in use by another program";
+        case SE_ERR_NOASSOC:
+            return NoOpenerReason();
+        default:
+            return "it could not be opened";
+    }
+}
+
+void SetShellOpenHandlerForTesting(std::function<std::intptr_t(const ShellOpenCall&)> handler) {
+    std::lock_guard lock(g_handlerMutex);
+    g_handler = std::move(handler);
+}
+
+}  // namespace os

@@ -1,0 +1,20 @@
+// What the shell's "open" asks of each platform's back end, once the checks
+// that every platform shares (the test seam, the verb, an empty target) have
+// passed. Paths are in the platform's own form (NativePath.h).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace os {
+
+// Hands an http or https address to the user's browser; kShellOpenStarted or an SE_ERR_* value.
+std::intptr_t StartWebAddress(const std::string& address, const std::string& directory);
+// Starts the program `target` names (a bare name is looked up in
+// `directory`) with `directory` as its working directory; kShellOpenStarted
+// or an SE_ERR_* value.
+std::intptr_t StartProgramIn(const std::string& target, const std::string& directory);
+// Why nothing could open a file here, for SE_ERR_NOASSOC.
+const char* NoOpenerReason();
+
+}  // namespace os
