@@ -53,22 +53,6 @@ bool Truncate(HANDLE file) {
 
 }  // namespace
 
-LocalFile::LocalFile(LocalFile&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, kNoHandle)), m_error(other.m_error) {}
-
-LocalFile& LocalFile::operator=(LocalFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_handle = std::exchange(other.m_handle, kNoHandle);
-        m_error = other.m_error;
-    }
-    return *this;
-}
-
-LocalFile::~LocalFile() {
-    Close();
-}
-
 LocalFile LocalFile::Open(const char* path, OpenMode mode) {
     std::string nativePath = ToNativePath(path);
     if (nativePath.empty()) return LocalFile(kNoHandle, ENOENT);
