@@ -30,6 +30,19 @@ std::string ParameterValue(std::string_view text) {
 
 }  // namespace
 
+std::string_view Trimmed(std::string_view text) {
+    constexpr std::string_view kBlank = " \t\r\n";
+    std::size_t begin = text.find_first_not_of(kBlank);
+    if (begin == std::string_view::npos) return {};
+    return text.substr(begin, text.find_last_not_of(kBlank) - begin + 1);
+}
+
+bool HeaderValue(std::string_view line, std::string_view name, std::string_view& value) {
+    if (!StartsWithNoCase(line, name)) return false;
+    value = Trimmed(line.substr(name.size()));
+    return true;
+}
+
 bool ParseBasicChallenge(std::string_view headerLine, std::string& realm) {
     constexpr std::string_view kName = "WWW-Authenticate:";
     if (!StartsWithNoCase(headerLine, kName)) return false;

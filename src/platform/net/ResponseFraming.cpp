@@ -9,20 +9,6 @@ namespace net {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kBlank = " \t\r\n";
-    std::size_t begin = text.find_first_not_of(kBlank);
-    if (begin == std::string_view::npos) return {};
-    return text.substr(begin, text.find_last_not_of(kBlank) - begin + 1);
-}
-
-// The value of `line` when it is the header `name` ("Name:"), trimmed.
-bool HeaderValue(std::string_view line, std::string_view name, std::string_view& value) {
-    if (!StartsWithNoCase(line, name)) return false;
-    value = Trimmed(line.substr(name.size()));
-    return true;
-}
-
 // Calls `take` with each element of a comma-separated list, trimmed.
 template <typename Take>
 void ForEachElement(std::string_view list, Take take) {

@@ -10,13 +10,6 @@ namespace net {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kBlank = " \t\r\n";
-    std::size_t begin = text.find_first_not_of(kBlank);
-    if (begin == std::string_view::npos) return {};
-    return text.substr(begin, text.find_last_not_of(kBlank) - begin + 1);
-}
-
 std::vector<std::string_view> Lines(const std::string& raw) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -40,7 +33,8 @@ std::string Lowered(std::string_view text) {
 // folded onto is what remains of it.
 std::string LineFault(std::string_view line) {
     for (std::string_view name : {"Content-Encoding:", "Transfer-Encoding:"}) {
-        if (StartsWithNoCase(line, name) && Trimmed(line.substr(name.size())).empty()) {
+        std::string_view value;
+        if (HeaderValue(line, name, value) && value.empty()) {
             return "invalid response: an empty " + std::string(name.substr(0, name.size() - 1)) +
                    " header, which a folded line may have followed";
         }
@@ -64,7 +58,8 @@ ResponseHead ReadResponseHead(const std::string& raw) {
         head.framing.Note(line);
         std::string realm;
         if (!head.basicRealm && ParseBasicChallenge(line, realm)) head.basicRealm = realm;
-        if (StartsWithNoCase(line, "Location:")) head.location = Trimmed(line.substr(9));
+        std::string_view location;
+        if (HeaderValue(line, "Location:", location)) head.location = location;
         if (StartsWithNoCase(line, "Connection:") &&
             Lowered(line).find("close") != std::string::npos) {
             head.keepsConnection = false;
