@@ -72,13 +72,22 @@ TEST(LocalFile, AFolderNamedInAnyScriptWorks) {
     os::SetModuleFileNameForTesting("");
 }
 
-TEST(LocalFile, FailuresReadAsErrnoValues) {
+// A file, a folder and a file another open is writing.
+class LocalFileKinds : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir.Write("file", "x");
+        fs::create_directory(FsPath(dir.File("folder")));
+        dir.Write("busy", "x");
+        writer = LocalFile::Open(dir.File("busy").c_str(), OpenMode::TruncateExisting);
+        ASSERT_TRUE(writer.IsOpen());
+    }
+
     TempDir dir;
-    dir.Write("file", "x");
-    fs::create_directory(FsPath(dir.File("folder")));
-    dir.Write("busy", "x");
-    LocalFile writer = LocalFile::Open(dir.File("busy").c_str(), OpenMode::TruncateExisting);
-    ASSERT_TRUE(writer.IsOpen());
+    LocalFile writer;
+};
+
+TEST_F(LocalFileKinds, FailuresReadAsErrnoValues) {
     const struct {
         const char* name;
         OpenMode mode;
@@ -96,13 +105,7 @@ TEST(LocalFile, FailuresReadAsErrnoValues) {
     }
 }
 
-TEST(LocalFile, WhatARenameMayReplace) {
-    TempDir dir;
-    dir.Write("file", "x");
-    fs::create_directory(FsPath(dir.File("folder")));
-    dir.Write("busy", "x");
-    LocalFile writer = LocalFile::Open(dir.File("busy").c_str(), OpenMode::TruncateExisting);
-    ASSERT_TRUE(writer.IsOpen());
+TEST_F(LocalFileKinds, WhatARenameMayReplace) {
     const struct {
         const char* name;
         int error;
