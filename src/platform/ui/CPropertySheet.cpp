@@ -176,12 +176,13 @@ void CPropertySheet::ApplyWizardButtons(DWORD dwFlags) {
     finish->SetEnabled((dwFlags & PSWIZB_FINISH) != 0);
     finish->SetVisible(showFinish);
     finish->SetDefaultButton(showFinish);
-    // A button that just went away or grew disabled cannot keep the focus.
-    // It goes where Enter does no harm: the default button, else the page,
-    // else Back; never Cancel, where a second Enter would end the wizard.
+    // A control that just went away or grew disabled (a button of the
+    // sheet, or one of the page's, such as a page's own action once done)
+    // cannot keep the focus. It goes where Enter does no harm: the default
+    // button, else the page, else Back; never Cancel, where a second Enter
+    // would end the wizard.
     ui::Window* focus = m_window->Focus();
-    if (focus != nullptr && focus->Parent() == m_window.get() &&
-        (!focus->IsVisible() || !focus->IsEnabled())) {
+    if (focus != nullptr && (!focus->IsVisible() || !focus->IsEnabled())) {
         ui::Window* fallback = showFinish ? finish : next;
         if (!fallback->IsEnabled()) fallback = FirstPageTabStop();
         if (fallback == nullptr && back->IsEnabled()) fallback = back;

@@ -108,10 +108,6 @@ void Redraw(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-void Destroy(HWND window) {
-    DestroyWindow(window);
-}
-
 bool IsActive(HWND window) {
     return window != nullptr && GetActiveWindow() == window;
 }

@@ -48,8 +48,6 @@ void SetDefaultFrame(HWND button, bool framed);
 void SetPicture(HWND picture, HBITMAP bitmap);
 // Paints the window again.
 void Redraw(HWND window);
-// Destroys the window and its children.
-void Destroy(HWND window);
 // True when `window` is the active top-level window of this thread.
 bool IsActive(HWND window);
 // Activates `window` and brings it to the front.

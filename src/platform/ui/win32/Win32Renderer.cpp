@@ -37,7 +37,7 @@ Win32Renderer::Win32Renderer() = default;
 Win32Renderer::~Win32Renderer() {
     // Windows still open go before the classes and the GDI objects they use.
     for (Window* window : OpenTopLevelWindows()) {
-        if (HWND native = NativeOf(window)) Destroy(native);
+        if (HWND native = NativeOf(window)) WindowClass::Destroy(native);
     }
 }
 
@@ -160,7 +160,7 @@ void Win32Renderer::TopLevelDestroyed(Window& window) {
     if (native == nullptr) return;
     bool wasActive = IsActive(native);
     Forget(window);
-    Destroy(native);
+    WindowClass::Destroy(native);
     // Give the keyboard back to the newest window still open.
     Window* newest = NewestOtherOpenWindow(window);
     HWND below = NativeOf(newest);

@@ -199,4 +199,19 @@ void WindowClass::Show(HWND topLevel, HWND over) {
     SetForegroundWindow(topLevel);
 }
 
+void WindowClass::Destroy(HWND topLevel) {
+    // Destroying a visible window hides it first, and Wine on an X server
+    // without a window manager then waits two seconds for a manager's word
+    // that the window was mapped, a word that never comes, before it lets go:
+    // the user-interface thread would freeze after every dialog. A window no
+    // longer marked visible goes at once; what it covered is then painted
+    // anew, as a hidden window's place would be.
+    RECT covered{};
+    GetWindowRect(topLevel, &covered);
+    SetWindowLongW(topLevel, GWL_STYLE, GetWindowLongW(topLevel, GWL_STYLE) & ~WS_VISIBLE);
+    DestroyWindow(topLevel);
+    RedrawWindow(nullptr, &covered, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 }  // namespace ui::win32

@@ -45,6 +45,8 @@ class WindowClass {
     // Centres the window over `over`, or on the work area when `over` is
     // nullptr, then shows and activates it.
     static void Show(HWND topLevel, HWND over);
+    // Destroys the window without hiding it first.
+    static void Destroy(HWND topLevel);
 
   private:
     NativeEvents& m_events;
