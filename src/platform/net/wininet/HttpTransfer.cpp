@@ -35,6 +35,17 @@ std::string ServerOf(const std::string& url) {
     return scheme + "://" + server;
 }
 
+// Why the end of the body of `head` could not be verified, "" when it can.
+// WinINet ends a chunked body that breaks off as if it were whole, and gives
+// no sign of the difference but on a connection that it would have kept
+// (it then drops the connection): on one that the server closes after the
+// body, a cut installer could not be told from a whole one.
+std::string UnverifiableEnd(const ResponseHead& head) {
+    if (!head.framing.IsChunked() || head.keepsConnection) return {};
+    return "invalid response: a chunked body on a connection that the server closes, whose end "
+           "cannot be checked";
+}
+
 void ThrowIfFailed(const InternetCall& call) {
     if (call.state == InternetCall::State::Failed)
         throw CInternetException(call.error, call.detail);
@@ -80,8 +91,10 @@ bool HttpTransfer::Send() {
         m_head = ReadResponseHead(m_request->RawHead());
         bool followed = m_status / 100 == 3 && !m_head.location.empty();
         // Only a 2xx body is ever kept; the length of any body must be sound.
+        bool bodyIsKept = !followed && m_status / 100 == 2;
         std::string refusal = m_head.fault;
-        if (refusal.empty()) refusal = m_head.framing.Refusal(!followed && m_status / 100 == 2);
+        if (refusal.empty()) refusal = m_head.framing.Refusal(bodyIsKept);
+        if (refusal.empty() && bodyIsKept) refusal = UnverifiableEnd(m_head);
         if (!refusal.empty()) throw CInternetException(ERROR_HTTP_INVALID_SERVER_RESPONSE, refusal);
         if (!followed) break;
         url = NextHop(url, m_head.location, hops);
@@ -172,38 +185,37 @@ std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
 // `mayWait`, so that bytes already taken are handed out first.
 bool HttpTransfer::Fill(std::size_t size, bool mayWait) {
     while (!m_ended) {
-        InternetCall call{InternetCall::State::Pending, 0, {}};
         if (m_pending != Pending::None) {
-            bool reading = m_pending == Pending::Read;
+            // A read or a query that waited for data: WinINet has some now,
+            // or knows that the body has ended. Ask again.
+            InternetCall call{InternetCall::State::Pending, 0, {}};
             if (!mayWait || !Await(call)) return false;
-            if (reading) return TakePiece(mayWait);
             continue;
         }
+        // A read empties Received(), whatever comes of it.
+        m_takenOfPiece = 0;
+        InternetCall call = m_request->Read(static_cast<unsigned long>(
+            std::min(size, static_cast<std::size_t>(kReceiveBufferSize))));
+        if (call.state == InternetCall::State::Pending) {
+            m_pending = Pending::Read;
+            continue;
+        }
+        if (call.state == InternetCall::State::Failed && !mayWait) return false;
+        ThrowIfFailed(call);
+        if (m_request->ReceivedSize() > 0) return true;
+        // Nothing came, and nothing waits: the end of the body, when WinINet
+        // also has no data to report.
         unsigned long available = 0;
         call = m_request->QueryAvailable(available);
         if (call.state == InternetCall::State::Pending) {
             m_pending = Pending::Available;
             continue;
         }
-        if (call.state == InternetCall::State::Done && available == 0) return AtEnd(mayWait);
-        if (call.state == InternetCall::State::Done) {
-            call = m_request->Read(static_cast<unsigned long>(
-                std::min(size, static_cast<std::size_t>(kReceiveBufferSize))));
-            if (call.state == InternetCall::State::Pending) {
-                m_pending = Pending::Read;
-                continue;
-            }
-        }
         if (call.state == InternetCall::State::Failed && !mayWait) return false;
         ThrowIfFailed(call);
-        return TakePiece(mayWait);
+        if (available == 0) return AtEnd(mayWait);
     }
     return false;
-}
-
-bool HttpTransfer::TakePiece(bool mayWait) {
-    m_takenOfPiece = 0;
-    return m_request->ReceivedSize() > 0 || AtEnd(mayWait);
 }
 
 // The body has ended; false. Unless `mayWait`, the next Read finds the end again.

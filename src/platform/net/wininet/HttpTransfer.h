@@ -64,7 +64,6 @@ class HttpTransfer {
     std::string HeadersFor(const std::string& url) const;
     std::string NextHop(const std::string& url, const std::string& location, long hops) const;
     bool Fill(std::size_t size, bool mayWait);
-    bool TakePiece(bool mayWait);
     bool AtEnd(bool mayWait);
     bool Await(InternetCall& call);
     void CheckClock();

@@ -53,7 +53,6 @@ struct Shared {
     // A pending call writes its answer here when it ends.
     std::vector<char> buffer;
     INTERNET_BUFFERSA buffers = {};
-    bool reading = false;  // a read is pending
     DWORD received = 0;
     DWORD available = 0;
 };
@@ -224,9 +223,10 @@ InternetCall WinInetRequest::Read(unsigned long size) {
     shared.buffers.lpvBuffer = shared.buffer.data();
     shared.buffers.dwBufferLength =
         static_cast<DWORD>(std::min<std::size_t>(size, shared.buffer.size()));
+    // Not sized by QueryAvailable, which never reports more than WinINet's
+    // own small buffer holds: each read would then take a few KiB at most.
     InternetCall call =
         Outcome(InternetReadFileExA(m_handles->request, &shared.buffers, IRF_NO_WAIT, 0));
-    shared.reading = call.state == InternetCall::State::Pending;
     if (call.state == InternetCall::State::Done) shared.received = shared.buffers.dwBufferLength;
     return call;
 }
@@ -244,8 +244,6 @@ bool WinInetRequest::Wait(unsigned long stepMs, InternetCall& call) {
     Shared& shared = *m_handles->shared;
     if (!shared.completed.load()) WaitForSingleObject(shared.event, stepMs);
     if (!shared.completed.exchange(false)) return false;
-    if (shared.reading) shared.received = shared.buffers.dwBufferLength;
-    shared.reading = false;
     DWORD error = shared.error.load();
     call = shared.result.load() == 0 && error != ERROR_SUCCESS ? Failed(error) : InternetCall{};
     return true;

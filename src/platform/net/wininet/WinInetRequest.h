@@ -47,7 +47,11 @@ class WinInetRequest {
     // How many body bytes can be read at once; 0 at the end of the body.
     InternetCall QueryAvailable(unsigned long& bytes);
     // Reads what has arrived, up to `size` bytes and the receive buffer, into
-    // Received(), without waiting for more; 0 bytes at the end of the body.
+    // Received(), without waiting for more: WinINet hands over its own small
+    // buffer and then takes straight from the connection whatever is there.
+    // 0 bytes when nothing had arrived or at the end of the body. Pending
+    // when nothing had arrived and WinINet now waits for it: its end says that
+    // something has, and Received() stays empty; read again then.
     InternetCall Read(unsigned long size);
     const char* Received() const;
     unsigned long ReceivedSize() const;
