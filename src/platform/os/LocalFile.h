@@ -60,7 +60,9 @@ class LocalFile {
 bool DeleteLocalPath(const char* path);
 
 // Renames `from` over `to` in one step, replacing whatever file or link was
-// at `to` (never what a link points to). 0 on success, else the errno.
+// at `to` (never what a link points to). 0 on success, else the errno. On
+// Windows a file that another program holds open for a moment (a virus
+// scanner, say) is waited for, up to two seconds.
 int RenameLocalPath(const char* from, const char* to);
 
 // 0 when a new file may be renamed over `path`: nothing is there, a

@@ -3,8 +3,12 @@
 #include <errno.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
+#include <utility>
 
 #include "package/LocalFiles.h"
 #include "package/Paths.h"
@@ -118,6 +122,24 @@ TEST_F(LocalFileKinds, WhatARenameMayReplace) {
     dir.Write("new", "y");
     EXPECT_EQ(os::RenameLocalPath(dir.File("new").c_str(), dir.File("file").c_str()), 0);
     EXPECT_EQ(dir.Read("file"), "y");
+}
+
+// A reader that holds the new file for a moment, as a virus scanner does,
+// delays the rename; one that keeps holding it fails it as busy.
+TEST_F(LocalFileKinds, ARenameWaitsForAReaderOfAMoment) {
+    for (auto [holdMs, error] : {std::pair{300, 0}, std::pair{4000, EBUSY}}) {
+        const std::string contents = std::to_string(holdMs);
+        dir.Write("new", contents);
+        std::thread reader([&, holdMs = holdMs] {
+            std::ifstream held(FsPath(dir.File("new")), std::ios::binary);
+            std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(os::RenameLocalPath(dir.File("new").c_str(), dir.File("file").c_str()), error)
+            << holdMs;
+        reader.join();
+        EXPECT_EQ(dir.Read("file") == contents, error == 0) << holdMs;
+    }
 }
 
 }  // namespace

@@ -118,10 +118,20 @@ int RenameLocalPath(const char* from, const char* to) {
     std::string nativeFrom = ToNativePath(from);
     std::string nativeTo = ToNativePath(to);
     if (nativeFrom.empty() || nativeTo.empty()) return ENOENT;
-    return MoveFileExW(SystemPath(nativeFrom).c_str(), SystemPath(nativeTo).c_str(),
-                       MOVEFILE_REPLACE_EXISTING)
-               ? 0
-               : LastErrorAsErrno();
+    std::wstring systemFrom = SystemPath(nativeFrom);
+    std::wstring systemTo = SystemPath(nativeTo);
+    // A virus scanner or an indexer that looks at a new file holds it open
+    // for a moment, and the rename fails meanwhile: it is tried again for a
+    // while before the file counts as busy.
+    constexpr int kTries = 100;
+    constexpr DWORD kPauseMs = 20;
+    for (int tries = 1;; ++tries) {
+        if (MoveFileExW(systemFrom.c_str(), systemTo.c_str(), MOVEFILE_REPLACE_EXISTING)) return 0;
+        DWORD error = GetLastError();
+        bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+        if (!busy || tries == kTries) return ErrnoFromSystemError(error);
+        Sleep(kPauseMs);
+    }
 }
 
 int CheckReplaceable(const char* path) {
