@@ -51,6 +51,9 @@ std::string ShellOpenFailureReason(std::intptr_t result) {
             return "the file is in use by another program";
         case SE_ERR_NOASSOC:
             return NoOpenerReason();
+        case SE_ERR_PATHTOOLONG:
+            return "its folder's path is too long to start a program from; move the wizard to a "
+                   "folder with a shorter path";
         default:
             return "it could not be opened";
     }

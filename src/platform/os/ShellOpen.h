@@ -20,10 +20,11 @@ namespace os {
 constexpr std::intptr_t SE_ERR_FNF = 2;       // no such file
 constexpr std::intptr_t SE_ERR_NOTAFILE = 3;  // a link, a folder or a device: never run
 constexpr std::intptr_t SE_ERR_ACCESSDENIED = 5;
-constexpr std::intptr_t SE_ERR_OOM = 8;         // out of memory or processes
-constexpr std::intptr_t SE_ERR_BADFORMAT = 11;  // not a program this system runs
-constexpr std::intptr_t SE_ERR_SHARE = 26;      // being written by someone (ETXTBSY)
-constexpr std::intptr_t SE_ERR_NOASSOC = 31;    // nothing opens it (no desktop opener)
+constexpr std::intptr_t SE_ERR_OOM = 8;          // out of memory or processes
+constexpr std::intptr_t SE_ERR_BADFORMAT = 11;   // not a program this system runs
+constexpr std::intptr_t SE_ERR_SHARE = 26;       // being written by someone (ETXTBSY)
+constexpr std::intptr_t SE_ERR_NOASSOC = 31;     // nothing opens it (no desktop opener)
+constexpr std::intptr_t SE_ERR_PATHTOOLONG = 4;  // the path is too long to start it from
 constexpr std::intptr_t kShellOpenStarted = 42;
 
 // Opens `file` with `verb` ("open" or null). An http or https address goes

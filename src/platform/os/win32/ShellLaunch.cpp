@@ -1,6 +1,8 @@
 #include "platform/os/win32/ShellLaunch.h"
 
 #include <windows.h>
+
+#include <cerrno>
 // COM's and the shell's declarations need the system's types first.
 #include <objbase.h>
 #include <shellapi.h>
@@ -10,6 +12,34 @@
 #include "platform/os/win32/UniqueHandle.h"
 
 namespace os {
+
+namespace {
+
+// `path` without the prefix that lifts the classic path limit.
+std::wstring WithoutLongPrefix(const std::wstring& path) {
+    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + path.substr(8);
+    if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
+    return path;
+}
+
+// The form of `path` (a system path) that the shell can start from: the
+// path itself when shorter than `limit`, else its short (8.3) form when that
+// is; "" when neither is, as on a volume that keeps no short names. The
+// shell, and the working directory of what it starts, know no longer paths.
+std::wstring ShellPath(const std::wstring& path, std::size_t limit) {
+    std::wstring plain = WithoutLongPrefix(path);
+    if (plain.empty() || plain.size() < limit) return plain;
+    DWORD size = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (size == 0) return {};
+    std::wstring shortPath(size, L'\0');
+    DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), size);
+    if (length == 0 || length >= size) return {};
+    shortPath.resize(length);
+    shortPath = WithoutLongPrefix(shortPath);
+    return shortPath.size() < limit ? shortPath : std::wstring();
+}
+
+}  // namespace
 
 ShellLaunch OpenWithShell(const std::wstring& target, const std::wstring& directory) {
     // The shell may hand the call to extensions that need COM on this thread.
@@ -33,7 +63,13 @@ ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& direc
         return ShellLaunch{folder ? EISDIR : ErrnoFromSystemError(code), 0};
     }
     if (int error = OpenFileKindError(file.Get(), true)) return ShellLaunch{error, 0};
-    return OpenWithShell(path, directory);
+    std::wstring program = ShellPath(path, MAX_PATH);
+    // A working directory keeps room for its closing backslash.
+    std::wstring folder = ShellPath(directory, MAX_PATH - 1);
+    if (program.empty() || (folder.empty() && !directory.empty())) {
+        return ShellLaunch{ENAMETOOLONG, 0};
+    }
+    return OpenWithShell(program, folder);
 }
 
 }  // namespace os

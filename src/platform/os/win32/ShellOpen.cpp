@@ -40,6 +40,8 @@ std::intptr_t ResultOfRefusal(int error) {
         case ENOMEM:
         case EMFILE:
             return SE_ERR_OOM;
+        case ENAMETOOLONG:
+            return SE_ERR_PATHTOOLONG;
         default:
             return SE_ERR_NOTAFILE;  // a link, a folder, a second name, a device
     }
@@ -64,7 +66,7 @@ std::intptr_t StartWebAddress(const std::string& address, const std::string& dir
 
 std::intptr_t StartProgramIn(const std::string& target, const std::string& directory) {
     std::string program = ResolveFile(target, directory);
-    return ResultOfLaunch(StartProgramFile(SystemPath(program), WideFromUtf8(directory)));
+    return ResultOfLaunch(StartProgramFile(SystemPath(program), SystemPath(directory)));
 }
 
 const char* NoOpenerReason() {
