@@ -3,9 +3,10 @@
 //   vessamo-bench-download fetch HOST:PORT OBJECT LOCAL-PATH
 //       One DownloadFile; prints "result=<0|1> progress=<n> bytes=<size>".
 //       The caller measures time, CPU and peak memory of the whole process.
-//   vessamo-bench-download cancel-latency RUNS
-//       Against an in-process host that stalls mid-body: the time from
-//       setting the cancel flag to DownloadFile returning, per run; prints
+//   vessamo-bench-download cancel-latency [sending] RUNS
+//       Against an in-process host that stalls mid-body (or, with
+//       "sending", that keeps sending): the time from setting the cancel
+//       flag to DownloadFile returning, per run; prints
 //       "cancel_latency_ms_max=<ms>" and the median.
 #include <algorithm>
 #include <atomic>
@@ -43,11 +44,17 @@ int Fetch(const char* host, const char* object, const char* localPath) {
 }
 
 // One cancelled download from a fresh host that holds back all but the
-// first 256 KiB; returns the milliseconds from the cancel to the return.
-double OneCancel(const std::string& localPath) {
+// first 256 KiB, or that keeps sending 4 KiB every 20 ms; returns the
+// milliseconds from the cancel to the return.
+double OneCancel(const std::string& localPath, bool hostSending) {
     testing_support::TestHost host;
     testing_support::HttpReply reply = testing_support::HttpReply::Ok(4 << 20);
-    reply.stallAt = 256 * 1024;
+    if (hostSending) {
+        reply.dripBytes = 4096;
+        reply.dripIntervalMs = 20;
+    } else {
+        reply.stallAt = 256 * 1024;
+    }
     host.Serve("/stall.bin", reply);
     SetDownloadHostForTesting(host.HostAndPort().c_str());
     SetCancelled(FALSE);
@@ -63,7 +70,7 @@ double OneCancel(const std::string& localPath) {
         done.store(true);
     });
     // Wait until the first 256 KiB (6 percent) are in and the host is holding
-    // the rest back.
+    // the rest back or still sending.
     auto deadline = Clock::now() + std::chrono::seconds(10);
     while (GetProgress() < 6 && Clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -76,10 +83,11 @@ double OneCancel(const std::string& localPath) {
     return std::chrono::duration<double, std::milli>(returned - cancelled).count();
 }
 
-int CancelLatency(int runs) {
+int CancelLatency(int runs, bool hostSending) {
     testing_support::TempDir dir;
     std::vector<double> latencies;
-    for (int run = 0; run < runs; ++run) latencies.push_back(OneCancel(dir.File("stall.bin")));
+    for (int run = 0; run < runs; ++run)
+        latencies.push_back(OneCancel(dir.File("stall.bin"), hostSending));
     std::sort(latencies.begin(), latencies.end());
     std::printf("cancel_latency_ms_median=%.1f\n", latencies[latencies.size() / 2]);
     std::printf("cancel_latency_ms_max=%.1f\n", latencies.back());
@@ -90,10 +98,12 @@ int CancelLatency(int runs) {
 
 int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "fetch") == 0) return Fetch(argv[2], argv[3], argv[4]);
-    if (argc == 3 && std::strcmp(argv[1], "cancel-latency") == 0) {
-        return CancelLatency(std::max(1, std::atoi(argv[2])));
+    bool sending = argc == 4 && std::strcmp(argv[2], "sending") == 0;
+    if ((argc == 3 || sending) && std::strcmp(argv[1], "cancel-latency") == 0) {
+        return CancelLatency(std::max(1, std::atoi(argv[argc - 1])), sending);
     }
-    std::fprintf(stderr, "usage: %s fetch HOST:PORT OBJECT LOCAL-PATH | cancel-latency RUNS\n",
+    std::fprintf(stderr,
+                 "usage: %s fetch HOST:PORT OBJECT LOCAL-PATH | cancel-latency [sending] RUNS\n",
                  argv[0]);
     return 2;
 }

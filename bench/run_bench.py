@@ -137,10 +137,14 @@ def throughput(bench, nginx, work):
     return ours, curl, small
 
 
-def latency(argv, name):
-    """Runs argv plus the run count; returns the <name>_ms_median and
-    <name>_ms_max it prints."""
-    _, _, _, code, out = measure(argv + [str(LATENCY_RUNS)])
+def latency(argv, name, env=None):
+    """Runs argv plus the run count (in `env`, when given); returns the
+    <name>_ms_median and <name>_ms_max it prints."""
+    if env is None:
+        _, _, _, code, out = measure(argv + [str(LATENCY_RUNS)])
+    else:
+        run = subprocess.run(argv + [str(LATENCY_RUNS)], env=env, capture_output=True, text=True)
+        code, out = run.returncode, run.stdout
     values = dict(line.split("=", 1) for line in out.split() if "=" in line)
     if code != 0 or f"{name}_ms_median" not in values or f"{name}_ms_max" not in values:
         raise RuntimeError(f"{name} run failed: " + out)
@@ -187,35 +191,42 @@ def wine_prefix(work):
         shutil.rmtree(env["WINEPREFIX"], ignore_errors=True)
 
 
-def wine_throughput(bench, nginx, work):
-    """Wall seconds of the Windows build's download routine under Wine and of
-    curl, alternating, for the WINE_SIZE body; medians."""
+def wine_throughput(programs, nginx, work):
+    """Wall seconds of each of `programs` (name: the Windows program's argv
+    to which "HOST:PORT OBJECT LOCAL-PATH" is added) under Wine and of curl, in alternating
+    runs, for the WINE_SIZE body: the median of each and of the ratio of
+    each program's time to the first program's within one round."""
     host = f"127.0.0.1:{nginx.port}"
     target = os.path.join(work, "wine-out.bin")
-    times = {"ours": [], "curl": []}
+    windows_target = "Z:" + target.replace("/", "\\")
+    argvs = {name: ["wine", *program, host, "wine.bin", windows_target]
+             for name, program in programs.items()}
+    argvs["curl"] = ["curl", "-s", "--noproxy", "*", "-o", target, f"http://{host}/wine.bin"]
+    times = {name: [] for name in argvs}
     with wine_prefix(work) as env:
         for _ in range(RUNS):
-            for who in ("ours", "curl"):
-                if who == "ours":
-                    windows_target = "Z:" + target.replace("/", "\\")
-                    argv = ["wine", bench, "fetch", host, "wine.bin", windows_target]
-                else:
-                    argv = ["curl", "-s", "--noproxy", "*", "-o", target, f"http://{host}/wine.bin"]
+            for name, argv in argvs.items():
                 start = time.monotonic()
                 code = subprocess.run(argv, env=env, stdout=subprocess.DEVNULL).returncode
                 wall = time.monotonic() - start
                 size = os.path.getsize(target) if os.path.exists(target) else -1
                 if code != 0 or size != WINE_SIZE:
-                    raise RuntimeError(f"{who} download under Wine failed: exit {code}, {size} bytes")
-                times[who].append(wall)
+                    raise RuntimeError(f"{name} download under Wine failed: exit {code}, {size} bytes")
+                times[name].append(wall)
                 os.remove(target)
-    return statistics.median(times["ours"]), statistics.median(times["curl"])
+        cancel = latency(["wine", programs["ours"][0], "cancel-latency", "sending"],
+                         "cancel_latency", env)
+    first = next(iter(programs))
+    ratios = {name: statistics.median(t / f for t, f in zip(times[name], times[first]))
+              for name in times}
+    return {name: statistics.median(t) for name, t in times.items()}, ratios, cancel
 
 
 def windows_figures(windows_build, root, work):
     """Rows and figures of the Windows build in WINDOWS_BUILD: the stripped
-    executable's size and, for information only, its download throughput
-    under Wine against curl. None of them when the build is not there."""
+    executable's size; under Wine, its download routine's time against a
+    plain synchronous WinINet loop and against curl, and its cancel latency
+    with the host still sending. None of them when the build is not there."""
     wizard = os.path.join(windows_build, "src", "vessamo-installer.exe")
     if not os.path.exists(wizard):
         print(f"windows: skipped, no Windows build at {wizard} (scripts/build-windows makes it)")
@@ -224,18 +235,27 @@ def windows_figures(windows_build, root, work):
     rows = [("stripped Windows executable KiB", size, float("nan"))]
     figures = [("windows_binary_kib", size)]
     bench = os.path.join(windows_build, "bench", "vessamo-bench-download.exe")
-    if not os.path.exists(bench) or shutil.which("wine") is None:
-        print(f"windows: throughput under Wine skipped, no {bench} or no wine")
+    reference = os.path.join(windows_build, "bench", "vessamo-bench-wininet-sync.exe")
+    if not all(os.path.exists(p) for p in (bench, reference)) or shutil.which("wine") is None:
+        print(f"windows: figures under Wine skipped, no {bench}, {reference} or no wine")
         return rows, figures
     sparse_file(os.path.join(root, "wine.bin"), WINE_SIZE)
     nginx = Nginx(root, work)
     try:
-        ours, curl = wine_throughput(bench, nginx, work)
+        walls, ratios, cancel = wine_throughput(
+            {"wininet": [reference], "ours": [bench, "fetch"]}, nginx, work)
     finally:
         nginx.stop()
-    rows.append((f"{WINE_SIZE >> 20} MiB download under Wine, wall s", ours, curl))
-    # Wine's WinINet, not Windows': for information, never a target.
-    figures.append(("windows_throughput_wall_vs_curl_under_wine", ours / curl))
+    mib = WINE_SIZE >> 20
+    rows.append((f"{mib} MiB download under Wine, wall s (ours / WinINet loop)", walls["ours"],
+                 walls["wininet"]))
+    rows.append((f"{mib} MiB download under Wine, wall s (ours / curl)", walls["ours"],
+                 walls["curl"]))
+    rows.append(("cancel under Wine, host sending, ms (median / max)", cancel[0], cancel[1]))
+    figures.append(("windows_throughput_vs_wininet_sync", ratios["ours"]))
+    # Wine's WinINet against libcurl: for information, never a target.
+    figures.append(("windows_throughput_wall_vs_curl_under_wine", walls["ours"] / walls["curl"]))
+    figures.append(("windows_cancel_ms", cancel[1]))
     return rows, figures
 
 
@@ -315,8 +335,8 @@ def main():
     for name, a, b in rows:
         print(f"{name:52} {a:12.2f} {b:12.2f}")
     if any(name.startswith("windows_throughput") for name, _ in figures):
-        print("(the Windows download runs under Wine 8 here, with Wine's WinINet: "
-              "for information only)")
+        print("(the Windows download runs under Wine 8 here, with Wine's WinINet: against "
+              "curl for information only, against the WinINet loop under the same Wine)")
     print()
     for name, value in figures:
         print(f"{name}={value:.3f}" if isinstance(value, float) else f"{name}={value}")
