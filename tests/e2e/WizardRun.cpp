@@ -46,10 +46,13 @@ WizardRun::WizardRun(const std::string& shots, const WizardOptions& options)
 }
 
 std::unique_ptr<Subprocess> WizardRun::Start() {
+    return StartBeside({m_folder.File(kCopyName)});
+}
+
+std::unique_ptr<Subprocess> WizardRun::StartBeside(std::vector<std::string> argv) {
     SpawnOptions spawn;
     spawn.env = m_env;
     spawn.workingDirectory = m_folder.Path();
-    std::vector<std::string> argv{m_folder.File(kCopyName)};
     if (kUnderWine) argv.insert(argv.begin(), "wine");
     return std::make_unique<Subprocess>(argv, spawn);
 }

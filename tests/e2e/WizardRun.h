@@ -70,6 +70,9 @@ class WizardRun {
     // Starts one more wizard from the same copy in the same folder while
     // this one runs; the caller owns it.
     std::unique_ptr<Subprocess> StartAnother();
+    // Starts `argv` beside the wizard: in its folder, on its display, with
+    // its environment and, under Wine, in its prefix. The caller owns it.
+    std::unique_ptr<Subprocess> StartBeside(std::vector<std::string> argv);
     // The id of a mapped window titled `title` that is not the wizard's own
     // window, waiting up to `timeout`; "" when none appeared.
     std::string WaitForOtherWindow(const std::string& title, std::chrono::milliseconds timeout);
