@@ -110,7 +110,9 @@ TEST_P(DownloadEnd, LeavesTheWizardAnsweringWithTheFocusOnAControl) {
     EXPECT_FALSE(report.focus.empty());
     EXPECT_NE(report.focus, e2e::kWizardTitle);
     // Where the download page was left, its Download button has it again.
-    if (end != End::Completed) EXPECT_EQ(report.focus, "&Download");
+    if (end != End::Completed) {
+        EXPECT_EQ(report.focus, "&Download");
+    }
 
     run.Keys({"Escape"});
     EXPECT_EQ(run.Process().Wait(kStepWait), 0);
