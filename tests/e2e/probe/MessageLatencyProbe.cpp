@@ -6,9 +6,10 @@
 //
 // Waits up to 60 s for a top-level window titled TITLE, then for SECONDS
 // sends it WM_NULL every 5 ms and writes "max_ms=<n> answered=<count>
-// focus=<text>" to the file OUTPUT, the text being that of the window's
-// thread's keyboard focus at the end ("" when none). A window that goes
-// away ends the measurement early. Exits 0 when a message was answered.
+// focus=<text>" to the file OUTPUT. The text is that of the keyboard focus
+// of the window's thread ("" when none) 300 ms after the download's
+// progress window went, or at the end when it never did. A window that
+// goes away ends the measurement early. Exits 0 when a message was answered.
 #include <windows.h>
 
 #include <cstdio>
@@ -61,7 +62,18 @@ int main(int argc, char** argv) {
     ULONGLONG until = GetTickCount64() + 1000ULL * std::strtoul(argv[2], nullptr, 10);
     double maxMs = 0;
     long answered = 0;
+    bool progressSeen = false;
+    ULONGLONG progressGone = 0;
+    std::string focus;
+    bool focusTaken = false;
     while (GetTickCount64() < until && IsWindow(window)) {
+        bool progressOpen = FindWindowW(nullptr, L"Download Progress") != nullptr;
+        progressSeen = progressSeen || progressOpen;
+        if (progressSeen && !progressOpen && progressGone == 0) progressGone = GetTickCount64();
+        if (progressGone != 0 && !focusTaken && GetTickCount64() >= progressGone + 300) {
+            focus = FocusText(window);
+            focusTaken = true;
+        }
         DWORD_PTR result = 0;
         QueryPerformanceCounter(&start);
         LRESULT ok = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
@@ -80,8 +92,8 @@ int main(int argc, char** argv) {
     }
     FILE* output = std::fopen(argv[3], "w");
     if (output == nullptr) return 1;
-    std::fprintf(output, "max_ms=%.1f answered=%ld focus=%s\n", maxMs, answered,
-                 FocusText(window).c_str());
+    if (!focusTaken) focus = FocusText(window);
+    std::fprintf(output, "max_ms=%.1f answered=%ld focus=%s\n", maxMs, answered, focus.c_str());
     std::fclose(output);
     return answered > 0 ? 0 : 1;
 }
