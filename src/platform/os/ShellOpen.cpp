@@ -37,9 +37,13 @@ std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR p
 
 std::intptr_t StartCheckedProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check) {
     ShellOpenCall call{"open", file ? file : "", "", directory ? directory : "", SW_HIDE};
-    if (auto handler = Handler()) return handler(call);
     if (call.file.empty() || IsWebAddress(call.file)) return SE_ERR_FNF;
-    return StartProgramIn(call.file, ToNativePath(call.directory.c_str()), &check);
+    std::string nativeDirectory = ToNativePath(call.directory.c_str());
+    if (auto handler = Handler()) {
+        std::intptr_t refusal = CheckProgramIn(call.file, nativeDirectory, check);
+        return refusal != 0 ? refusal : handler(call);
+    }
+    return StartProgramIn(call.file, nativeDirectory, &check);
 }
 
 bool CheckProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check) {

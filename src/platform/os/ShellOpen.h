@@ -56,7 +56,8 @@ std::intptr_t ShellExecute(HWND owner, LPCTSTR verb, LPCTSTR file, LPCTSTR param
 // held open without write or delete sharing from the check until the
 // shell has started it. SE_ERR_UNVERIFIED when the check refuses the bytes
 // or the name has been given to another file meanwhile; otherwise as
-// ShellExecute. The test seam, when installed, takes the whole call.
+// ShellExecute. The test seam, when installed, takes the start itself,
+// once the check has passed.
 std::intptr_t StartCheckedProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check);
 
 // Opens the program `file` in `directory` as StartCheckedProgram does and
