@@ -3,6 +3,9 @@
 //   vessamo-bench-download fetch HOST:PORT OBJECT LOCAL-PATH
 //       One DownloadFile; prints "result=<0|1> progress=<n> bytes=<size>".
 //       The caller measures time, CPU and peak memory of the whole process.
+//   vessamo-bench-download fetch-signed HOST:PORT OBJECT LOCAL-PATH KEY-HEX
+//       The same with DownloadSignedFile and the publisher key whose point
+//       KEY-HEX spells: OBJECT.sig is fetched and checked as well.
 //   vessamo-bench-download cancel-latency RUNS
 //       Against an in-process host that stalls mid-body: the time from
 //       setting the cancel flag to DownloadFile returning, per run; prints
@@ -18,6 +21,7 @@
 
 #include "download/DownloadFile.h"
 #include "download/DownloadHost.h"
+#include "download/DownloadOutcome.h"
 #include "download/DownloadState.h"
 #include "platform/net/InternetException.h"
 #include "support/TempDir.h"
@@ -29,11 +33,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using testing_support::FileSize;
 
-int Fetch(const char* host, const char* object, const char* localPath) {
+// `keyHex` null: an unsigned download.
+int Fetch(const char* host, const char* object, const char* localPath, const char* keyHex) {
     SetDownloadHostForTesting(host);
+    crypto::PublicKey key;
+    if (keyHex != nullptr && !crypto::ParsePublicKey(keyHex, key)) return 2;
     BOOL result = FALSE;
     try {
-        result = DownloadFile(object, localPath);
+        DownloadOutcome outcome;
+        result = keyHex != nullptr ? DownloadSignedFile(object, localPath, key, outcome)
+                                   : DownloadFile(object, localPath);
     } catch (...) {
         result = FALSE;
     }
@@ -89,7 +98,12 @@ int CancelLatency(int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::strcmp(argv[1], "fetch") == 0) return Fetch(argv[2], argv[3], argv[4]);
+    if (argc == 5 && std::strcmp(argv[1], "fetch") == 0) {
+        return Fetch(argv[2], argv[3], argv[4], nullptr);
+    }
+    if (argc == 6 && std::strcmp(argv[1], "fetch-signed") == 0) {
+        return Fetch(argv[2], argv[3], argv[4], argv[5]);
+    }
     if (argc == 3 && std::strcmp(argv[1], "cancel-latency") == 0) {
         return CancelLatency(std::max(1, std::atoi(argv[2])));
     }
