@@ -3,7 +3,7 @@
 // verified.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "integration/DownloadPageFixture.h"
@@ -43,7 +43,8 @@ class PageSignedPackage : public DownloadPageFixture {
     // Puts `body` under the package's name in one step, as a new file.
     void ReplacePackage(const std::string& contents) {
         dir.Write("swap", contents);
-        ASSERT_EQ(std::rename(dir.File("swap").c_str(), PackagePath().c_str()), 0);
+        // std::filesystem replaces an existing file on Windows too.
+        std::filesystem::rename(dir.File("swap"), PackagePath());
     }
     // Shows the completion page; returns what its message box said, if one came.
     std::string ShowCompletionPage() {
