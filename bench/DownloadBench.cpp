@@ -3,6 +3,9 @@
 //   vessamo-bench-download fetch HOST:PORT OBJECT LOCAL-PATH
 //       One DownloadFile; prints "result=<0|1> progress=<n> bytes=<size>".
 //       The caller measures time, CPU and peak memory of the whole process.
+//   vessamo-bench-download fetch-signed HOST:PORT OBJECT LOCAL-PATH KEY-HEX
+//       The same with DownloadSignedFile and the publisher key whose point
+//       KEY-HEX spells: OBJECT.sig is fetched and checked as well.
 //   vessamo-bench-download cancel-latency [sending] RUNS
 //       Against an in-process host that stalls mid-body (or, with
 //       "sending", that keeps sending): the time from setting the cancel
@@ -19,6 +22,7 @@
 
 #include "download/DownloadFile.h"
 #include "download/DownloadHost.h"
+#include "download/DownloadOutcome.h"
 #include "download/DownloadState.h"
 #include "platform/net/InternetException.h"
 #include "support/TempDir.h"
@@ -30,11 +34,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using testing_support::FileSize;
 
-int Fetch(const char* host, const char* object, const char* localPath) {
+// `keyHex` null: an unsigned download.
+int Fetch(const char* host, const char* object, const char* localPath, const char* keyHex) {
     SetDownloadHostForTesting(host);
+    crypto::PublicKey key;
+    if (keyHex != nullptr && !crypto::ParsePublicKey(keyHex, key)) return 2;
     BOOL result = FALSE;
     try {
-        result = DownloadFile(object, localPath);
+        DownloadOutcome outcome;
+        result = keyHex != nullptr ? DownloadSignedFile(object, localPath, key, outcome)
+                                   : DownloadFile(object, localPath);
     } catch (...) {
         result = FALSE;
     }
@@ -97,13 +106,19 @@ int CancelLatency(int runs, bool hostSending) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::strcmp(argv[1], "fetch") == 0) return Fetch(argv[2], argv[3], argv[4]);
+    if (argc == 5 && std::strcmp(argv[1], "fetch") == 0) {
+        return Fetch(argv[2], argv[3], argv[4], nullptr);
+    }
+    if (argc == 6 && std::strcmp(argv[1], "fetch-signed") == 0) {
+        return Fetch(argv[2], argv[3], argv[4], argv[5]);
+    }
     bool sending = argc == 4 && std::strcmp(argv[2], "sending") == 0;
     if ((argc == 3 || sending) && std::strcmp(argv[1], "cancel-latency") == 0) {
         return CancelLatency(std::max(1, std::atoi(argv[argc - 1])), sending);
     }
     std::fprintf(stderr,
-                 "usage: %s fetch HOST:PORT OBJECT LOCAL-PATH | cancel-latency [sending] RUNS\n",
+                 "usage: %s fetch HOST:PORT OBJECT LOCAL-PATH | fetch-signed HOST:PORT OBJECT "
+                 "LOCAL-PATH KEY-HEX | cancel-latency [sending] RUNS\n",
                  argv[0]);
     return 2;
 }

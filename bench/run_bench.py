@@ -137,6 +137,54 @@ def throughput(bench, nginx, work):
     return ours, curl, small
 
 
+def package_key(work):
+    """A throwaway P-256 key pair in `work`: (private PEM path, public PEM
+    path, the public point in hex as the build reads it)."""
+    private = os.path.join(work, "bench-private.pem")
+    public = os.path.join(work, "bench-public.pem")
+    subprocess.run(["openssl", "ecparam", "-name", "prime256v1", "-genkey", "-noout",
+                    "-out", private], check=True)
+    subprocess.run(["openssl", "ec", "-in", private, "-pubout", "-out", public],
+                   check=True, stderr=subprocess.DEVNULL)
+    der = subprocess.run(["openssl", "pkey", "-pubin", "-in", public, "-outform", "DER"],
+                         check=True, stdout=subprocess.PIPE).stdout
+    return private, public, der[-65:].hex()
+
+
+def signed_figures(bench, nginx, root, work):
+    """The signed build's download of the 1 GiB body, its signature fetched
+    and checked, against the user's alternative: curl for the file and its
+    signature, then `openssl dgst -sha256 -verify`. Alternating runs, medians."""
+    private, public, key_hex = package_key(work)
+    big = os.path.join(root, "big.bin")
+    subprocess.run(["openssl", "dgst", "-sha256", "-sign", private, "-out", big + ".sig", big],
+                   check=True)
+    host = f"127.0.0.1:{nginx.port}"
+    target = os.path.join(work, "signed.bin")
+    times = {"ours": [], "reference": []}
+    for _ in range(RUNS):
+        for who in ("ours", "reference"):
+            if who == "ours":
+                argv = [bench, "fetch-signed", host, "big.bin", target, key_hex]
+            else:
+                # As the unsigned reference, the file is made durable too.
+                argv = ["sh", "-c",
+                        'curl -s --noproxy "*" -o "$1" "$2" -o "$1.sig" "$2.sig" && sync "$1" && '
+                        'openssl dgst -sha256 -verify "$3" -signature "$1.sig" "$1" >/dev/null',
+                        "sh", target, f"http://{host}/big.bin", public]
+            wall, _, _, code, out = measure(argv)
+            size = os.path.getsize(target) if os.path.exists(target) else -1
+            if code != 0 or size != GIB:
+                raise RuntimeError(f"signed {who} download failed: exit {code}, {size} bytes {out}")
+            times[who].append(wall)
+            for leftover in (target, target + ".sig"):
+                if os.path.exists(leftover):
+                    os.remove(leftover)
+    ours, reference = statistics.median(times["ours"]), statistics.median(times["reference"])
+    rows = [("1 GiB signed download and check, wall s", ours, reference)]
+    return rows, [("signed_throughput_vs_curl_and_verify", ours / reference)]
+
+
 def latency(argv, name, env=None):
     """Runs argv plus the run count (in `env`, when given); returns the
     <name>_ms_median and <name>_ms_max it prints."""
@@ -292,6 +340,7 @@ def main():
         nginx = Nginx(root, work)
         try:
             ours, curl, small = throughput(bench, nginx, work)
+            signed_rows, signed_values = signed_figures(bench, nginx, root, work)
             ok, detail = large_download(bench, nginx, work)
         finally:
             nginx.stop()
@@ -305,6 +354,8 @@ def main():
         figures += [("throughput_wall_vs_curl", wall_o / wall_c),
                      ("throughput_cpu_vs_curl", cpu_o / cpu_c),
                      ("rss_growth_kib", rss_big - rss_small)]
+        rows += signed_rows
+        figures += signed_values
 
         for name, argv in (("cancel_latency", [bench, "cancel-latency"]),
                            ("completion_latency", [completion])):

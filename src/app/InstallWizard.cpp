@@ -1,6 +1,7 @@
 #include "app/InstallWizard.h"
 
 #include "app/OutsideServices.h"
+#include "download/PackageKey.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CInstallWizard, CPropertySheet)
@@ -19,4 +20,17 @@ CInstallWizard::CInstallWizard(CWnd* pParent) : CPropertySheet(IDS_WIZARD_CAPTIO
 
 void CInstallWizard::OnHelp() {
     ShellOpen(GetSupportPageAddress());
+}
+
+const crypto::PublicKey* CInstallWizard::GetPublisherKey() const {
+    return GetPackageKey();
+}
+
+void CInstallWizard::SetVerifiedPackage(const CString& strName, const crypto::Digest& digest) {
+    m_verifiedPackage = VerifiedPackage{strName, digest};
+}
+
+const crypto::Digest* CInstallWizard::GetVerifiedPackage(const CString& strName) const {
+    bool known = m_verifiedPackage && m_verifiedPackage->strName == strName;
+    return known ? &m_verifiedPackage->digest : nullptr;
 }

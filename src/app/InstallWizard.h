@@ -3,6 +3,8 @@
 // application reads after it closes, and opens the support page on Help.
 #pragma once
 
+#include <optional>
+
 #include "pages/InstallWizardAccess.h"
 #include "pages/WizDownload.h"
 #include "pages/WizIntro.h"
@@ -29,6 +31,18 @@ class CInstallWizard : public CPropertySheet, public IInstallWizard {
     void OnHelp();
 
     void SetManualDownload(BOOL bManualDownload) override { m_bManualDownload = bManualDownload; }
+    // The key built into the product (GetPackageKey()).
+    const crypto::PublicKey* GetPublisherKey() const override;
+    void SetVerifiedPackage(const CString& strName, const crypto::Digest& digest) override;
+    const crypto::Digest* GetVerifiedPackage(const CString& strName) const override;
 
     DECLARE_MESSAGE_MAP()
+
+  private:
+    // The last package this run verified: its name and SHA-256.
+    struct VerifiedPackage {
+        CString strName;
+        crypto::Digest digest;
+    };
+    std::optional<VerifiedPackage> m_verifiedPackage;
 };

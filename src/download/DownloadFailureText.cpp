@@ -139,6 +139,8 @@ CString DescribeDownloadFailure(const DownloadOutcome& outcome) {
             return DescribeTransport(outcome.code);
         case DownloadOutcome::Kind::LocalFileFailed:
             return DescribeLocalFile(outcome.code);
+        case DownloadOutcome::Kind::Unsigned:
+            return "it is not signed by the publisher, so it was deleted";
         case DownloadOutcome::Kind::NotFinished:
         case DownloadOutcome::Kind::Succeeded:
         case DownloadOutcome::Kind::Cancelled:

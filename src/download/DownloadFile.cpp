@@ -1,83 +1,58 @@
 #include "download/DownloadFile.h"
 
+#include <algorithm>
 #include <memory>
 
-#include "download/DownloadHost.h"
 #include "download/DownloadPercentage.h"
 #include "download/DownloadState.h"
+#include "download/HostRequest.h"
 #include "download/PartialDownload.h"
-#include "platform/net/CredentialPrompt.h"
+#include "download/SignatureFetch.h"
 #include "platform/net/InternetException.h"
-#include "platform/net/InternetSession.h"
 
 namespace {
 
 using Kind = DownloadOutcome::Kind;
 
-constexpr LPCTSTR kAgentName = "Korvane Vessamo Download";
-constexpr DWORD_PTR kSessionContext = 1;
-constexpr LPCTSTR kAcceptHeader = "Accept: *\r\n";
 constexpr UINT kReadSize = 65535;
 constexpr std::size_t kBufferSize = 65536;
-
-void ApplyTimeouts(CInternetSession& session, DWORD dwMaxSilenceMs) {
-    DownloadTimeouts timeouts = GetDownloadTimeouts();
-    session.SetOption(INTERNET_OPTION_CONNECT_TIMEOUT, timeouts.connectMs);
-    session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, timeouts.receiveMs);
-    // The caller's limit only ever shortens the wait.
-    DWORD dwReceiveMs = 0;
-    session.QueryOption(INTERNET_OPTION_RECEIVE_TIMEOUT, dwReceiveMs);
-    if (dwMaxSilenceMs != 0 && dwMaxSilenceMs < dwReceiveMs) {
-        session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, dwMaxSilenceMs);
-    }
-}
+// Until its signature is checked, a signed package is not complete.
+constexpr int kUncheckedPercentMax = 99;
 
 BOOL Finish(DownloadOutcome& outcome, Kind kind, DWORD code = 0) {
-    outcome = {kind, code};
+    outcome.kind = kind;
+    outcome.code = code;
     return kind == Kind::Succeeded ? TRUE : FALSE;
 }
 
-// Whether a final status other than 401 lets the body be taken. A 206
-// answers a range request the wizard never makes: its body is a part only.
-DownloadOutcome Accepted(DWORD status) {
-    bool whole = status >= 200 && status <= 299 && status != HTTP_STATUS_PARTIAL_CONTENT;
-    return whole ? DownloadOutcome{Kind::Succeeded} : DownloadOutcome{Kind::Refused, status};
+// What a signed download checks besides the body: the key, and the
+// SHA-256 of the bytes as they are written.
+struct SignatureDemand {
+    const crypto::PublicKey& key;
+    crypto::Sha256 hash;
+};
+
+// Where the body goes: the file, and the hash when a signature is demanded.
+struct BodyTarget {
+    CHttpConnection& connection;
+    BOOL bSecure;
+    LPCTSTR pszObject;
+    PartialDownload& file;
+    SignatureDemand* demand;
+};
+
+// Checks the publisher's signature of the body just written, when one is demanded.
+DownloadOutcome CheckBody(BodyTarget& target) {
+    if (target.demand == nullptr) return {Kind::Succeeded};
+    crypto::Digest digest = target.demand->hash.Finish();
+    return CheckSignature(target.connection, target.bSecure, target.pszObject, digest,
+                          target.demand->key);
 }
 
-// Sends the request and answers each 401 through the credential prompt
-// until the user gives up or another status comes. Succeeded for a 2xx
-// status (the body is wanted); otherwise why the download ends here.
-DownloadOutcome SendAndAccept(CHttpFile& request) {
-    net::Credentials credentials;
-    net::CredentialRequest asked;
-    for (;;) {
-        if (!request.SendRequest()) return {Kind::Cancelled};
-        DWORD status = 0;
-        if (!request.QueryInfoStatusCode(status)) {
-            return {Kind::TransportFailed, ERROR_HTTP_INVALID_SERVER_RESPONSE};
-        }
-        if (status != HTTP_STATUS_DENIED) return Accepted(status);
-        // A host that asks for a sign-in in another scheme (Digest, say)
-        // would only be sent the password in clear: it is a refusal.
-        if (!request.OffersBasicAuthentication()) return {Kind::Refused, status};
-        net::CredentialRequest asking = request.GetCredentialRequest();
-        // Credentials tried on one host and realm are no answer for another:
-        // a host reached by a redirect is asked for as if for the first time.
-        if (asking.scheme != asked.scheme || asking.host != asked.host ||
-            asking.realm != asked.realm) {
-            credentials = {};
-        }
-        asked = asking;
-        net::CredentialAnswer answer = net::AskForCredentials(asking, credentials);
-        if (IsCancelled()) return {Kind::Cancelled};
-        if (answer != net::CredentialAnswer::Retry) return {Kind::SignInCancelled};
-        request.SetCredentials(credentials);
-    }
-}
-
-// Streams the body into `file` through one buffer, reporting the percentage
-// after every read, and puts the file in place once the body has ended.
-BOOL CopyBody(CHttpFile& request, PartialDownload& file, ULONGLONG ullContentLength,
+// Streams the body into the file through one buffer, reporting the
+// percentage after every read, and puts the file in place once the body
+// has ended (and, when demanded, its signature verified).
+BOOL CopyBody(CHttpFile& request, BodyTarget& target, ULONGLONG ullContentLength,
               DownloadOutcome& outcome) {
     std::unique_ptr<char[]> buffer(new char[kBufferSize]);
     ULONGLONG ullTotal = 0;
@@ -86,38 +61,36 @@ BOOL CopyBody(CHttpFile& request, PartialDownload& file, ULONGLONG ullContentLen
         UINT nRead = request.Read(buffer.get(), kReadSize);
         if (nRead == 0 && request.IsInterrupted()) return Finish(outcome, Kind::Cancelled);
         if (nRead == 0) {
-            if (!file.Commit()) return Finish(outcome, Kind::LocalFileFailed, file.Error());
+            DownloadOutcome checked = CheckBody(target);
+            if (checked.kind != Kind::Succeeded) return Finish(outcome, checked.kind, checked.code);
+            if (!target.file.Commit()) {
+                return Finish(outcome, Kind::LocalFileFailed, target.file.Error());
+            }
+            outcome.verified = checked.verified;
             // The body has ended in full, whether or not its length was known.
             SetProgress(100);
             return Finish(outcome, Kind::Succeeded);
         }
-        if (!file.Write(buffer.get(), nRead)) {
-            return Finish(outcome, Kind::LocalFileFailed, file.Error());
+        if (!target.file.Write(buffer.get(), nRead)) {
+            return Finish(outcome, Kind::LocalFileFailed, target.file.Error());
         }
+        if (target.demand != nullptr) target.demand->hash.Update(buffer.get(), nRead);
         ullTotal += nRead;
-        SetProgress(DownloadPercentage(ullTotal, ullContentLength));
+        int nPercent = DownloadPercentage(ullTotal, ullContentLength);
+        SetProgress(target.demand ? std::min(nPercent, kUncheckedPercentMax) : nPercent);
     }
 }
 
 BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
-              DWORD dwMaxSilenceMs) {
-    CInternetSession session(kAgentName, kSessionContext, INTERNET_OPEN_TYPE_DIRECT);
-    ApplyTimeouts(session, dwMaxSilenceMs);
-    CString strServer;
-    INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER;
+              SignatureDemand* demand, DWORD dwMaxSilenceMs) {
+    std::unique_ptr<CInternetSession> session = OpenDownloadSession(dwMaxSilenceMs);
     BOOL bSecure = FALSE;
-    GetDownloadServer(strServer, nPort, bSecure);
-    std::unique_ptr<CHttpConnection> connection = session.GetHttpConnection(strServer, nPort);
+    std::unique_ptr<CHttpConnection> connection = ConnectToDownloadHost(*session, bSecure);
 
     if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
     ULONGLONG ullContentLength = 0;
 
-    DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT | (bSecure ? INTERNET_FLAG_SECURE : 0);
-    std::unique_ptr<CHttpFile> request =
-        connection->OpenRequest(CHttpConnection::HTTP_VERB_GET, pszObject, dwFlags);
-    request->AddRequestHeaders(kAcceptHeader, HTTP_ADDREQ_FLAG_ADD_IF_NEW, -1);
-    request->SetInterruptCheck([] { return IsCancelled() != FALSE; });
-
+    std::unique_ptr<CHttpFile> request = OpenHostRequest(*connection, pszObject, bSecure);
     DownloadOutcome answer = SendAndAccept(*request);
     if (answer.kind != Kind::Succeeded) return Finish(outcome, answer.kind, answer.code);
     if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
@@ -126,7 +99,19 @@ BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
 
     PartialDownload file(pszLocalPath);
     if (!file.IsOpen()) return Finish(outcome, Kind::LocalFileFailed, file.Error());
-    return CopyBody(*request, file, ullContentLength, outcome);
+    BodyTarget target{*connection, bSecure, pszObject, file, demand};
+    return CopyBody(*request, target, ullContentLength, outcome);
+}
+
+BOOL DownloadRecorded(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
+                      SignatureDemand* demand, DWORD dwMaxSilenceMs) {
+    outcome = {};
+    try {
+        return Download(pszObject, pszLocalPath, outcome, demand, dwMaxSilenceMs);
+    } catch (const CInternetException& failure) {
+        outcome = {Kind::TransportFailed, failure.GetErrorCode()};
+        throw;
+    }
 }
 
 }  // namespace
@@ -138,11 +123,11 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs)
 
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
                   DWORD dwMaxSilenceMs) {
-    outcome = {};
-    try {
-        return Download(pszObject, pszLocalPath, outcome, dwMaxSilenceMs);
-    } catch (const CInternetException& failure) {
-        outcome = {Kind::TransportFailed, failure.GetErrorCode()};
-        throw;
-    }
+    return DownloadRecorded(pszObject, pszLocalPath, outcome, nullptr, dwMaxSilenceMs);
+}
+
+BOOL DownloadSignedFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey& key,
+                        DownloadOutcome& outcome, DWORD dwMaxSilenceMs) {
+    SignatureDemand demand{key, {}};
+    return DownloadRecorded(pszObject, pszLocalPath, outcome, &demand, dwMaxSilenceMs);
 }

@@ -3,6 +3,7 @@
 
 #include "download/DownloadOutcome.h"
 #include "platform/Types.h"
+#include "platform/crypto/PackageSignature.h"
 
 // Fetches `pszObject` (a bare name such as "index.html", sent as
 // "GET /index.html") from the download host into the file `pszLocalPath`,
@@ -35,3 +36,14 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs 
 // is recorded with its error code before the exception goes on.
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
                   DWORD dwMaxSilenceMs = 0);
+
+// As DownloadFile, for a package that the publisher signed with the private
+// half of `key`. The SHA-256 of the body is computed as it is written; once
+// the body has ended, "`pszObject`.sig" is fetched from the download host
+// under the same rules (see SignatureFetch.h) and verified, and only a
+// package that passes takes its name. A missing, oversized, malformed or
+// wrong signature ends the download FALSE with outcome Unsigned, the
+// partial file removed. The percentage stays below 100 until the check has
+// passed. On success `outcome.verified` holds the file's SHA-256.
+BOOL DownloadSignedFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey& key,
+                        DownloadOutcome& outcome, DWORD dwMaxSilenceMs = 0);

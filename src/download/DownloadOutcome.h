@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "platform/crypto/Sha256.h"
 
 struct DownloadOutcome {
     enum class Kind {
@@ -13,8 +14,11 @@ struct DownloadOutcome {
         SignInCancelled,  // a 401 was answered with Cancel in the credential prompt
         TransportFailed,  // the connection failed with internet error `code` (InternetDefs.h)
         LocalFileFailed,  // the local file failed with errno `code`
+        Unsigned,         // no valid signature of the publisher came with the package
     };
 
     Kind kind = Kind::NotFinished;
     DWORD code = 0;
+    // The SHA-256 of the file in place, once its signature was verified.
+    crypto::Digest verified{};
 };

@@ -4,11 +4,11 @@
 #include "download/DownloadWorker.h"
 #include "download/ProgressPoller.h"
 
-bool DownloadThreads::Start(LPVOID pPage) {
+bool DownloadThreads::Start(LPVOID pPage, const crypto::PublicKey* key) {
     SetCancelled(FALSE);
     SetProgress(0);
-    m_outcome = {};
-    if (!m_worker.Start(&DownloadThreadProc, &m_outcome)) {
+    m_job = {key, {}};
+    if (!m_worker.Start(&DownloadThreadProc, &m_job)) {
         SetCancelled(TRUE);
         return false;
     }

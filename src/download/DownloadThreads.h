@@ -5,6 +5,7 @@
 #pragma once
 
 #include "download/DownloadOutcome.h"
+#include "download/DownloadWorker.h"
 #include "platform/Types.h"
 #include "platform/os/Thread.h"
 
@@ -22,17 +23,18 @@ class DownloadThreads {
     // fresh download from their first read and the progress dialog, opened
     // afterwards, does too. A thread that cannot be created fails the
     // download: the cancel flag is set, so the other one ends soon and the
-    // dialog stays short of completion. True when both threads run.
-    bool Start(LPVOID pPage);
+    // dialog stays short of completion. True when both threads run. With
+    // `key`, the worker accepts only a package signed with it.
+    bool Start(LPVOID pPage, const crypto::PublicKey* key = nullptr);
     // Waits without time limit for the worker, then for the poller; both end
     // soon after the cancel flag is set.
     void Join();
     // How the worker's download ended; read it only after Join.
-    const DownloadOutcome& Outcome() const { return m_outcome; }
+    const DownloadOutcome& Outcome() const { return m_job.outcome; }
 
   private:
     // Declared first, so that it outlives the threads that fill it.
-    DownloadOutcome m_outcome;
+    DownloadJob m_job;
     os::Thread m_worker;
     os::Thread m_poller;
 };

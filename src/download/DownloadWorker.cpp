@@ -11,13 +11,16 @@ namespace {
 
 // TRUE when the whole package is in its file. A transport failure, or
 // anything else thrown on the way, is a failed download like a FALSE result
-// (DownloadFile has recorded a transport failure in `outcome`): an exception
+// (DownloadFile has recorded a transport failure in the job's outcome): an exception
 // must never end the process from this thread.
-BOOL DownloadPackage(DownloadOutcome& outcome) {
+BOOL DownloadPackage(DownloadJob& job) {
     CString strObject = GetPackageName(GetOSType());
     CString strLocalPath = GetPackagePath();
     try {
-        return DownloadFile(strObject, strLocalPath, outcome);
+        if (job.key != nullptr) {
+            return DownloadSignedFile(strObject, strLocalPath, *job.key, job.outcome);
+        }
+        return DownloadFile(strObject, strLocalPath, job.outcome);
     } catch (const std::exception&) {
         return FALSE;
     }
@@ -26,12 +29,12 @@ BOOL DownloadPackage(DownloadOutcome& outcome) {
 }  // namespace
 
 DWORD DownloadThreadProc(LPVOID pParam) {
-    DownloadOutcome spare;
-    DownloadOutcome& outcome = pParam != nullptr ? *static_cast<DownloadOutcome*>(pParam) : spare;
+    DownloadJob spare;
+    DownloadJob& job = pParam != nullptr ? *static_cast<DownloadJob*>(pParam) : spare;
     // The flag was cleared before this thread started and only a cancel or a
     // failure sets it, so a success leaves it alone: writing FALSE here could
     // overwrite a cancel that arrived during the last read, and the page would
     // then wait for a poller that never sees it.
-    if (!DownloadPackage(outcome)) SetCancelled(TRUE);
+    if (!DownloadPackage(job)) SetCancelled(TRUE);
     return 0;
 }

@@ -5,8 +5,10 @@
 #include "download/DownloadState.h"
 #include "download/DownloadThreads.h"
 #include "package/LocalFiles.h"
+#include "package/OSType.h"
 #include "package/PackageName.h"
 #include "pages/InstallWizardAccess.h"
+#include "pages/PackageVerification.h"
 #include "pages/WizardButtons.h"
 
 namespace {
@@ -49,7 +51,7 @@ BOOL CWizDownload::OnInitDialog() {
 }
 
 BOOL CWizDownload::OnSetActive() {
-    if (FileExists(GetPackagePath())) {
+    if (IsPackagePresent(GetInstallWizard(*this))) {
         ShowPackagePresent();
     } else {
         // The message keeps what it said: the proxy advice, the cancelled
@@ -64,8 +66,10 @@ BOOL CWizDownload::OnSetActive() {
 }
 
 void CWizDownload::OnDownload() {
+    IInstallWizard* wizard = GetInstallWizard(*this);
+    const crypto::PublicKey* key = wizard != nullptr ? wizard->GetPublisherKey() : nullptr;
     DownloadThreads threads;
-    threads.Start(this);
+    threads.Start(this, key);
     CDownloadProgressDlg dialog(this);
     int nResult = dialog.DoModal();
     if (nResult != IDOK) SetCancelled(TRUE);  // asks the worker to stop
@@ -75,6 +79,9 @@ void CWizDownload::OnDownload() {
     // word: it marks a download that failed after all (or that could not
     // start) with the cancel flag.
     if (nResult == IDOK && !IsCancelled()) {
+        if (key != nullptr) {
+            wizard->SetVerifiedPackage(GetPackageName(GetOSType()), threads.Outcome().verified);
+        }
         ShowPackagePresent();
     } else {
         m_strMessage =

@@ -17,12 +17,15 @@ class CWizDownload : public CPropertyPage {
     // First visit: shows the proxy advice. Always TRUE.
     BOOL OnInitDialog() override;
     // Every visit: Next and the done texts when the package is in the
-    // executable's directory, else Back and the Download button; marks the
-    // wizard as on the direct-download route.
+    // executable's directory (in a build with the publisher's key, only once
+    // its bytes are verified: see IsPackagePresent), else Back and the
+    // Download button; marks the wizard as on the direct-download route.
     BOOL OnSetActive() override;
     // The Download button: runs one download behind the progress dialog and
     // shows its outcome: done, cancelled by the user, or failed and why; a
-    // cancelled or failed attempt leaves no package file. Both download
+    // cancelled or failed attempt leaves no package file. With the
+    // publisher's key, the package must carry the publisher's signature,
+    // and the wizard records the verified bytes. Both download
     // threads have ended when it returns.
     void OnDownload();
     void DoDataExchange(CDataExchange* pDX) override;

@@ -3,9 +3,9 @@
 #include <errno.h>
 
 #include "package/LocalFiles.h"
-#include "package/OSType.h"
 #include "package/PackageName.h"
-#include "pages/ShellOpenFromPage.h"
+#include "pages/InstallWizardAccess.h"
+#include "pages/PackageVerification.h"
 #include "pages/WizardButtons.h"
 #include "platform/os/LocalFile.h"
 #include "platform/os/ShellOpen.h"
@@ -41,7 +41,7 @@ BOOL CWizOutro::OnSetActive() {
     // The bare file name: the shell finds it in the executable's directory,
     // its working directory, and starts it. Each visit starts it again.
     std::intptr_t result =
-        FileExists(GetPackagePath()) ? ShellOpen(GetPackageName(GetOSType())) : NotStarted();
+        FileExists(GetPackagePath()) ? StartPackage(GetInstallWizard(*this)) : NotStarted();
     // The page's text claims success; the user must hear when it is untrue.
     if (result <= 32) PostMessage(WM_LAUNCH_FAILED, static_cast<WPARAM>(result));
     return CPropertyPage::OnSetActive();

@@ -17,7 +17,8 @@ class CWizOutro : public CPropertyPage {
     // Back and Finish.
     BOOL OnInitDialog() override;
     // Back and Finish; starts the installer, or tells the user why it could
-    // not be started (no package, not a regular file, in use, ...).
+    // not be started (no package, not a regular file, in use, in a build
+    // with the publisher's key not the bytes this run verified, ...).
     BOOL OnSetActive() override;
     // Deletes the package when present; lets the wizard close.
     BOOL OnWizardFinish() override;

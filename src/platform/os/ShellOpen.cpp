@@ -16,23 +16,40 @@ bool IsWebAddress(const std::string& target) {
     return StartsWithNoCase(target, "http://") || StartsWithNoCase(target, "https://");
 }
 
+std::function<std::intptr_t(const ShellOpenCall&)> Handler() {
+    std::lock_guard lock(g_handlerMutex);
+    return g_handler;
+}
+
 }  // namespace
 
 std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR parameters,
                            LPCTSTR directory, int show) {
     ShellOpenCall call{verb ? verb : "", file ? file : "", parameters ? parameters : "",
                        directory ? directory : "", show};
-    std::function<std::intptr_t(const ShellOpenCall&)> handler;
-    {
-        std::lock_guard lock(g_handlerMutex);
-        handler = g_handler;
-    }
-    if (handler) return handler(call);
+    if (auto handler = Handler()) return handler(call);
     if (!call.verb.empty() && call.verb != "open") return SE_ERR_NOASSOC;
     if (call.file.empty()) return SE_ERR_FNF;
     std::string nativeDirectory = ToNativePath(call.directory.c_str());
     if (IsWebAddress(call.file)) return StartWebAddress(call.file, nativeDirectory);
     return StartProgramIn(call.file, nativeDirectory);
+}
+
+std::intptr_t StartCheckedProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check) {
+    ShellOpenCall call{"open", file ? file : "", "", directory ? directory : "", SW_HIDE};
+    if (call.file.empty() || IsWebAddress(call.file)) return SE_ERR_FNF;
+    std::string nativeDirectory = ToNativePath(call.directory.c_str());
+    if (auto handler = Handler()) {
+        std::intptr_t refusal = CheckProgramIn(call.file, nativeDirectory, check);
+        return refusal != 0 ? refusal : handler(call);
+    }
+    return StartProgramIn(call.file, nativeDirectory, &check);
+}
+
+bool CheckProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check) {
+    std::string target = file ? file : "";
+    if (target.empty() || IsWebAddress(target)) return false;
+    return CheckProgramIn(target, ToNativePath(directory ? directory : ""), check) == 0;
 }
 
 std::string ShellOpenFailureReason(std::intptr_t result) {
@@ -41,6 +58,8 @@ std::string ShellOpenFailureReason(std::intptr_t result) {
             return "the file is missing";
         case SE_ERR_NOTAFILE:
             return "it is not a plain file of its own (a link or a folder, say)";
+        case SE_ERR_UNVERIFIED:
+            return "it is not the file that the publisher signed";
         case SE_ERR_ACCESSDENIED:
             return "you are not allowed to run it";
         case SE_ERR_OOM:

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/Types.h"
+#include "platform/os/ProgramCheck.h"
 
 // Show commands, shared by the shell open and by windows.
 constexpr int SW_HIDE = 0;
@@ -17,14 +18,15 @@ namespace os {
 
 // Results of ShellExecute: above 32 means started. The numbers are the
 // Windows shell's, where it has one for the case.
-constexpr std::intptr_t SE_ERR_FNF = 2;       // no such file
-constexpr std::intptr_t SE_ERR_NOTAFILE = 3;  // a link, a folder or a device: never run
+constexpr std::intptr_t SE_ERR_FNF = 2;         // no such file
+constexpr std::intptr_t SE_ERR_NOTAFILE = 3;    // a link, a folder or a device: never run
+constexpr std::intptr_t SE_ERR_UNVERIFIED = 4;  // its bytes failed the check before the start
 constexpr std::intptr_t SE_ERR_ACCESSDENIED = 5;
 constexpr std::intptr_t SE_ERR_OOM = 8;          // out of memory or processes
 constexpr std::intptr_t SE_ERR_BADFORMAT = 11;   // not a program this system runs
 constexpr std::intptr_t SE_ERR_SHARE = 26;       // being written by someone (ETXTBSY)
 constexpr std::intptr_t SE_ERR_NOASSOC = 31;     // nothing opens it (no desktop opener)
-constexpr std::intptr_t SE_ERR_PATHTOOLONG = 4;  // the path is too long to start it from
+constexpr std::intptr_t SE_ERR_PATHTOOLONG = 6;  // the path is too long to start it from
 constexpr std::intptr_t kShellOpenStarted = 42;
 
 // Opens `file` with `verb` ("open" or null). An http or https address goes
@@ -45,6 +47,24 @@ constexpr std::intptr_t kShellOpenStarted = 42;
 // once the program has been started, or an SE_ERR_* value.
 std::intptr_t ShellExecute(HWND owner, LPCTSTR verb, LPCTSTR file, LPCTSTR parameters,
                            LPCTSTR directory, int show);
+
+// Starts the program `file` (a bare name, looked up in `directory`) as
+// ShellExecute's "open" does, after `check` has read its bytes through the
+// handle that starts it: on POSIX the file is made read-only for everyone
+// before it is read, and the start runs exactly that descriptor, or for a
+// script (#!) its path once the name is seen to still lead to the same
+// file, so that the script's $0 lies in `directory`; on Windows the file is
+// held open without write or delete sharing from the check until the
+// shell has started it. SE_ERR_UNVERIFIED when the check refuses the bytes
+// or the name has been given to another file meanwhile; otherwise as
+// ShellExecute. The test seam, when installed, takes the start itself,
+// once the check has passed.
+std::intptr_t StartCheckedProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check);
+
+// Opens the program `file` in `directory` as StartCheckedProgram does and
+// runs `check` on its bytes, starting nothing. False when there is no such
+// file of its own (a link, a folder, a second name) or the check refuses it.
+bool CheckProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check);
 
 // One call of ShellExecute, as the test seam sees it.
 struct ShellOpenCall {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/InstallWizard.h"
+#include "download/DownloadFile.h"
 #include "download/DownloadState.h"
 #include "e2e/support/NginxServer.h"
 #include "e2e/support/Subprocess.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/ModalLoop.h"
 #include "support/InternetErrorOf.h"
 #include "support/PageTestSupport.h"
+#include "support/SignedPackage.h"
 #include "support/TestHostBody.h"
 
 namespace {
@@ -123,6 +125,23 @@ TEST_F(DownloadTls, RedirectToPlainHttpIsRefused) {
     // A redirect that stays on https is followed.
     ASSERT_EQ(Download("renamed.exe"), TRUE);
     EXPECT_TRUE(testing_support::FileHoldsPattern(LocalPath(), kPackageSize));
+}
+
+// The signature is fetched under the package's rules: a redirect of it to
+// plain http is refused, and the verified package never takes its name.
+TEST_F(DownloadTls, SignatureRedirectedToPlainHttpIsRefused) {
+    TestHost plain;
+    plain.Serve("/signed.exe.sig",
+                HttpReply::Text("HTTP/1.1 200 OK", testing_support::PublisherSignature()));
+    root.Write("signed.exe", testing_support::SignedBody());
+    HttpsHost https(root.Path(), "valid.pem", {{"/signed.exe.sig", plain.Url("/signed.exe.sig")}});
+    const crypto::PublicKey key = testing_support::PublisherKey();
+    DownloadOutcome outcome;
+    DWORD error = testing_support::InternetErrorOf(
+        [&] { DownloadSignedFile("signed.exe", LocalPath().c_str(), key, outcome); });
+    EXPECT_EQ(error, ERROR_HTTP_REDIRECT_FAILED);
+    EXPECT_TRUE(NothingLeftOnDisk());
+    EXPECT_EQ(plain.ConnectionCount(), 0);
 }
 
 // The connection test and the browser route of an https build.

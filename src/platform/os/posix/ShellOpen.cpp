@@ -48,12 +48,21 @@ std::string FindOnPath(const char* program) {
     return "";
 }
 
-// The grandchild's side: never returns. Reports a failure to `report`.
-// With `execFd` at 0 or above, runs the file open there instead of argv[0],
-// so that what was checked is what runs, whatever the name means by now.
+// Which file a start runs: the descriptor `fd` when it is 0 or above,
+// else argv[0] by its path; with `sameAs`, only while that path still
+// leads to that device and inode.
+struct ExecTarget {
+    int fd = -1;
+    const struct stat* sameAs = nullptr;
+};
+
+// The grandchild's side: never returns. Reports a failure to `report`. A
+// descriptor runs what was checked, whatever the name means by now; a
+// path is looked at once more right before it runs.
 [[noreturn]] void ExecDetached(char* const argv[], const char* directory, bool mustChangeDir,
-                               int execFd, int report) {
+                               ExecTarget target, int report) {
     int error = 0;
+    struct stat now {};
     if (directory[0] != '\0' && chdir(directory) != 0 && mustChangeDir) {
         error = errno;
     } else {
@@ -67,12 +76,17 @@ std::string FindOnPath(const char* program) {
             dup2(null, 2);
             if (null > 2) close(null);
         }
-        if (execFd >= 0) {
-            fexecve(execFd, argv, environ);
+        if (target.fd >= 0) {
+            fexecve(target.fd, argv, environ);
+            error = errno;
+        } else if (target.sameAs != nullptr &&
+                   (lstat(argv[0], &now) != 0 || now.st_dev != target.sameAs->st_dev ||
+                    now.st_ino != target.sameAs->st_ino)) {
+            error = ESTALE;
         } else {
             execv(argv[0], argv);
+            error = errno;
         }
-        error = errno;
     }
     ssize_t ignored = write(report, &error, sizeof error);
     (void)ignored;
@@ -84,7 +98,7 @@ std::string FindOnPath(const char* program) {
 // left and the program outlives nothing of ours. Returns 0 once exec
 // succeeded, else the errno of the failure.
 int SpawnDetached(const std::vector<std::string>& args, const std::string& directory,
-                  bool mustChangeDir, int execFd = -1) {
+                  bool mustChangeDir, ExecTarget target = {}) {
     std::vector<char*> argv;
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
@@ -103,7 +117,7 @@ int SpawnDetached(const std::vector<std::string>& args, const std::string& direc
         setsid();
         pid_t grandchild = fork();
         if (grandchild == 0)
-            ExecDetached(argv.data(), directory.c_str(), mustChangeDir, execFd, pipeFds[1]);
+            ExecDetached(argv.data(), directory.c_str(), mustChangeDir, target, pipeFds[1]);
         _exit(grandchild < 0 ? 1 : 0);
     }
     close(pipeFds[1]);
@@ -154,6 +168,8 @@ std::intptr_t ResultOfExecError(int error) {
         case ENOENT:
         case ENOTDIR:
             return SE_ERR_FNF;
+        case ESTALE:
+            return SE_ERR_UNVERIFIED;
         case ETXTBSY:
             return SE_ERR_SHARE;
         case ENOEXEC:
@@ -169,31 +185,73 @@ std::intptr_t ResultOfExecError(int error) {
     }
 }
 
-// Starts the regular file at `path`, never through a link: the file is
-// opened without following one, checked, made executable and run through
-// that one descriptor.
-std::intptr_t StartProgram(const std::string& path, const std::string& directory) {
-    int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+// Reads an open file from its start, whatever its offset.
+class DescriptorBytes : public ProgramBytes {
+  public:
+    explicit DescriptorBytes(int fd) : m_fd(fd) {}
+    std::size_t Read(void* buffer, std::size_t size) override {
+        ssize_t got;
+        do {
+            got = pread(m_fd, buffer, size, m_offset);
+        } while (got < 0 && errno == EINTR);
+        if (got <= 0) return 0;
+        m_offset += got;
+        return static_cast<std::size_t>(got);
+    }
+
+  private:
+    int m_fd;
+    off_t m_offset = 0;
+};
+
+// Opens the regular file at `path` with one name, never through a link,
+// into `fd` (above the standard streams, which the child replaces), and
+// its status into `info`; 0, or the SE_ERR_* value of why not.
+std::intptr_t OpenProgram(const std::string& path, int& fd, struct stat& info) {
+    fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return ResultOfOpenError(errno);
-    // The child puts /dev/null on 0, 1 and 2; the program must lie above them.
     if (fd <= 2) {
         int above = fcntl(fd, F_DUPFD_CLOEXEC, 3);
         close(fd);
-        if (above < 0) return SE_ERR_OOM;
         fd = above;
+        if (above < 0) return SE_ERR_OOM;
     }
-    OpenFile file(fd);
-    struct stat info {};
     // A second name (a hard link) may make someone else's file look like ours.
-    if (fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1) {
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1) {
         return SE_ERR_NOTAFILE;
+    }
+    return 0;
+}
+
+// Makes the file executable for its owner; with a check to come, also
+// read-only for everyone, so that what is checked stays what starts.
+void PrepareToRun(int fd, const struct stat& info, bool checked) {
+    mode_t mode = info.st_mode | S_IXUSR;
+    if (checked) mode &= ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH);
+    if (mode != info.st_mode) fchmod(fd, mode & 07777);
+}
+
+// Starts the regular file at `path`, never through a link: the file is
+// opened without following one, checked, made executable and run through
+// that one descriptor. A script runs by its path instead, which becomes
+// its $0, once the path is seen to lead to the same file still.
+std::intptr_t StartProgram(const std::string& path, const std::string& directory,
+                           const ProgramCheck* check) {
+    int fd = -1;
+    struct stat info {};
+    std::intptr_t refusal = OpenProgram(path, fd, info);
+    OpenFile file(fd);
+    if (refusal != 0) return refusal;
+    if (check != nullptr) {
+        PrepareToRun(file.Fd(), info, true);
+        DescriptorBytes bytes(file.Fd());
+        if (!(*check)(bytes)) return SE_ERR_UNVERIFIED;
     }
     std::string magic = Magic(file.Fd());
     if (magic == "MZ") return StartWithOpener(path, directory);
-    if ((info.st_mode & S_IXUSR) == 0) fchmod(file.Fd(), info.st_mode | S_IXUSR);
-    // A script's interpreter reads the script through the descriptor.
-    if (magic == "#!") fcntl(file.Fd(), F_SETFD, 0);
-    int error = SpawnDetached({path}, directory, true, file.Fd());
+    if (check == nullptr) PrepareToRun(file.Fd(), info, false);
+    ExecTarget target = magic == "#!" ? ExecTarget{-1, &info} : ExecTarget{file.Fd(), nullptr};
+    int error = SpawnDetached({path}, directory, true, target);
     return error == 0 ? kShellOpenStarted : ResultOfExecError(error);
 }
 
@@ -203,8 +261,20 @@ std::intptr_t StartWebAddress(const std::string& address, const std::string& dir
     return StartWithOpener(address, directory);
 }
 
-std::intptr_t StartProgramIn(const std::string& target, const std::string& directory) {
-    return StartProgram(ResolveFile(target, directory), directory);
+std::intptr_t StartProgramIn(const std::string& target, const std::string& directory,
+                             const ProgramCheck* check) {
+    return StartProgram(ResolveFile(target, directory), directory, check);
+}
+
+std::intptr_t CheckProgramIn(const std::string& target, const std::string& directory,
+                             const ProgramCheck& check) {
+    int fd = -1;
+    struct stat info {};
+    std::intptr_t refusal = OpenProgram(ResolveFile(target, directory), fd, info);
+    OpenFile file(fd);
+    if (refusal != 0) return refusal;
+    DescriptorBytes bytes(file.Fd());
+    return check(bytes) ? 0 : SE_ERR_UNVERIFIED;
 }
 
 const char* NoOpenerReason() {

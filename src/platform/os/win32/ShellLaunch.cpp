@@ -51,18 +51,49 @@ ShellLaunch OpenWithShell(const std::wstring& target, const std::wstring& direct
     return ShellLaunch{0, reinterpret_cast<std::intptr_t>(result)};
 }
 
-ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& directory) {
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+namespace {
+
+// Reads an open file from its current position, its start when just opened.
+class HandleBytes : public ProgramBytes {
+  public:
+    explicit HandleBytes(HANDLE file) : m_file(file) {}
+    std::size_t Read(void* buffer, std::size_t size) override {
+        DWORD got = 0;
+        DWORD wanted = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+        if (!ReadFile(m_file, buffer, wanted, &got, nullptr)) return 0;
+        return got;
+    }
+
+  private:
+    HANDLE m_file;
+};
+
+// Opens the program file at `path` for reading, sharing reading only, as a
+// regular file with one name and no link; 0, or the errno of why not.
+int OpenProgramFile(const std::wstring& path, UniqueHandle& file) {
+    file.Reset(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.IsValid()) {
         DWORD code = GetLastError();
         unsigned long attributes = 0;
         // A folder refuses a plain open with "access denied".
         bool folder = code == ERROR_ACCESS_DENIED && PathAttributes(path.c_str(), attributes) &&
                       IsFolder(attributes);
-        return ShellLaunch{folder ? EISDIR : ErrnoFromSystemError(code), 0};
+        return folder ? EISDIR : ErrnoFromSystemError(code);
     }
-    if (int error = OpenFileKindError(file.Get(), true)) return ShellLaunch{error, 0};
+    return OpenFileKindError(file.Get(), true);
+}
+
+}  // namespace
+
+ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& directory,
+                             const ProgramCheck* check) {
+    UniqueHandle file;
+    if (int error = OpenProgramFile(path, file)) return ShellLaunch{error, 0};
+    if (check != nullptr) {
+        HandleBytes bytes(file.Get());
+        if (!(*check)(bytes)) return ShellLaunch{EBADMSG, 0};
+    }
     std::wstring program = ShellPath(path, MAX_PATH);
     // A working directory keeps room for its closing backslash.
     std::wstring folder = ShellPath(directory, MAX_PATH - 1);
@@ -70,6 +101,13 @@ ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& direc
         return ShellLaunch{ENAMETOOLONG, 0};
     }
     return OpenWithShell(program, folder);
+}
+
+ShellLaunch CheckProgramFile(const std::wstring& path, const ProgramCheck& check) {
+    UniqueHandle file;
+    if (int error = OpenProgramFile(path, file)) return ShellLaunch{error, 0};
+    HandleBytes bytes(file.Get());
+    return ShellLaunch{check(bytes) ? 0 : EBADMSG, 0};
 }
 
 }  // namespace os

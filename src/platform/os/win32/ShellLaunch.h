@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/os/ProgramCheck.h"
+
 namespace os {
 
 // The outcome of one start through the shell.
@@ -20,7 +22,13 @@ ShellLaunch OpenWithShell(const std::wstring& target, const std::wstring& direct
 // Starts the program file `path` (a system path) in `directory` through
 // the shell, only when it is a regular file with one name and no link.
 // It is held open meanwhile, denying writes, renames and deletion, so that
-// what was checked is what starts.
-ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& directory);
+// what was checked is what starts; with `check`, its bytes are read through
+// that handle first, and a refusal (refusal EBADMSG) starts nothing.
+ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& directory,
+                             const ProgramCheck* check = nullptr);
+
+// Opens `path` as StartProgramFile does and runs `check` on its bytes,
+// starting nothing; the refusal is 0 when the check accepted them.
+ShellLaunch CheckProgramFile(const std::wstring& path, const ProgramCheck& check);
 
 }  // namespace os

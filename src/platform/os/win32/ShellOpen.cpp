@@ -42,6 +42,8 @@ std::intptr_t ResultOfRefusal(int error) {
             return SE_ERR_OOM;
         case ENAMETOOLONG:
             return SE_ERR_PATHTOOLONG;
+        case EBADMSG:
+            return SE_ERR_UNVERIFIED;
         default:
             return SE_ERR_NOTAFILE;  // a link, a folder, a second name, a device
     }
@@ -64,9 +66,16 @@ std::intptr_t StartWebAddress(const std::string& address, const std::string& dir
     return ResultOfLaunch(OpenWithShell(WideFromUtf8(address), WideFromUtf8(directory)));
 }
 
-std::intptr_t StartProgramIn(const std::string& target, const std::string& directory) {
+std::intptr_t StartProgramIn(const std::string& target, const std::string& directory,
+                             const ProgramCheck* check) {
     std::string program = ResolveFile(target, directory);
-    return ResultOfLaunch(StartProgramFile(SystemPath(program), SystemPath(directory)));
+    return ResultOfLaunch(StartProgramFile(SystemPath(program), SystemPath(directory), check));
+}
+
+std::intptr_t CheckProgramIn(const std::string& target, const std::string& directory,
+                             const ProgramCheck& check) {
+    ShellLaunch launch = CheckProgramFile(SystemPath(ResolveFile(target, directory)), check);
+    return launch.refusal == 0 ? 0 : ResultOfRefusal(launch.refusal);
 }
 
 const char* NoOpenerReason() {
