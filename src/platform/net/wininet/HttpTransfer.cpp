@@ -157,7 +157,8 @@ std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
     while (got < size) {
         bool pieceTaken = m_takenOfPiece == m_request->ReceivedSize();
         if (pieceTaken && !Fill(size - got, got == 0)) break;
-        std::size_t count = std::min(size - got, m_request->ReceivedSize() - m_takenOfPiece);
+        std::size_t count =
+            std::min<std::size_t>(size - got, m_request->ReceivedSize() - m_takenOfPiece);
         std::memcpy(buffer + got, m_request->Received() + m_takenOfPiece, count);
         m_takenOfPiece += count;
         got += count;
