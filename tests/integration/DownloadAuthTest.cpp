@@ -14,6 +14,7 @@
 #include "integration/DownloadFixture.h"
 #include "platform/net/CredentialPrompt.h"
 #include "support/TestHostBody.h"
+#include "support/UnderWine.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ using testing_support::FileHoldsPattern;
 using testing_support::HostAuth;
 using testing_support::HttpReply;
 using testing_support::TestHost;
+using testing_support::UnderWine;
 
 const std::string kOldContents(1000, 'o');
 const HostAuth kAuth{"Vessamo packages", "anna", "s3cret:pass"};
@@ -313,23 +315,30 @@ TEST_F(DownloadAuth, EachAnsweredSchemeSignsInAtTheHostThatAsked) {
             HostAuth{kMirrorAuth.realm, kMirrorAuth.userName, kMirrorAuth.password, c.schemes};
         mirror.Serve("/mirror.exe", reply);
         host.Serve("/package.exe", HttpReply::Redirect(302, mirror.Url("/mirror.exe")));
+#ifdef _WIN32
+        std::string answer = c.windowsAnswer;
+#else
+        std::string answer = c.answer;
+#endif
+        // Wine has no Digest security package, so its WinINet answers no
+        // Digest challenge: the sign-in fails there, and must fail safely.
+        bool answerable = !(UnderWine() && answer == "Digest ");
         asked.clear();
         Answer({{net::CredentialAnswer::Retry, kMirrorAuth.userName, kMirrorAuth.password}});
-        ASSERT_EQ(Download("package.exe"), TRUE) << label;
-        EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000)) << label;
-        ASSERT_EQ(asked.size(), 1u) << label;
+        EXPECT_EQ(Download("package.exe"), answerable ? TRUE : FALSE) << label;
+        if (answerable) {
+            EXPECT_TRUE(FileHoldsPattern(LocalPath(), 5000)) << label;
+        }
+        ASSERT_EQ(asked.size(), answerable ? 1u : 2u) << label;
         EXPECT_EQ(asked[0].host, mirror.HostAndPort()) << label;
         EXPECT_EQ(asked[0].realm, kMirrorAuth.realm) << label;
         for (const auto& request : host.Requests()) {
             EXPECT_EQ(request.HeaderCount("Authorization"), 0) << label;
         }
         auto requests = mirror.Requests();
-#ifdef _WIN32
-        const char* answer = c.windowsAnswer;
-#else
-        const char* answer = c.answer;
-#endif
-        EXPECT_EQ(requests.back().Header("Authorization").rfind(answer, 0), 0u) << label;
+        if (answerable) {
+            EXPECT_EQ(requests.back().Header("Authorization").rfind(answer, 0), 0u) << label;
+        }
         bool basicOffered =
             std::find(c.schemes.begin(), c.schemes.end(), "Basic") != c.schemes.end();
         for (const auto& request : requests) {
@@ -343,6 +352,7 @@ TEST_F(DownloadAuth, EachAnsweredSchemeSignsInAtTheHostThatAsked) {
 }
 
 TEST_F(DownloadAuth, AWrongDigestPasswordBringsThePromptBack) {
+    if (UnderWine()) GTEST_SKIP() << "Wine's WinINet answers no Digest challenge";
     HttpReply reply = HttpReply::Ok(5000);
     reply.auth = HostAuth{kAuth.realm, kAuth.userName, kAuth.password, {"Digest"}};
     host.Serve("/package.exe", reply);
@@ -353,6 +363,31 @@ TEST_F(DownloadAuth, AWrongDigestPasswordBringsThePromptBack) {
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(lastTried[1], kAuth.userName + ":wrong");
 }
+
+#ifdef _WIN32
+// NTLM and Negotiate are WinINet's to answer on the request to the host that
+// asked (Wine's, without Samba's ntlm_auth, cannot): the dialog comes up,
+// and whatever goes out, the password never goes in clear.
+TEST_F(DownloadAuth, NtlmAndNegotiateAreLeftToWinInet) {
+    for (const char* scheme : {"NTLM", "Negotiate"}) {
+        HttpReply reply = HttpReply::Ok(5000);
+        reply.auth = HostAuth{"", kAuth.userName, kAuth.password, {scheme}};
+        host.Serve("/package.exe", reply);
+        asked.clear();
+        Answer({{net::CredentialAnswer::Retry, kAuth.userName, kAuth.password}});
+        DownloadOutcome outcome;
+        EXPECT_EQ(DownloadFile("package.exe", LocalPath().c_str(), outcome), FALSE) << scheme;
+        EXPECT_EQ(outcome.kind, DownloadOutcome::Kind::SignInCancelled) << scheme;
+        ASSERT_FALSE(asked.empty()) << scheme;
+        EXPECT_EQ(asked[0].host, host.HostAndPort()) << scheme;
+        for (const auto& request : host.Requests()) {
+            std::string authorization = request.Header("Authorization");
+            EXPECT_NE(authorization.rfind("Basic", 0), 0u) << scheme;
+            EXPECT_EQ(authorization.find(kAuth.password), std::string::npos) << scheme;
+        }
+    }
+}
+#endif
 
 // A host that asks for a sign-in in no scheme this build answers, or names
 // none, is not asked about: the password would go to it in clear.
