@@ -53,6 +53,10 @@ TEST_F(DownloadRequest, SendsNoOtherHeaders) {
     std::set<std::string> sent = {"Accept", "Host", "User-Agent"};
 #endif
     EXPECT_EQ(names, sent);
+#ifdef _WIN32
+    // WinINet keeps the connection for NTLM and Negotiate, and says so.
+    EXPECT_EQ(requests[0].Header("Connection"), "Keep-Alive");
+#endif
 }
 
 TEST_F(DownloadRequest, BodyOfExactly65535BytesEndsAt100) {
