@@ -62,9 +62,9 @@ DownloadOutcome SendAndAccept(CHttpFile& request) {
             return {Kind::TransportFailed, ERROR_HTTP_INVALID_SERVER_RESPONSE};
         }
         if (status != HTTP_STATUS_DENIED) return Accepted(status);
-        // A host that asks for a sign-in in another scheme (Digest, say)
-        // would only be sent the password in clear: it is a refusal.
-        if (!request.OffersBasicAuthentication()) return {Kind::Refused, status};
+        // A host that asks for a sign-in in no scheme this build answers is
+        // not sent the password in another one: it is a refusal.
+        if (!request.OffersSignIn()) return {Kind::Refused, status};
         net::CredentialRequest asking = request.GetCredentialRequest();
         // Credentials tried on one host and realm are no answer for another:
         // a host reached by a redirect is asked for as if for the first time.

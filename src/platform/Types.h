@@ -5,21 +5,24 @@
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 
 using BOOL = std::int32_t;
 // The same types as the Windows headers', so that the two agree where a
 // Windows back end sees both.
 #ifdef _WIN32
 using DWORD = unsigned long;
+// LONG_PTR: a long on 32-bit Windows, where intptr_t is an int.
+using LPARAM = std::conditional_t<sizeof(void*) == sizeof(long), long, long long>;
 #else
 using DWORD = std::uint32_t;
+using LPARAM = std::intptr_t;
 #endif
 using UINT = unsigned int;
 using LPCTSTR = const char*;
 using LPVOID = void*;
 using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
-using LRESULT = std::intptr_t;
+using LRESULT = LPARAM;
 using HWND = struct HWND__*;
 
 #ifndef TRUE

@@ -14,7 +14,7 @@ namespace {
 
 using namespace e2e::route;
 using e2e::WindowImage;
-using testing_support::BasicAuth;
+using testing_support::HostAuth;
 using testing_support::HttpReply;
 using testing_support::TestHost;
 
@@ -26,7 +26,7 @@ TEST(AuthRoute, CredentialDialogAnswersTheHostAndTheDownloadCompletes) {
     TestHost host(DownloadPort());
     host.Serve("/index.html", HttpReply::Text("HTTP/1.1 200 OK", "<html>Vessamo</html>\n"));
     HttpReply package = HttpReply::Ok(300000);
-    package.auth = BasicAuth{"Vessamo downloads", kUser, kPassword};
+    package.auth = HostAuth{"Vessamo downloads", kUser, kPassword};
     host.Serve("/vessamo-nten.exe", package);
 
     Traces traces;

@@ -15,7 +15,7 @@
 
 namespace {
 
-using testing_support::BasicAuth;
+using testing_support::HostAuth;
 using testing_support::BasicCredentials;
 using testing_support::ControlOf;
 using testing_support::FileHoldsPattern;
@@ -29,7 +29,7 @@ class CredentialPromptHookup : public testing_support::DownloadFixture {
 
 TEST_F(CredentialPromptHookup, TheDialogAsksOncePerHostAndRealm) {
     HttpReply reply = HttpReply::Ok(3000);
-    reply.auth = BasicAuth{"Vessamo", "ann", "s3cret"};
+    reply.auth = HostAuth{"Vessamo", "ann", "s3cret"};
     host.Serve("/index.html", reply);
     host.Serve("/vessamo-nten.exe", reply);
     InstallCredentialPrompt();

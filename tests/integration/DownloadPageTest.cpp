@@ -288,7 +288,7 @@ TEST_P(DownloadPageCredentialTest, AnswerOfTheCredentialDialogReachesTheWorker) 
     const bool answerOk = GetParam().answerOk;
     InstallCredentialPrompt();
     HttpReply reply = HttpReply::Ok(90000);
-    reply.auth = BasicAuth{"Vessamo", "ann", "s3cret"};
+    reply.auth = HostAuth{"Vessamo", "ann", "s3cret"};
     host.Serve("/vessamo-nten.exe", reply);
     ShowPage();
 

@@ -1,6 +1,9 @@
 // What the download routine sends, and what it makes of a plain answer.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
 #include "support/TestHostBody.h"
@@ -34,6 +37,26 @@ TEST_F(DownloadRequest, SendsOneGetOfTheBareObjectName) {
         EXPECT_EQ(request.HeaderCount(absent), 0) << absent;
     }
     EXPECT_TRUE(FileHoldsPattern(LocalPath("index.html"), 10));
+}
+
+// Every header of a request, as the README lists them for each build.
+TEST_F(DownloadRequest, SendsNoOtherHeaders) {
+    host.Serve("/index.html", HttpReply::Ok(10));
+    ASSERT_EQ(Download("index.html", "index.html"), TRUE);
+    auto requests = host.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    std::set<std::string> names;
+    for (const auto& [name, value] : requests[0].headers) names.insert(name);
+#ifdef _WIN32
+    std::set<std::string> sent = {"Accept", "Connection", "Host", "User-Agent"};
+#else
+    std::set<std::string> sent = {"Accept", "Host", "User-Agent"};
+#endif
+    EXPECT_EQ(names, sent);
+#ifdef _WIN32
+    // WinINet keeps the connection for NTLM and Negotiate, and says so.
+    EXPECT_EQ(requests[0].Header("Connection"), "Keep-Alive");
+#endif
 }
 
 TEST_F(DownloadRequest, BodyOfExactly65535BytesEndsAt100) {

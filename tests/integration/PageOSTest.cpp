@@ -18,7 +18,7 @@
 
 namespace {
 
-using testing_support::BasicAuth;
+using testing_support::HostAuth;
 using testing_support::Click;
 using testing_support::ControlOf;
 using testing_support::HttpReply;
@@ -212,7 +212,7 @@ TEST_F(PageOSTest, A401AsksForCredentialsAndTheAnswerDecidesTheRoute) {
         SCOPED_TRACE(c.name);
         testing_support::TestHost caseHost;
         HttpReply reply = HttpReply::Text("HTTP/1.1 200 OK", "<html>members</html>");
-        reply.auth = BasicAuth{"Downloads", "vessamo", "s3cret"};
+        reply.auth = HostAuth{"Downloads", "vessamo", "s3cret"};
         caseHost.Serve("/index.html", reply);
         UseDownloadHost(caseHost.HostAndPort());
         std::vector<net::CredentialRequest> asked;

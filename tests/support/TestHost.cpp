@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "support/TestHostAuth.h"
 #include "support/TestHostPorts.h"
 #include "support/TestHostWriter.h"
 
@@ -12,12 +13,6 @@ namespace {
 
 constexpr int kPollStepMs = 20;
 constexpr std::size_t kLongestHead = 64 * 1024;
-
-HttpReply Unauthorized(const BasicAuth& auth) {
-    HttpReply reply = HttpReply::Text("HTTP/1.1 401 Unauthorized", "who are you?");
-    reply.headers.push_back("WWW-Authenticate: Basic realm=\"" + auth.realm + "\"");
-    return reply;
-}
 
 // Waits until `socket` has bytes to read; false when `stopped` says so first.
 bool WaitReadable(SocketHandle socket, const HostControl& control) {
@@ -143,10 +138,7 @@ HttpReply TestHost::ChooseReply(const RecordedRequest& request) {
     }
     Script& script = found->second;
     const HttpReply& reply = script.replies[std::min(script.next, script.replies.size() - 1)];
-    if (reply.auth && request.Header("Authorization") !=
-                          BasicCredentials(reply.auth->userName, reply.auth->password)) {
-        return Unauthorized(*reply.auth);
-    }
+    if (reply.auth && !Authorized(request, *reply.auth)) return Unauthorized(*reply.auth);
     ++script.next;
     return reply;
 }

@@ -11,11 +11,15 @@
 
 namespace testing_support {
 
-// Replies 401 with a Basic challenge unless the request carries these credentials.
-struct BasicAuth {
+// Replies 401, with a challenge per scheme of `schemes` in that order
+// ("Basic", "Digest" with MD5 and qop auth, "NTLM", "Negotiate"), unless the
+// request carries these credentials in Basic or Digest, whichever is offered.
+// NTLM and Negotiate are offered only: the host accepts no answer to them.
+struct HostAuth {
     std::string realm;
     std::string userName;
     std::string password;
+    std::vector<std::string> schemes = {"Basic"};
 };
 
 struct HttpReply {
@@ -42,7 +46,7 @@ struct HttpReply {
     std::size_t dripBytes = 0;             // send the body this many bytes at a time,
     int dripIntervalMs = 0;                // with this pause after each piece
     int headerDelayMs = 0;                 // pause before each line of the head
-    std::optional<BasicAuth> auth;
+    std::optional<HostAuth> auth;
 
     // Run on the host's thread when the request has arrived, before the reply.
     std::function<void()> onRequest;

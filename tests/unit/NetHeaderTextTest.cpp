@@ -8,28 +8,34 @@ namespace {
 
 struct Challenge {
     const char* line;
-    bool basic;
+    const char* scheme;  // nullptr: not a challenge
     const char* realm;
 };
 
-TEST(NetHeaderText, ReadsTheRealmOfABasicChallenge) {
+TEST(NetHeaderText, ReadsTheSchemeAndRealmOfAChallenge) {
     for (Challenge c : {
-             Challenge{"WWW-Authenticate: Basic realm=\"Vessamo packages\"\r\n", true,
+             Challenge{"WWW-Authenticate: Basic realm=\"Vessamo packages\"\r\n", "Basic",
                        "Vessamo packages"},
-             Challenge{"www-authenticate:basic REALM=\"x\"", true, "x"},
-             Challenge{"WWW-Authenticate: Basic realm=plain, charset=\"UTF-8\"\r\n", true, "plain"},
-             Challenge{"WWW-Authenticate: Basic charset=\"UTF-8\", realm=\"second\"", true,
+             Challenge{"www-authenticate:basic REALM=\"x\"", "basic", "x"},
+             Challenge{"WWW-Authenticate: Basic realm=plain, charset=\"UTF-8\"\r\n", "Basic",
+                       "plain"},
+             Challenge{"WWW-Authenticate: Basic charset=\"UTF-8\", realm=\"second\"", "Basic",
                        "second"},
-             Challenge{"WWW-Authenticate: Basic realm=\"say \\\"hi\\\"\"", true, "say \"hi\""},
-             Challenge{"WWW-Authenticate: Basic\r\n", true, ""},
-             Challenge{"WWW-Authenticate: Digest realm=\"x\", nonce=\"1\"", false, ""},
-             Challenge{"WWW-Authenticate: Basicly realm=\"x\"", false, ""},
-             Challenge{"Proxy-Authenticate: Basic realm=\"x\"", false, ""},
-             Challenge{"Content-Length: 5", false, ""},
+             Challenge{"WWW-Authenticate: Basic realm=\"say \\\"hi\\\"\"", "Basic", "say \"hi\""},
+             Challenge{"WWW-Authenticate: Basic\r\n", "Basic", ""},
+             Challenge{"WWW-Authenticate: Digest nonce=\"1,2\", realm=\"x\"", "Digest", "x"},
+             Challenge{"WWW-Authenticate: Basicly realm=\"x\"", "Basicly", "x"},
+             Challenge{"WWW-Authenticate: NTLM", "NTLM", ""},
+             Challenge{"WWW-Authenticate: Negotiate YIIBhgYGKwYBBQUCoIIBejCC", "Negotiate", ""},
+             Challenge{"WWW-Authenticate: ", nullptr, ""},
+             Challenge{"Proxy-Authenticate: Basic realm=\"x\"", nullptr, ""},
+             Challenge{"Content-Length: 5", nullptr, ""},
          }) {
+        std::string scheme = "unchanged";
         std::string realm = "unchanged";
-        EXPECT_EQ(net::ParseBasicChallenge(c.line, realm), c.basic) << c.line;
-        if (c.basic) {
+        EXPECT_EQ(net::ParseChallenge(c.line, scheme, realm), c.scheme != nullptr) << c.line;
+        if (c.scheme != nullptr) {
+            EXPECT_EQ(scheme, c.scheme) << c.line;
             EXPECT_EQ(realm, c.realm) << c.line;
         }
     }

@@ -16,7 +16,7 @@ enum class CredentialAnswer {
 
 struct CredentialRequest {
     std::string host;             // the host that asked, as the user knows it
-    std::string realm;            // the realm of its Basic challenge, "" when none was given
+    std::string realm;            // the realm of its challenge, "" when none was given
     std::string scheme = "http";  // of the address that asked: "http" or "https"
 };
 

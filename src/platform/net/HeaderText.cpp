@@ -43,15 +43,19 @@ bool HeaderValue(std::string_view line, std::string_view name, std::string_view&
     return true;
 }
 
-bool ParseBasicChallenge(std::string_view headerLine, std::string& realm) {
+bool ParseChallenge(std::string_view headerLine, std::string& scheme, std::string& realm) {
     constexpr std::string_view kName = "WWW-Authenticate:";
     if (!StartsWithNoCase(headerLine, kName)) return false;
     std::string_view challenge = TrimLeft(headerLine.substr(kName.size()));
-    if (!StartsWithNoCase(challenge, "Basic")) return false;
-    challenge.remove_prefix(5);
-    if (!challenge.empty() && std::isalnum(static_cast<unsigned char>(challenge.front()))) {
-        return false;  // a longer scheme name that merely starts with "Basic"
+    std::size_t nameEnd = 0;
+    while (nameEnd < challenge.size() &&
+           (std::isalnum(static_cast<unsigned char>(challenge[nameEnd])) ||
+            challenge[nameEnd] == '-' || challenge[nameEnd] == '_')) {
+        ++nameEnd;
     }
+    if (nameEnd == 0) return false;
+    scheme = challenge.substr(0, nameEnd);
+    challenge.remove_prefix(nameEnd);
     realm.clear();
     while (!challenge.empty()) {
         challenge = TrimLeft(challenge);

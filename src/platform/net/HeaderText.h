@@ -18,9 +18,10 @@ std::string_view Trimmed(std::string_view text);
 // false for another header.
 bool HeaderValue(std::string_view line, std::string_view name, std::string_view& value);
 
-// For a "WWW-Authenticate:" header line with a Basic challenge: true, with
-// the challenge's realm in `realm` ("" when it names none). False for any
-// other line or scheme.
-bool ParseBasicChallenge(std::string_view headerLine, std::string& realm);
+// For a "WWW-Authenticate:" header line: true, with the name of its
+// (first) challenge's scheme as sent ("Basic", "Digest", ...) in `scheme`
+// and the challenge's realm in `realm` ("" when it names none). False for
+// any other line, or one that names no scheme.
+bool ParseChallenge(std::string_view headerLine, std::string& scheme, std::string& realm);
 
 }  // namespace net

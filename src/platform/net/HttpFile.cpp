@@ -140,8 +140,8 @@ net::CredentialRequest CHttpFile::GetCredentialRequest() const {
     return request;
 }
 
-BOOL CHttpFile::OffersBasicAuthentication() const {
-    return Transfer().OffersBasic() ? TRUE : FALSE;
+BOOL CHttpFile::OffersSignIn() const {
+    return Transfer().AnswersSignIn() ? TRUE : FALSE;
 }
 
 void CHttpFile::SetCredentials(const net::Credentials& credentials) {

@@ -11,8 +11,9 @@
 // Transport failures throw CInternetException, and so does a response whose
 // head leaves the body's length in doubt or whose 2xx body comes in a
 // content coding (gzip, br, ...) that was never asked for: no byte of such a
-// body is handed out. Credentials, when set, go as Basic authentication to
-// the server that asked for them only.
+// body is handed out. Credentials, when set, go to the server that asked for
+// them only, in a scheme it offered: Basic (where the password goes in
+// clear) only to a server that offered Basic.
 #pragma once
 
 #include <functional>
@@ -71,11 +72,13 @@ class CHttpFile {
     BOOL IsInterrupted() const;
 
     // Who asks for credentials after a 401: the server of the response that
-    // carried it (where redirects led) and the realm of its Basic challenge.
+    // carried it (where redirects led) and the realm of the challenge that
+    // the credentials would answer.
     net::CredentialRequest GetCredentialRequest() const;
-    // Whether the 401 offered Basic authentication: credentials go out in
-    // no other scheme, so without it there is nothing to ask the user for.
-    BOOL OffersBasicAuthentication() const;
+    // Whether the 401 offered a sign-in scheme that this build answers with
+    // the user's credentials (README: "Signing in"); without one there is
+    // nothing to ask the user for.
+    BOOL OffersSignIn() const;
     // Credentials for the next SendRequest, which goes straight to the server
     // that asked for them (GetCredentialRequest) and sends them to it only.
     void SetCredentials(const net::Credentials& credentials);

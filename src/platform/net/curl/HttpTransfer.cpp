@@ -4,9 +4,9 @@
 #include <mutex>
 #include <string_view>
 
-#include "platform/net/curl/CurlErrors.h"
 #include "platform/net/HeaderText.h"
 #include "platform/net/InternetException.h"
+#include "platform/net/curl/CurlErrors.h"
 
 namespace net {
 
@@ -124,6 +124,10 @@ void HttpTransfer::SetCredentials(const std::string& userName, const std::string
     // request starts where the 401 came from rather than where it began.
     m_url = ResponseUrl();
     SetOption(CURLOPT_URL, m_url.c_str());
+    // Digest only where it was offered: the password then never goes in clear.
+    m_answeringDigest = AnsweredScheme() == SignInScheme::Digest;
+    SetOption(CURLOPT_HTTPAUTH,
+              static_cast<long>(m_answeringDigest ? CURLAUTH_DIGEST : CURLAUTH_BASIC));
     SetOption(CURLOPT_USERNAME, userName.c_str());
     SetOption(CURLOPT_PASSWORD, password.c_str());
 }
@@ -131,7 +135,8 @@ void HttpTransfer::SetCredentials(const std::string& userName, const std::string
 bool HttpTransfer::Send() {
     Detach();
     m_sink.Clear();
-    m_basicRealm.reset();
+    m_offer.Reset();
+    m_denied = false;
     m_framing.Reset();
     m_refusal.clear();
     m_errorText[0] = '\0';
@@ -153,9 +158,16 @@ bool HttpTransfer::Send() {
     return true;
 }
 
+std::optional<SignInScheme> HttpTransfer::AnsweredScheme() const {
+    if (m_offer.Offers(SignInScheme::Digest)) return SignInScheme::Digest;
+    if (m_offer.Offers(SignInScheme::Basic)) return SignInScheme::Basic;
+    return std::nullopt;
+}
+
 const std::string& HttpTransfer::Realm() const {
     static const std::string kNone;
-    return m_basicRealm ? *m_basicRealm : kNone;
+    std::optional<net::SignInScheme> scheme = AnsweredScheme();
+    return scheme ? m_offer.Realm(*scheme) : kNone;
 }
 
 long HttpTransfer::Status() const {
@@ -226,7 +238,7 @@ std::size_t HttpTransfer::OnHeader(char* data, std::size_t, std::size_t size, vo
     if (transfer->m_headersDone) return size;
     // Each response of a redirect chain or of a 1xx round starts with its status line.
     if (line.substr(0, 5) == "HTTP/") {
-        transfer->m_basicRealm.reset();
+        transfer->m_offer.Reset();
         transfer->m_redirecting = false;
         transfer->m_framing.Reset();
     } else if (line == "\r\n" || line == "\n") {
@@ -237,10 +249,7 @@ std::size_t HttpTransfer::OnHeader(char* data, std::size_t, std::size_t size, vo
         transfer->m_redirecting = true;
     }
     transfer->m_framing.Note(line);
-    std::string realm;
-    if (!transfer->m_basicRealm && ParseBasicChallenge(line, realm)) {
-        transfer->m_basicRealm = std::move(realm);
-    }
+    transfer->m_offer.Note(line);
     return size;
 }
 
@@ -250,6 +259,14 @@ void HttpTransfer::OnEndOfHead() {
     long status = Status();
     bool interim = status / 100 == 1;
     bool followed = status / 100 == 3 && m_redirecting;
+    // With Digest credentials, libcurl answers the first challenge of each
+    // address itself and sends the request again; a second 401 in a row is
+    // the server's refusal.
+    bool denied = status == 401;
+    if (denied && m_answeringDigest && !m_denied && m_offer.Offers(SignInScheme::Digest)) {
+        followed = true;
+    }
+    m_denied = denied;
     if (interim) return;
     // Only a 2xx body is ever kept; the length of any body must be sound.
     m_refusal = m_framing.Refusal(!followed && status / 100 == 2);

@@ -16,6 +16,7 @@
 #include "platform/net/BodySink.h"
 #include "platform/net/ResponseFraming.h"
 #include "platform/net/SessionSettings.h"
+#include "platform/net/SignInOffer.h"
 
 namespace net {
 
@@ -35,8 +36,9 @@ class HttpTransfer {
 
     // Header lines ("Name: value") for the next Send.
     void SetHeaders(const std::vector<std::string>& lines);
-    // Basic credentials for the next Send, which then goes straight to the
-    // server of the last response (the one that asked) and to it only.
+    // Credentials for the next Send, which then goes straight to the server
+    // of the last response (the one that asked) and answers its challenge
+    // alone, in the scheme that AnswersSignIn found.
     void SetCredentials(const std::string& userName, const std::string& password);
     void SetInterruptCheck(std::function<bool()> check) { m_interruptCheck = std::move(check); }
 
@@ -49,11 +51,12 @@ class HttpTransfer {
     bool ContentLength(std::uint64_t& length) const;
     // The address of the last response: where a redirect led, else the request's own.
     std::string ResponseUrl() const;
-    // Realm of the final response's Basic challenge, "" when none.
+    // Whether the final response offered a sign-in that this back end answers
+    // with the user's credentials: Digest (preferred) or Basic. libcurl
+    // answers Digest itself; Basic goes only to a server that offered it.
+    bool AnswersSignIn() const { return AnsweredScheme().has_value(); }
+    // Realm of the challenge that SetCredentials would answer, "" when none.
     const std::string& Realm() const;
-    // Whether the final response offered Basic authentication, the only
-    // kind in which credentials are sent.
-    bool OffersBasic() const { return m_basicRealm.has_value(); }
     // Up to `size` body bytes; 0 at the end or when interrupted.
     std::size_t Read(char* buffer, std::size_t size);
     bool WasInterrupted() const { return m_interrupted; }
@@ -64,6 +67,7 @@ class HttpTransfer {
     static std::size_t OnBody(char* data, std::size_t, std::size_t size, void* self);
     static std::size_t OnHeader(char* data, std::size_t, std::size_t size, void* self);
     void OnEndOfHead();
+    std::optional<net::SignInScheme> AnsweredScheme() const;
 
     void Configure(const std::string& url, const SessionSettings& settings, bool secure);
     void ConfigureSecurity(bool secure);
@@ -99,10 +103,12 @@ class HttpTransfer {
     std::chrono::milliseconds m_stallLimit;
     Clock::time_point m_lastActivity;
 
-    std::string m_url;                        // where the next Send goes
-    std::optional<std::string> m_basicRealm;  // of the final response's Basic challenge
-    ResponseFraming m_framing;                // of the response being received
-    std::string m_refusal;                    // why its body was refused, "" when it was not
+    std::string m_url;               // where the next Send goes
+    SignInOffer m_offer;             // of the response being received
+    bool m_answeringDigest = false;  // libcurl answers a Digest challenge itself
+    bool m_denied = false;           // the last response of this Send was a 401
+    ResponseFraming m_framing;       // of the response being received
+    std::string m_refusal;           // why its body was refused, "" when it was not
     bool m_attached = false;
     bool m_paused = false;       // libcurl holds a piece we refused
     bool m_discarding = false;   // the response is being dropped

@@ -68,12 +68,26 @@ void HttpTransfer::SetHeaders(const std::vector<std::string>& lines) {
     m_headers = lines;
 }
 
+bool HttpTransfer::AnswersSignIn() const {
+    const SignInOffer& offer = m_head.offer;
+    return offer.Offers(SignInScheme::Basic) || offer.Offers(SignInScheme::Digest) ||
+           offer.Offers(SignInScheme::Ntlm) || offer.Offers(SignInScheme::Negotiate);
+}
+
 void HttpTransfer::SetCredentials(const std::string& userName, const std::string& password) {
     // The next request starts where the 401 came from, so that the
     // credentials go to the server that asked and nowhere else.
     m_url = m_responseUrl;
     m_credentialServer = ServerOf(m_url);
-    m_authorization = "Basic " + Base64(userName + ":" + password);
+    m_authorization.clear();
+    m_signIn.reset();
+    // The password goes in clear only to a server that offered Basic; any
+    // other scheme is WinINet's to answer on the request itself.
+    if (m_head.offer.Offers(SignInScheme::Basic)) {
+        m_authorization = "Basic " + Base64(userName + ":" + password);
+    } else {
+        m_signIn = Credentials{userName, password};
+    }
 }
 
 bool HttpTransfer::Send() {
@@ -111,7 +125,8 @@ bool HttpTransfer::Exchange(const std::string& url) {
     }
     m_responseUrl = url;
     m_status = 0;
-    ThrowIfFailed(m_request->Open(address, HeadersFor(url)));
+    bool signingIn = m_signIn && ServerOf(url) == m_credentialServer;
+    ThrowIfFailed(m_request->Open(address, HeadersFor(url), signingIn ? &*m_signIn : nullptr));
     m_sendStart = Clock::now();
     m_lastActivity = m_sendStart;
     m_notesSeen = m_request->Notes();
@@ -153,8 +168,9 @@ bool HttpTransfer::ContentLength(std::uint64_t& length) const {
 }
 
 const std::string& HttpTransfer::Realm() const {
-    static const std::string kNone;
-    return m_head.basicRealm ? *m_head.basicRealm : kNone;
+    const SignInOffer& offer = m_head.offer;
+    bool basic = offer.Offers(SignInScheme::Basic);
+    return offer.Realm(basic ? SignInScheme::Basic : SignInScheme::Digest);
 }
 
 std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
@@ -170,7 +186,8 @@ std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
     while (got < size) {
         bool pieceTaken = m_takenOfPiece == m_request->ReceivedSize();
         if (pieceTaken && !Fill(size - got, got == 0)) break;
-        std::size_t count = std::min(size - got, m_request->ReceivedSize() - m_takenOfPiece);
+        std::size_t count =
+            std::min<std::size_t>(size - got, m_request->ReceivedSize() - m_takenOfPiece);
         std::memcpy(buffer + got, m_request->Received() + m_takenOfPiece, count);
         m_takenOfPiece += count;
         got += count;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,8 @@ class HttpTransfer {
 
     // Header lines ("Name: value") for the next Send.
     void SetHeaders(const std::vector<std::string>& lines);
-    // Basic credentials for the next Send, which then goes straight to the
-    // server of the last response (the one that asked) and to it only.
+    // Credentials for the next Send, which then goes straight to the server of
+    // the last response (the one that asked) and answers its challenge alone.
     void SetCredentials(const std::string& userName, const std::string& password);
     void SetInterruptCheck(std::function<bool()> check) { m_interruptCheck = std::move(check); }
 
@@ -47,11 +48,12 @@ class HttpTransfer {
     bool ContentLength(std::uint64_t& length) const;
     // The address of the last response: where a redirect led, else the request's own.
     std::string ResponseUrl() const { return m_responseUrl; }
-    // Realm of the final response's Basic challenge, "" when none.
+    // Whether the final response offered a sign-in that this back end answers
+    // with the user's credentials: Basic, which it answers itself, or else
+    // Digest, NTLM or Negotiate, which WinINet answers as far as it can.
+    bool AnswersSignIn() const;
+    // Realm of the challenge that SetCredentials would answer, "" when none.
     const std::string& Realm() const;
-    // Whether the final response offered Basic authentication, the only
-    // kind in which credentials are sent.
-    bool OffersBasic() const { return m_head.basicRealm.has_value(); }
     // Up to `size` body bytes; 0 at the end or when interrupted.
     std::size_t Read(char* buffer, std::size_t size);
     bool WasInterrupted() const { return m_interrupted; }
@@ -72,7 +74,8 @@ class HttpTransfer {
     SessionSettings m_settings;
     bool m_secure;
     std::vector<std::string> m_headers;
-    std::string m_authorization;  // "Basic ..." for the server in m_credentialServer
+    std::string m_authorization;          // "Basic ..." for the server in m_credentialServer
+    std::optional<Credentials> m_signIn;  // for WinINet to answer that server's challenges
     std::string m_credentialServer;
     std::function<bool()> m_interruptCheck;
 

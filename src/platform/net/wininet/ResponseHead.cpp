@@ -56,8 +56,7 @@ ResponseHead ReadResponseHead(const std::string& raw) {
     for (std::string_view line : lines) {
         if (head.fault.empty()) head.fault = LineFault(line);
         head.framing.Note(line);
-        std::string realm;
-        if (!head.basicRealm && ParseBasicChallenge(line, realm)) head.basicRealm = realm;
+        head.offer.Note(line);
         std::string_view location;
         if (HeaderValue(line, "Location:", location)) head.location = location;
         if (StartsWithNoCase(line, "Connection:") &&

@@ -3,10 +3,10 @@
 // it takes any byte of the body.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "platform/net/ResponseFraming.h"
+#include "platform/net/SignInOffer.h"
 
 namespace net {
 
@@ -14,8 +14,8 @@ struct ResponseHead {
     // Why WinINet's account of the head cannot be trusted, "" when it can.
     std::string fault;
     ResponseFraming framing;
-    std::optional<std::string> basicRealm;  // of the first Basic challenge
-    std::string location;                   // "" when there is none
+    SignInOffer offer;     // the challenges of a 401
+    std::string location;  // "" when there is none
     // HTTP/1.1 without "Connection: close": WinINet keeps the connection
     // after a body that it read to its proper end.
     bool keepsConnection = false;

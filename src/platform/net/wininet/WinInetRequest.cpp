@@ -154,7 +154,8 @@ bool WinInetRequest::Finish() {
     return !CloseRequest(kFinishWaitMs);
 }
 
-InternetCall WinInetRequest::Open(const InternetAddress& address, const std::string& headers) {
+InternetCall WinInetRequest::Open(const InternetAddress& address, const std::string& headers,
+                                  const Credentials* signIn) {
     Handles& h = *m_handles;
     CloseRequest(0);
     if (h.session == nullptr) return Failed(ERROR_INTERNET_INTERNAL_ERROR);
@@ -167,12 +168,13 @@ InternetCall WinInetRequest::Open(const InternetAddress& address, const std::str
         if (h.connection == nullptr) return Failed(GetLastError());
         h.server = address;
     }
-    // Redirects and 401s are ours to answer; nothing is cached, stored or
-    // decoded, and certificates are checked (no flag turns that off).
-    DWORD flags = INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_AUTO_REDIRECT |
-                  INTERNET_FLAG_NO_AUTH | INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES |
+    // Redirects are ours to follow, and 401s ours to answer unless the user's
+    // credentials for this server are handed to WinINet; nothing is cached,
+    // stored or decoded, and certificates are checked (no flag turns that off).
+    DWORD flags = INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES |
                   INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RELOAD |
                   INTERNET_FLAG_KEEP_CONNECTION;
+    if (signIn == nullptr) flags |= INTERNET_FLAG_NO_AUTH;
     if (address.secure) flags |= INTERNET_FLAG_SECURE;
     h.shared.reset(new Shared(h.bufferSize));
     h.shared->holders.fetch_add(1);  // WinINet's, let go with its closing note
@@ -188,6 +190,14 @@ InternetCall WinInetRequest::Open(const InternetAddress& address, const std::str
     SetTimeout(h.request, INTERNET_OPTION_SEND_TIMEOUT, limit);
     BOOL off = FALSE;
     InternetSetOptionW(h.request, INTERNET_OPTION_HTTP_DECODING, &off, sizeof off);
+    if (signIn != nullptr) {
+        InternetSetOptionA(h.request, INTERNET_OPTION_USERNAME,
+                           const_cast<char*>(signIn->userName.c_str()),
+                           static_cast<DWORD>(signIn->userName.size()));
+        InternetSetOptionA(h.request, INTERNET_OPTION_PASSWORD,
+                           const_cast<char*>(signIn->password.c_str()),
+                           static_cast<DWORD>(signIn->password.size()));
+    }
     if (headers.empty()) return {};
     return Outcome(HttpAddRequestHeadersA(h.request, headers.c_str(),
                                           static_cast<DWORD>(headers.size()),

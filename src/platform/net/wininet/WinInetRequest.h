@@ -16,6 +16,7 @@
 #include <string>
 
 #include "InternetUrl.h"
+#include "platform/net/CredentialPrompt.h"
 
 namespace net {
 
@@ -42,7 +43,11 @@ class WinInetRequest {
 
     // Ends the current request and opens a GET of `address` that carries
     // `headers` ("Name: value" lines, each ended by CR LF). Nothing is sent.
-    InternetCall Open(const InternetAddress& address, const std::string& headers);
+    // With `signIn`, WinINet answers the server's sign-in challenges (Digest,
+    // NTLM, Negotiate) on this request itself, with these credentials;
+    // without, it answers none.
+    InternetCall Open(const InternetAddress& address, const std::string& headers,
+                      const Credentials* signIn = nullptr);
     InternetCall Send();
     // How many body bytes can be read at once; 0 at the end of the body.
     InternetCall QueryAvailable(unsigned long& bytes);

@@ -1,6 +1,8 @@
 #include "platform/ui/win32/ImageStore.h"
 
+#include <cstdint>
 #include <cstring>
+#include <functional>
 
 #include "platform/ui/win32/BitmapPixels.h"
 #include "platform/ui/win32/WindowsApi.h"
@@ -32,8 +34,10 @@ Rgb FaceColour() {
 }  // namespace
 
 std::size_t ImageStore::PictureKeyHash::operator()(const PictureKey& key) const {
-    return (static_cast<std::size_t>(key.id) << 32) ^ (static_cast<std::size_t>(key.width) << 16) ^
-           static_cast<std::size_t>(key.height);
+    std::uint64_t mixed = (static_cast<std::uint64_t>(key.id) << 32) ^
+                          (static_cast<std::uint64_t>(key.width) << 16) ^
+                          static_cast<std::uint64_t>(key.height);
+    return std::hash<std::uint64_t>{}(mixed);
 }
 
 ImageStore::~ImageStore() {
