@@ -17,8 +17,8 @@
 
 namespace {
 
-using testing_support::BasicAuth;
 using testing_support::DownloadFixture;
+using testing_support::HostAuth;
 using testing_support::HttpReply;
 using Kind = DownloadOutcome::Kind;
 
@@ -99,7 +99,7 @@ TEST_F(DownloadSignature, OnlyAPackageWhoseSignatureVerifiesTakesItsName) {
 // The signature lies behind the same sign-in as the package: the user is
 // asked once, and the signature's request carries the same credentials.
 TEST_F(DownloadSignature, SignatureBehindTheSameSignInAsksOnce) {
-    const BasicAuth auth{"Vessamo packages", "anna", "s3cret"};
+    const HostAuth auth{"Vessamo packages", "anna", "s3cret"};
     HttpReply package = Ok(testing_support::SignedBody());
     package.auth = auth;
     HttpReply signature = Ok(testing_support::PublisherSignature());

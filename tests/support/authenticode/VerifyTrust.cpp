@@ -6,9 +6,10 @@
 // puts the root certificate ROOT.der into the user's root store, then asks
 // WinVerifyTrust about FILE (no revocation check, no user interface).
 // Prints WinVerifyTrust's answer; exits 0 when it trusts the signature.
+#include <windows.h>
+// The signature headers need the system's types first.
 #include <softpub.h>
 #include <wincrypt.h>
-#include <windows.h>
 #include <wintrust.h>
 
 #include <cstdio>

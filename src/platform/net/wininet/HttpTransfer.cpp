@@ -185,7 +185,7 @@ std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
     // While data keeps coming, take more of it before handing it out.
     while (got < size) {
         bool pieceTaken = m_takenOfPiece == m_request->ReceivedSize();
-        if (pieceTaken && !Fill(size - got, got == 0)) break;
+        if (pieceTaken && !Fill(got == 0)) break;
         std::size_t count =
             std::min<std::size_t>(size - got, m_request->ReceivedSize() - m_takenOfPiece);
         std::memcpy(buffer + got, m_request->Received() + m_takenOfPiece, count);
@@ -200,7 +200,7 @@ std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
 // end of the body, when interrupted, or, unless `mayWait`, when nothing has
 // arrived yet. The end of the body and failures are acted on only when
 // `mayWait`, so that bytes already taken are handed out first.
-bool HttpTransfer::Fill(std::size_t size, bool mayWait) {
+bool HttpTransfer::Fill(bool mayWait) {
     while (!m_ended) {
         if (m_pending != Pending::None) {
             // A read or a query that waited for data: WinINet has some now,
@@ -211,8 +211,10 @@ bool HttpTransfer::Fill(std::size_t size, bool mayWait) {
         }
         // A read empties Received(), whatever comes of it.
         m_takenOfPiece = 0;
-        InternetCall call = m_request->Read(static_cast<unsigned long>(
-            std::min(size, static_cast<std::size_t>(kReceiveBufferSize))));
+        // Always as much as the buffer takes, whatever the caller asked
+        // for: Read hands it out piece by piece, and each call into WinINet
+        // costs far more than the copy.
+        InternetCall call = m_request->Read(static_cast<unsigned long>(kReceiveBufferSize));
         if (call.state == InternetCall::State::Pending) {
             m_pending = Pending::Read;
             continue;

@@ -65,7 +65,7 @@ class HttpTransfer {
     bool Exchange(const std::string& url);
     std::string HeadersFor(const std::string& url) const;
     std::string NextHop(const std::string& url, const std::string& location, long hops) const;
-    bool Fill(std::size_t size, bool mayWait);
+    bool Fill(bool mayWait);
     bool AtEnd(bool mayWait);
     bool Await(InternetCall& call);
     void CheckClock();
