@@ -31,21 +31,32 @@ FolderLock::State TryLock(const TempDir& dir) {
 
 // A holder killed outright leaves the folder free: the kernel drops its
 // lock. The holder is the flock tool, another process on the same file,
-// which then becomes the sleep it runs.
+// which then becomes the shell that says so and then the sleep. The lock is
+// tried only once the holder has it: a try before would take the free lock
+// and remove the file, and the holder would then hold a file of no name.
 TEST(FolderLockTest, AHolderKilledOutrightFreesTheFolder) {
     TempDir dir;
     std::string path = dir.File(kName);
-    std::vector<std::string> args = {"flock", "--exclusive", "--no-fork", path, "sleep", "300"};
+    std::vector<std::string> args = {"flock",
+                                     "--exclusive",
+                                     "--no-fork",
+                                     path,
+                                     "sh",
+                                     "-c",
+                                     "touch \"$0\" && exec sleep 300",
+                                     dir.File("holding")};
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
     pid_t holder = -1;
     ASSERT_EQ(posix_spawnp(&holder, "flock", nullptr, nullptr, argv.data(), environ), 0);
-    bool held = WaitUntil([&] { return TryLock(dir) == FolderLock::State::HeldByOther; });
+    bool holding = WaitUntil([&] { return dir.Exists("holding"); });
+    FolderLock::State whileHeld = holding ? TryLock(dir) : FolderLock::State::Held;
     kill(holder, SIGKILL);
     int status = 0;
     waitpid(holder, &status, 0);
-    ASSERT_TRUE(held) << "the other process never held the lock";
+    ASSERT_TRUE(holding) << "the other process never held the lock";
+    EXPECT_EQ(whileHeld, FolderLock::State::HeldByOther);
     EXPECT_EQ(TryLock(dir), FolderLock::State::Held);
 }
 
