@@ -39,20 +39,6 @@ std::wstring ShellPath(const std::wstring& path, std::size_t limit) {
     return shortPath.size() < limit ? shortPath : std::wstring();
 }
 
-}  // namespace
-
-ShellLaunch OpenWithShell(const std::wstring& target, const std::wstring& directory) {
-    // The shell may hand the call to extensions that need COM on this thread.
-    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    HINSTANCE result =
-        ShellExecuteW(nullptr, L"open", target.c_str(), L"",
-                      directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
-    if (SUCCEEDED(com)) CoUninitialize();
-    return ShellLaunch{0, reinterpret_cast<std::intptr_t>(result)};
-}
-
-namespace {
-
 // Reads an open file from its current position, its start when just opened.
 class HandleBytes : public ProgramBytes {
   public:
@@ -85,6 +71,16 @@ int OpenProgramFile(const std::wstring& path, UniqueHandle& file) {
 }
 
 }  // namespace
+
+ShellLaunch OpenWithShell(const std::wstring& target, const std::wstring& directory) {
+    // The shell may hand the call to extensions that need COM on this thread.
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    HINSTANCE result =
+        ShellExecuteW(nullptr, L"open", target.c_str(), L"",
+                      directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
+    if (SUCCEEDED(com)) CoUninitialize();
+    return ShellLaunch{0, reinterpret_cast<std::intptr_t>(result)};
+}
 
 ShellLaunch StartProgramFile(const std::wstring& path, const std::wstring& directory,
                              const ProgramCheck* check) {
