@@ -209,12 +209,10 @@ bool HttpTransfer::Fill(bool mayWait) {
             if (!mayWait || !Await(call)) return false;
             continue;
         }
-        // A read empties Received(), whatever comes of it.
+        // A read of the whole receive buffer, handed out piece by piece by
+        // Read; it empties Received(), whatever comes of it.
         m_takenOfPiece = 0;
-        // Always as much as the buffer takes, whatever the caller asked
-        // for: Read hands it out piece by piece, and each call into WinINet
-        // costs far more than the copy.
-        InternetCall call = m_request->Read(static_cast<unsigned long>(kReceiveBufferSize));
+        InternetCall call = m_request->Read();
         if (call.state == InternetCall::State::Pending) {
             m_pending = Pending::Read;
             continue;

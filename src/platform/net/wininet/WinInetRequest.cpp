@@ -222,19 +222,19 @@ InternetCall WinInetRequest::QueryAvailable(unsigned long& bytes) {
     return call;
 }
 
-InternetCall WinInetRequest::Read(unsigned long size) {
+InternetCall WinInetRequest::Read() {
     if (m_handles->request == nullptr) return Failed(ERROR_INTERNET_INCORRECT_HANDLE_STATE);
     Shared& shared = *m_handles->shared;
     shared.completed.store(false);
     shared.received = 0;
-    // Whatever has arrived, up to `size`, without waiting for more.
+    // Whatever has arrived, up to the whole buffer, without waiting for more.
+    // Not sized by QueryAvailable, which never reports more than WinINet's
+    // own small buffer holds, nor by the caller: each call into WinINet
+    // costs far more than handing the bytes out in pieces afterwards.
     shared.buffers = {};
     shared.buffers.dwStructSize = sizeof shared.buffers;
     shared.buffers.lpvBuffer = shared.buffer.data();
-    shared.buffers.dwBufferLength =
-        static_cast<DWORD>(std::min<std::size_t>(size, shared.buffer.size()));
-    // Not sized by QueryAvailable, which never reports more than WinINet's
-    // own small buffer holds: each read would then take a few KiB at most.
+    shared.buffers.dwBufferLength = static_cast<DWORD>(shared.buffer.size());
     InternetCall call =
         Outcome(InternetReadFileExA(m_handles->request, &shared.buffers, IRF_NO_WAIT, 0));
     if (call.state == InternetCall::State::Done) shared.received = shared.buffers.dwBufferLength;

@@ -51,18 +51,18 @@ class WinInetRequest {
     InternetCall Send();
     // How many body bytes can be read at once; 0 at the end of the body.
     InternetCall QueryAvailable(unsigned long& bytes);
-    // Reads what has arrived, up to `size` bytes and the receive buffer, into
+    // Reads what has arrived, up to the receive buffer's size, into
     // Received(), without waiting for more: WinINet hands over its own small
     // buffer and then takes straight from the connection whatever is there.
     // 0 bytes when nothing had arrived or at the end of the body. Pending
     // when nothing had arrived and WinINet now waits for it: its end says that
     // something has, and Received() stays empty; read again then.
-    InternetCall Read(unsigned long size);
+    InternetCall Read();
     const char* Received() const;
     unsigned long ReceivedSize() const;
 
     // Waits at most `stepMs` for the pending call. True when it ended, and
-    // `call` then says how; a pending Read has then filled Received().
+    // `call` then says how (a pending Read has then delivered nothing).
     bool Wait(unsigned long stepMs, InternetCall& call);
 
     // The status code of the response, 0 before there is one.
