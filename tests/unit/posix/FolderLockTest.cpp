@@ -31,9 +31,11 @@ FolderLock::State TryLock(const TempDir& dir) {
 
 // A holder killed outright leaves the folder free: the kernel drops its
 // lock. The holder is the flock tool, another process on the same file,
-// which then becomes the shell that says so and then the sleep. The lock is
-// tried only once the holder has it: a try before would take the free lock
-// and remove the file, and the holder would then hold a file of no name.
+// which then becomes the shell that says so and then the sleep. The shell
+// writes its note itself: a child such as touch would share the lock and
+// could still hold it after the holder's end. The lock is tried only once
+// the holder has it: a try before would take the free lock and remove the
+// file, and the holder would then hold a file of no name.
 TEST(FolderLockTest, AHolderKilledOutrightFreesTheFolder) {
     TempDir dir;
     std::string path = dir.File(kName);
@@ -43,7 +45,7 @@ TEST(FolderLockTest, AHolderKilledOutrightFreesTheFolder) {
                                      path,
                                      "sh",
                                      "-c",
-                                     "touch \"$0\" && exec sleep 300",
+                                     ": > \"$0\" && exec sleep 300",
                                      dir.File("holding")};
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
