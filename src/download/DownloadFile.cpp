@@ -6,7 +6,7 @@
 #include "download/DownloadPercentage.h"
 #include "download/DownloadState.h"
 #include "download/HostRequest.h"
-#include "download/PartialDownload.h"
+#include "download/RestRequest.h"
 #include "download/SignatureFetch.h"
 #include "platform/net/InternetException.h"
 
@@ -25,89 +25,148 @@ BOOL Finish(DownloadOutcome& outcome, Kind kind, DWORD code = 0) {
     return kind == Kind::Succeeded ? TRUE : FALSE;
 }
 
-// What a signed download checks besides the body: the key, and the
-// SHA-256 of the bytes as they are written.
-struct SignatureDemand {
-    const crypto::PublicKey& key;
-    crypto::Sha256 hash;
+// The file a body goes into, and where in the whole file the body starts.
+struct BodyTarget {
+    DownloadOrigin origin;
+    std::unique_ptr<PartialDownload> file;
+    std::unique_ptr<crypto::Sha256> hash;  // of the file's bytes, when a signature is demanded
+    ULONGLONG ullLength = 0;               // of the whole file, for the percentage; 0 when unknown
 };
 
-// Where the body goes: the file, and the hash when a signature is demanded.
-struct BodyTarget {
+// What the request was, for the signature that follows the body.
+struct Source {
     CHttpConnection& connection;
     BOOL bSecure;
     LPCTSTR pszObject;
-    PartialDownload& file;
-    SignatureDemand* demand;
+    const crypto::PublicKey* key;
 };
 
-// Checks the publisher's signature of the body just written, when one is demanded.
-DownloadOutcome CheckBody(BodyTarget& target) {
-    if (target.demand == nullptr) return {Kind::Succeeded};
-    crypto::Digest digest = target.demand->hash.Finish();
-    return CheckSignature(target.connection, target.bSecure, target.pszObject, digest,
-                          target.demand->key);
+int Percentage(const BodyTarget& target) {
+    int nPercent = DownloadPercentage(target.file->Size(), target.ullLength);
+    return target.hash ? std::min(nPercent, kUncheckedPercentMax) : nPercent;
 }
 
 // Streams the body into the file through one buffer, reporting the
-// percentage after every read, and puts the file in place once the body
-// has ended (and, when demanded, its signature verified).
-BOOL CopyBody(CHttpFile& request, BodyTarget& target, ULONGLONG ullContentLength,
-              DownloadOutcome& outcome) {
+// percentage after every read. Succeeded once the body has ended.
+Kind CopyBody(CHttpFile& request, BodyTarget& target, DownloadOutcome& outcome) {
     std::unique_ptr<char[]> buffer(new char[kBufferSize]);
-    ULONGLONG ullTotal = 0;
     for (;;) {
-        if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
+        if (IsCancelled()) return Kind::Cancelled;
         UINT nRead = request.Read(buffer.get(), kReadSize);
-        if (nRead == 0 && request.IsInterrupted()) return Finish(outcome, Kind::Cancelled);
-        if (nRead == 0) {
-            DownloadOutcome checked = CheckBody(target);
-            if (checked.kind != Kind::Succeeded) return Finish(outcome, checked.kind, checked.code);
-            if (!target.file.Commit()) {
-                return Finish(outcome, Kind::LocalFileFailed, target.file.Error());
-            }
-            outcome.verified = checked.verified;
-            // The body has ended in full, whether or not its length was known.
-            SetProgress(100);
-            return Finish(outcome, Kind::Succeeded);
+        if (nRead == 0) return request.IsInterrupted() ? Kind::Cancelled : Kind::Succeeded;
+        if (!target.file->Write(buffer.get(), nRead)) {
+            outcome.code = static_cast<DWORD>(target.file->Error());
+            return Kind::LocalFileFailed;
         }
-        if (!target.file.Write(buffer.get(), nRead)) {
-            return Finish(outcome, Kind::LocalFileFailed, target.file.Error());
-        }
-        if (target.demand != nullptr) target.demand->hash.Update(buffer.get(), nRead);
-        ullTotal += nRead;
-        int nPercent = DownloadPercentage(ullTotal, ullContentLength);
-        SetProgress(target.demand ? std::min(nPercent, kUncheckedPercentMax) : nPercent);
+        if (target.hash) target.hash->Update(buffer.get(), nRead);
+        SetProgress(Percentage(target));
     }
 }
 
+// Checks the publisher's signature of the whole file, when one is
+// demanded, and puts the file in place.
+BOOL FinishBody(const Source& source, BodyTarget& target, DownloadOutcome& outcome) {
+    DownloadOutcome checked{Kind::Succeeded};
+    if (source.key != nullptr) {
+        checked = CheckSignature(source.connection, source.bSecure, source.pszObject,
+                                 target.hash->Finish(), *source.key);
+    }
+    if (checked.kind != Kind::Succeeded) return Finish(outcome, checked.kind, checked.code);
+    if (!target.file->Commit()) {
+        return Finish(outcome, Kind::LocalFileFailed, target.file->Error());
+    }
+    outcome.verified = checked.verified;
+    // The body has ended in full, whether or not its length was known.
+    SetProgress(100);
+    return Finish(outcome, Kind::Succeeded);
+}
+
+// Takes the body into the target. A transport failure while it arrives
+// leaves the bytes so far in `kept`, when their rest may be asked for.
+BOOL TakeBody(CHttpFile& request, const Source& source, BodyTarget& target, KeptDownload& kept,
+              DownloadOutcome& outcome) {
+    Kind kind = Kind::NotFinished;
+    try {
+        kind = CopyBody(request, target, outcome);
+    } catch (const CInternetException&) {
+        kept.Keep(target.origin, std::move(target.file), std::move(target.hash));
+        throw;
+    }
+    if (kind != Kind::Succeeded) return Finish(outcome, kind, outcome.code);
+    return FinishBody(source, target, outcome);
+}
+
+// A target for the whole body of `request`'s answer, from byte zero.
+Kind StartAfresh(const CHttpFile& request, const Source& source, LPCTSTR pszLocalPath,
+                 BodyTarget& target, DownloadOutcome& outcome) {
+    target.origin = OriginOf(request, source.pszObject);
+    request.QueryContentLength(target.ullLength);
+    target.file = std::make_unique<PartialDownload>(pszLocalPath);
+    if (!target.file->IsOpen()) {
+        outcome.code = static_cast<DWORD>(target.file->Error());
+        return Kind::LocalFileFailed;
+    }
+    if (source.key != nullptr) target.hash = std::make_unique<crypto::Sha256>();
+    return Kind::Succeeded;
+}
+
+// Asks for the rest of the kept bytes. Returns the request whose body is
+// to be taken, with `target` set when it continues the kept file; null
+// when the download must ask plainly, or has ended (`outcome` then says how).
+std::unique_ptr<CHttpFile> Resume(const Source& source, KeptDownload& kept, BodyTarget& target,
+                                  DownloadOutcome& outcome, BOOL& bEnded) {
+    std::unique_ptr<CHttpFile> request =
+        OpenHostRequest(source.connection, source.pszObject, source.bSecure);
+    RestAnswer answer = AskForRest(*request, kept, outcome);
+    if (answer == RestAnswer::Rest) {
+        target.origin = kept.Origin();
+        target.ullLength = target.origin.ullLength;
+        target.hash = kept.TakeHash();
+        target.file = kept.TakeFile();
+        SetProgress(Percentage(target));
+        return request;
+    }
+    kept.Discard();
+    if (answer == RestAnswer::Whole) return request;
+    bEnded = answer == RestAnswer::Failed;
+    return nullptr;
+}
+
 BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
-              SignatureDemand* demand, DWORD dwMaxSilenceMs) {
+              const crypto::PublicKey* key, KeptDownload& kept, DWORD dwMaxSilenceMs) {
     std::unique_ptr<CInternetSession> session = OpenDownloadSession(dwMaxSilenceMs);
     BOOL bSecure = FALSE;
     std::unique_ptr<CHttpConnection> connection = ConnectToDownloadHost(*session, bSecure);
-
-    if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
-    ULONGLONG ullContentLength = 0;
-
-    std::unique_ptr<CHttpFile> request = OpenHostRequest(*connection, pszObject, bSecure);
-    DownloadOutcome answer = SendAndAccept(*request);
-    if (answer.kind != Kind::Succeeded) return Finish(outcome, answer.kind, answer.code);
-    if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
-    request->QueryContentLength(ullContentLength);
+    Source source{*connection, bSecure, pszObject, key};
     if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
 
-    PartialDownload file(pszLocalPath);
-    if (!file.IsOpen()) return Finish(outcome, Kind::LocalFileFailed, file.Error());
-    BodyTarget target{*connection, bSecure, pszObject, file, demand};
-    return CopyBody(*request, target, ullContentLength, outcome);
+    // Bytes kept without their hash cannot be part of a signed file.
+    if (!kept.CanResume(pszObject) || (key != nullptr && !kept.HasHash())) kept.Discard();
+    BodyTarget target;
+    std::unique_ptr<CHttpFile> request;
+    if (kept.CanResume(pszObject)) {
+        BOOL bEnded = FALSE;
+        request = Resume(source, kept, target, outcome, bEnded);
+        if (bEnded) return Finish(outcome, outcome.kind, outcome.code);
+    }
+    if (!request) {
+        request = OpenHostRequest(*connection, pszObject, bSecure);
+        DownloadOutcome answer = SendAndAccept(*request);
+        if (answer.kind != Kind::Succeeded) return Finish(outcome, answer.kind, answer.code);
+    }
+    if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
+    if (!target.file) {
+        Kind started = StartAfresh(*request, source, pszLocalPath, target, outcome);
+        if (started != Kind::Succeeded) return Finish(outcome, started, outcome.code);
+    }
+    return TakeBody(*request, source, target, kept, outcome);
 }
 
 BOOL DownloadRecorded(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
-                      SignatureDemand* demand, DWORD dwMaxSilenceMs) {
+                      const crypto::PublicKey* key, KeptDownload& kept, DWORD dwMaxSilenceMs) {
     outcome = {};
     try {
-        return Download(pszObject, pszLocalPath, outcome, demand, dwMaxSilenceMs);
+        return Download(pszObject, pszLocalPath, outcome, key, kept, dwMaxSilenceMs);
     } catch (const CInternetException& failure) {
         outcome = {Kind::TransportFailed, failure.GetErrorCode()};
         throw;
@@ -123,11 +182,17 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs)
 
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
                   DWORD dwMaxSilenceMs) {
-    return DownloadRecorded(pszObject, pszLocalPath, outcome, nullptr, dwMaxSilenceMs);
+    KeptDownload none;
+    return DownloadRecorded(pszObject, pszLocalPath, outcome, nullptr, none, dwMaxSilenceMs);
 }
 
 BOOL DownloadSignedFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey& key,
                         DownloadOutcome& outcome, DWORD dwMaxSilenceMs) {
-    SignatureDemand demand{key, {}};
-    return DownloadRecorded(pszObject, pszLocalPath, outcome, &demand, dwMaxSilenceMs);
+    KeptDownload none;
+    return DownloadRecorded(pszObject, pszLocalPath, outcome, &key, none, dwMaxSilenceMs);
+}
+
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey* key,
+                  DownloadOutcome& outcome, KeptDownload& kept, DWORD dwMaxSilenceMs) {
+    return DownloadRecorded(pszObject, pszLocalPath, outcome, key, kept, dwMaxSilenceMs);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "download/DownloadOutcome.h"
+#include "download/KeptDownload.h"
 #include "platform/Types.h"
 #include "platform/crypto/PackageSignature.h"
 
@@ -47,3 +48,16 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outc
 // passed. On success `outcome.verified` holds the file's SHA-256.
 BOOL DownloadSignedFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey& key,
                         DownloadOutcome& outcome, DWORD dwMaxSilenceMs = 0);
+
+// The package download of the download page: as DownloadFile, or as
+// DownloadSignedFile with a `key`, and able to continue a broken download.
+// When `kept` holds bytes of `pszObject`, the request asks for the rest
+// with "Range: bytes=N-" and "If-Range: <validator>" (see RestRequest.h):
+// the rest of the same file is appended to them, a whole file is taken
+// afresh, and any other answer drops them. A transport failure while the
+// body arrives leaves the bytes so far in `kept` (the partial file stays,
+// open, under its own name) when the response named a strong validator and
+// the file's length; one before any answer leaves `kept` as it was. Every
+// other end leaves `kept` empty.
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey* key,
+                  DownloadOutcome& outcome, KeptDownload& kept, DWORD dwMaxSilenceMs = 0);

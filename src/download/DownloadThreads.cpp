@@ -4,10 +4,10 @@
 #include "download/DownloadWorker.h"
 #include "download/ProgressPoller.h"
 
-bool DownloadThreads::Start(LPVOID pPage, const crypto::PublicKey* key) {
+bool DownloadThreads::Start(LPVOID pPage, const crypto::PublicKey* key, KeptDownload kept) {
     SetCancelled(FALSE);
     SetProgress(0);
-    m_job = {key, {}};
+    m_job = {key, std::move(kept), {}};
     if (!m_worker.Start(&DownloadThreadProc, &m_job)) {
         SetCancelled(TRUE);
         return false;

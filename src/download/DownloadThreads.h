@@ -24,13 +24,16 @@ class DownloadThreads {
     // afterwards, does too. A thread that cannot be created fails the
     // download: the cancel flag is set, so the other one ends soon and the
     // dialog stays short of completion. True when both threads run. With
-    // `key`, the worker accepts only a package signed with it.
-    bool Start(LPVOID pPage, const crypto::PublicKey* key = nullptr);
+    // `key`, the worker accepts only a package signed with it; with bytes in
+    // `kept`, it asks for their rest.
+    bool Start(LPVOID pPage, const crypto::PublicKey* key = nullptr, KeptDownload kept = {});
     // Waits without time limit for the worker, then for the poller; both end
     // soon after the cancel flag is set.
     void Join();
     // How the worker's download ended; read it only after Join.
     const DownloadOutcome& Outcome() const { return m_job.outcome; }
+    // What the worker's download kept for a later one; take it only after Join.
+    KeptDownload TakeKept() { return std::move(m_job.kept); }
 
   private:
     // Declared first, so that it outlives the threads that fill it.

@@ -17,10 +17,7 @@ BOOL DownloadPackage(DownloadJob& job) {
     CString strObject = GetPackageName(GetOSType());
     CString strLocalPath = GetPackagePath();
     try {
-        if (job.key != nullptr) {
-            return DownloadSignedFile(strObject, strLocalPath, *job.key, job.outcome);
-        }
-        return DownloadFile(strObject, strLocalPath, job.outcome);
+        return DownloadFile(strObject, strLocalPath, job.key, job.outcome, job.kept);
     } catch (const std::exception&) {
         return FALSE;
     }

@@ -2,13 +2,16 @@
 #pragma once
 
 #include "download/DownloadOutcome.h"
+#include "download/KeptDownload.h"
 #include "platform/Types.h"
 #include "platform/crypto/PackageSignature.h"
 
 // What the worker is given: the publisher's key (nullptr: the package is
-// taken unchecked), and the outcome it fills.
+// taken unchecked), what an earlier broken download kept, and the outcome
+// it fills; it leaves in `kept` what this one keeps.
 struct DownloadJob {
     const crypto::PublicKey* key = nullptr;
+    KeptDownload kept;
     DownloadOutcome outcome;
 };
 

@@ -12,11 +12,12 @@ constexpr LPCTSTR kAgentName = "Korvane Vessamo Download";
 constexpr DWORD_PTR kSessionContext = 1;
 constexpr LPCTSTR kAcceptHeader = "Accept: *\r\n";
 
-// Whether a final status other than 401 lets the body be taken. A 206
-// answers a range request the wizard never makes: its body is a part only.
-DownloadOutcome Accepted(DWORD status) {
-    bool whole = status >= 200 && status <= 299 && status != HTTP_STATUS_PARTIAL_CONTENT;
-    return whole ? DownloadOutcome{Kind::Succeeded} : DownloadOutcome{Kind::Refused, status};
+// Whether a final status other than 401 lets the body be taken. A 206 is
+// a part of the file only, taken only by a request that asked for one.
+DownloadOutcome Accepted(DWORD status, BOOL bRanged) {
+    bool part = status == HTTP_STATUS_PARTIAL_CONTENT;
+    bool taken = status >= 200 && status <= 299 && (!part || bRanged);
+    return taken ? DownloadOutcome{Kind::Succeeded} : DownloadOutcome{Kind::Refused, status};
 }
 
 }  // namespace
@@ -52,7 +53,7 @@ std::unique_ptr<CHttpFile> OpenHostRequest(CHttpConnection& connection, LPCTSTR 
     return request;
 }
 
-DownloadOutcome SendAndAccept(CHttpFile& request) {
+DownloadOutcome SendAndAccept(CHttpFile& request, BOOL bRanged) {
     net::Credentials credentials;
     net::CredentialRequest asked;
     for (;;) {
@@ -61,7 +62,7 @@ DownloadOutcome SendAndAccept(CHttpFile& request) {
         if (!request.QueryInfoStatusCode(status)) {
             return {Kind::TransportFailed, ERROR_HTTP_INVALID_SERVER_RESPONSE};
         }
-        if (status != HTTP_STATUS_DENIED) return Accepted(status);
+        if (status != HTTP_STATUS_DENIED) return Accepted(status, bRanged);
         // A host that asks for a sign-in in no scheme this build answers is
         // not sent the password in another one: it is a refusal.
         if (!request.OffersSignIn()) return {Kind::Refused, status};

@@ -24,5 +24,6 @@ std::unique_ptr<CHttpFile> OpenHostRequest(CHttpConnection& connection, LPCTSTR 
 
 // Sends the request and answers each 401 through the credential prompt
 // until the user gives up or another status comes. Succeeded for a whole
-// 2xx answer (the body is wanted); otherwise why the request ends here.
-DownloadOutcome SendAndAccept(CHttpFile& request);
+// 2xx answer (the body is wanted), and for a 206 when the request asks for
+// a range (`bRanged`); otherwise why the request ends here.
+DownloadOutcome SendAndAccept(CHttpFile& request, BOOL bRanged = FALSE);

@@ -27,7 +27,9 @@ bool PartialDownload::Fail(int error) {
 }
 
 bool PartialDownload::Write(const void* data, std::size_t size) {
-    return m_file.Write(data, size) || Fail(m_file.Error());
+    if (!m_file.Write(data, size)) return Fail(m_file.Error());
+    m_ullSize += size;
+    return true;
 }
 
 bool PartialDownload::Commit() {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "platform/CString.h"
 #include "platform/os/LocalFile.h"
@@ -27,6 +28,8 @@ class PartialDownload {
     bool IsOpen() const { return m_file.IsOpen(); }
     // Appends `size` bytes; false (Error() set) when they could not all be written.
     bool Write(const void* data, std::size_t size);
+    // How many bytes were written.
+    std::uint64_t Size() const { return m_ullSize; }
     // Flushes the file to the disk, closes it and renames it over the
     // target, replacing a file or link there (never what a link points to).
     // False, with Error() set, when any step failed; the file then goes
@@ -43,6 +46,7 @@ class PartialDownload {
     CString m_strTarget;
     CString m_strPath;
     os::LocalFile m_file;
+    std::uint64_t m_ullSize = 0;
     bool m_bCommitted = false;
     int m_error = 0;
 };

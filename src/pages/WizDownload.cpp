@@ -23,6 +23,7 @@ constexpr LPCTSTR kCancelledText =
     "The download was cancelled.  Press the Download button above to resume the download.";
 constexpr LPCTSTR kFailedText = "The download failed";
 constexpr LPCTSTR kTryAgainText = "  Press the Download button above to try again.";
+constexpr LPCTSTR kContinueText = "  Press the Download button above to continue the download.";
 constexpr LPCTSTR kDoneText = "Download complete.";
 constexpr LPCTSTR kPendingText =
     "After the download has completed, click the \"Next\" button to begin the installation of "
@@ -69,11 +70,12 @@ void CWizDownload::OnDownload() {
     IInstallWizard* wizard = GetInstallWizard(*this);
     const crypto::PublicKey* key = wizard != nullptr ? wizard->GetPublisherKey() : nullptr;
     DownloadThreads threads;
-    threads.Start(this, key);
+    threads.Start(this, key, std::move(m_kept));
     CDownloadProgressDlg dialog(this);
     int nResult = dialog.DoModal();
     if (nResult != IDOK) SetCancelled(TRUE);  // asks the worker to stop
     threads.Join();
+    m_kept = threads.TakeKept();
 
     // OK is offered only at 100 percent; the worker, now ended, has the last
     // word: it marks a download that failed after all (or that could not
@@ -84,6 +86,8 @@ void CWizDownload::OnDownload() {
         }
         ShowPackagePresent();
     } else {
+        // A cancel gives up what a broken download kept, as it gives up the download.
+        if (nResult == IDCANCEL) m_kept.Discard();
         m_strMessage =
             nResult == IDCANCEL ? CString(kCancelledText) : FailureText(threads.Outcome());
         // No unconfirmed package may stay behind (a cancel during the very
@@ -93,14 +97,16 @@ void CWizDownload::OnDownload() {
     UpdateData(FALSE);
 }
 
-CString CWizDownload::FailureText(const DownloadOutcome& outcome) {
+CString CWizDownload::FailureText(const DownloadOutcome& outcome) const {
     CString strCause = DescribeDownloadFailure(outcome);
     CString strText = kFailedText;
     strText += strCause.IsEmpty() ? CString(".") : ": " + strCause + ".";
-    return strText + kTryAgainText;
+    bool bKept = m_kept.CanResume(GetPackageName(GetOSType()));
+    return strText + (bKept ? kContinueText : kTryAgainText);
 }
 
 void CWizDownload::ShowPackagePresent() {
+    m_kept.Discard();
     SetWizardButtonsOf(*this, PSWIZB_BACK | PSWIZB_NEXT);
     EnableDownloadButton(FALSE);
     m_strMessage = kReadyText;

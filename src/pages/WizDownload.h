@@ -3,6 +3,7 @@
 #pragma once
 
 #include "download/DownloadOutcome.h"
+#include "download/KeptDownload.h"
 #include "platform/ui/Afx.h"
 #include "res/resource.h"
 
@@ -23,7 +24,9 @@ class CWizDownload : public CPropertyPage {
     BOOL OnSetActive() override;
     // The Download button: runs one download behind the progress dialog and
     // shows its outcome: done, cancelled by the user, or failed and why; a
-    // cancelled or failed attempt leaves no package file. With the
+    // cancelled or failed attempt leaves no package file. A download broken
+    // off while its body arrived keeps its bytes for the next press, which
+    // asks for the rest; a cancel drops them. With the
     // publisher's key, the package must carry the publisher's signature,
     // and the wizard records the verified bytes. Both download
     // threads have ended when it returns.
@@ -33,7 +36,10 @@ class CWizDownload : public CPropertyPage {
     DECLARE_MESSAGE_MAP()
 
   private:
-    static CString FailureText(const DownloadOutcome& outcome);
+    CString FailureText(const DownloadOutcome& outcome) const;
     void ShowPackagePresent();
     void EnableDownloadButton(BOOL bEnable);
+
+    // What a broken download left for the next press of Download.
+    KeptDownload m_kept;
 };

@@ -205,6 +205,47 @@ TEST_F(DownloadPageTest, CancelWhileTheLastReadWaitsIsNotLost) {
     EXPECT_EQ(IsCancelled(), TRUE);
 }
 
+// A download broken off keeps its bytes, and the page says that Download
+// continues it. The next press asks for the rest only, and its percentage
+// goes on from the kept bytes. A cancel of that attempt gives the kept
+// bytes up: the press after it starts from zero.
+TEST_F(DownloadPageTest, BrokenDownloadContinuesAndACancelGivesItsBytesUp) {
+    constexpr std::uint64_t kSize = 300000;
+    HttpReply broken = HttpReply::Ok(kSize);
+    broken.headers.push_back("ETag: \"v1\"");
+    broken.resetAt = kSize / 2;
+    host.Serve("/vessamo-nten.exe", broken);
+    ShowPage();
+    PressDownload();
+    EXPECT_EQ(Message(),
+              "The download failed: the connection to the download host broke.  Press "
+              "the Download button above to continue the download.");
+    const std::int64_t kept = FileSize(PartialFileIn(dir));
+    ASSERT_GT(kept, 0);
+    EXPECT_FALSE(dir.Exists(kNtPackage));
+
+    HttpReply rest = HttpReply::Part(static_cast<std::uint64_t>(kept), kSize);
+    rest.dripBytes = 8192;
+    rest.dripIntervalMs = 50;
+    host.Serve("/vessamo-nten.exe", {rest, HttpReply::Ok(kSize)});
+    CancelWhen([&] {
+        return GetProgress() >= 50 &&
+               FileSize(PartialFileIn(dir)) < kept + static_cast<std::int64_t>(kSize / 4);
+    });
+    PressDownload();
+    ExpectCancelledState();
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
+
+    AnswerWhenComplete();
+    PressDownload();
+    ExpectDoneState();
+    EXPECT_TRUE(FileHoldsPattern(PackagePath(), kSize));
+    auto requests = host.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[1].Header("Range"), "bytes=" + std::to_string(kept) + "-");
+    EXPECT_EQ(requests[2].HeaderCount("Range"), 0);
+}
+
 TEST_F(DownloadPageTest, OtherFamilyChosenByHandIsTestedAndDownloadedInstead) {
     dir.Write(kNtPackage, "MZ nt");
     ShowPage();

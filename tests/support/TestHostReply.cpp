@@ -8,6 +8,15 @@ HttpReply HttpReply::Ok(std::uint64_t size) {
     return reply;
 }
 
+HttpReply HttpReply::Part(std::uint64_t from, std::uint64_t total) {
+    HttpReply reply = Ok(total - from);
+    reply.statusLine = "HTTP/1.1 206 Partial Content";
+    reply.headers.push_back("Content-Range: bytes " + std::to_string(from) + "-" +
+                            std::to_string(total - 1) + "/" + std::to_string(total));
+    reply.patternFrom = from;
+    return reply;
+}
+
 HttpReply HttpReply::Text(std::string statusLine, std::string body) {
     HttpReply reply;
     reply.statusLine = std::move(statusLine);

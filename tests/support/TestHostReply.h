@@ -33,6 +33,7 @@ struct HttpReply {
     std::vector<std::string> headers;  // further header lines, "Name: value"
     std::optional<std::string> body;   // a literal body; when unset, bodySize pattern bytes
     std::uint64_t bodySize = 0;
+    std::uint64_t patternFrom = 0;  // the pattern byte that a generated body starts with
     Framing framing = Framing::Length;
     std::optional<std::uint64_t> announcedLength;  // a Content-Length that may lie either way
     std::size_t chunkSize = 8192;
@@ -57,6 +58,9 @@ struct HttpReply {
 
     // 200 with `size` pattern bytes and their exact length.
     static HttpReply Ok(std::uint64_t size);
+    // 206 with the pattern bytes from `from` of a file of `total` bytes, and
+    // the Content-Range that says so.
+    static HttpReply Part(std::uint64_t from, std::uint64_t total);
     // `statusLine` with a literal body.
     static HttpReply Text(std::string statusLine, std::string body);
     // A redirect (301, 302, 303, 307, 308) to `location`.

@@ -97,8 +97,8 @@ std::size_t ReplyWriter::NextPieceSize(const HttpReply& reply, std::uint64_t off
 }
 
 bool ReplyWriter::SendPiece(const HttpReply& reply, std::uint64_t offset, std::size_t size) {
-    std::string payload =
-        reply.body ? reply.body->substr(offset, size) : PatternBytes(offset, size);
+    std::string payload = reply.body ? reply.body->substr(offset, size)
+                                     : PatternBytes(reply.patternFrom + offset, size);
     if (reply.framing != HttpReply::Framing::Chunked) return SendAll(payload);
     char sizeLine[32];
     std::snprintf(sizeLine, sizeof sizeLine, "%zx\r\n", size);

@@ -117,6 +117,13 @@ BOOL CHttpFile::QueryContentLength(ULONGLONG& ullLength) const {
     return Transfer().ContentLength(ullLength) ? TRUE : FALSE;
 }
 
+BOOL CHttpFile::QueryInfo(LPCTSTR pszName, CString& strValue) const {
+    std::string field = Transfer().Framing().Field(std::string(pszName) + ":");
+    if (field.empty()) return FALSE;
+    strValue = CString(field.c_str());
+    return TRUE;
+}
+
 UINT CHttpFile::Read(void* lpBuf, UINT nCount) {
     return static_cast<UINT>(Transfer().Read(static_cast<char*>(lpBuf), nCount));
 }

@@ -54,6 +54,9 @@ class CHttpFile {
     // The length of the response body as the server announced it; FALSE
     // when it announced none (a chunked body, one that ends at the close).
     BOOL QueryContentLength(ULONGLONG& ullLength) const;
+    // The value of the final response's header `pszName` ("ETag"), trimmed;
+    // FALSE when the response has none.
+    BOOL QueryInfo(LPCTSTR pszName, CString& strValue) const;
 
     // Up to `nCount` bytes of the body into `lpBuf`: whatever has arrived,
     // waiting only while nothing has. 0 at the end of the body, or when the

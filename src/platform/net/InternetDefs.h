@@ -37,6 +37,7 @@ constexpr DWORD INTERNET_OPTION_RECEIVE_TIMEOUT = 6;  // the longest silence whi
 
 constexpr DWORD HTTP_STATUS_PARTIAL_CONTENT = 206;
 constexpr DWORD HTTP_STATUS_DENIED = 401;
+constexpr DWORD HTTP_STATUS_RANGE_NOT_SATISFIABLE = 416;
 
 // Error codes carried by CInternetException.
 constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;

@@ -64,6 +64,7 @@ void ResponseFraming::Note(std::string_view headerLine) {
     if (headerLine.substr(0, 5) == "HTTP/") return;
     std::string_view line = headerLine.substr(0, headerLine.find_first_of("\r\n"));
     if (m_headFault.empty()) m_headFault = HeadLineFault(line);
+    m_lines.emplace_back(line);
     std::string_view value;
     if (HeaderValue(headerLine, "Content-Length:", value)) {
         NoteLengths(value);
@@ -120,6 +121,14 @@ std::string ResponseFraming::Refusal(bool bodyIsKept) const {
     if (bodyIsKept && !m_contentCoding.empty()) {
         return "invalid response: the body is sent with the content coding \"" + m_contentCoding +
                "\", which was not asked for";
+    }
+    return {};
+}
+
+std::string ResponseFraming::Field(std::string_view name) const {
+    std::string_view value;
+    for (const std::string& line : m_lines) {
+        if (HeaderValue(line, name, value)) return std::string(value);
     }
     return {};
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace net {
 
@@ -30,13 +31,17 @@ class ResponseFraming {
     bool Length(std::uint64_t& length) const;
     // Whether the chunked transfer coding frames the body.
     bool IsChunked() const { return m_chunked; }
+    // The value of the head's first `name` header ("ETag:", with its
+    // colon), trimmed; "" when there is none.
+    std::string Field(std::string_view name) const;
 
   private:
     void NoteLengths(std::string_view values);
     void NoteTransferCodings(std::string_view values);
     void NoteContentCodings(std::string_view values);
 
-    std::string m_headFault;  // a header line that cannot be read one way only
+    std::vector<std::string> m_lines;  // the header lines as they came
+    std::string m_headFault;           // a header line that cannot be read one way only
     std::optional<std::uint64_t> m_length;
     std::string m_lengthFault;          // the first Content-Length fault seen
     bool m_chunked = false;             // chunked is the last transfer coding

@@ -49,6 +49,8 @@ class HttpTransfer {
     long Status() const;
     // The announced body length; false when there is none or the body is chunked.
     bool ContentLength(std::uint64_t& length) const;
+    // What the final response's head says of its body.
+    const ResponseFraming& Framing() const { return m_framing; }
     // The address of the last response: where a redirect led, else the request's own.
     std::string ResponseUrl() const;
     // Whether the final response offered a sign-in that this back end answers
