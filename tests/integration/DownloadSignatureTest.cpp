@@ -3,9 +3,11 @@
 // takes its name.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/CredentialMemory.h"
@@ -13,6 +15,7 @@
 #include "download/DownloadState.h"
 #include "integration/DownloadFixture.h"
 #include "platform/net/CredentialPrompt.h"
+#include "support/InternetErrorOf.h"
 #include "support/SignedPackage.h"
 
 namespace {
@@ -131,6 +134,38 @@ TEST_F(DownloadSignature, AnUnsignedDownloadAsksForNoSignature) {
     ASSERT_EQ(Download("package.exe"), TRUE);
     EXPECT_EQ(host.RequestCount(), 1u);
     EXPECT_EQ(SignatureRequests(), 0);
+}
+
+// A package continued after a break is checked whole: the signature must
+// cover the kept bytes and the rest together, so a changed rest fails.
+TEST_F(DownloadSignature, AContinuedPackageIsCheckedWhole) {
+    const std::string body = testing_support::SignedBody();
+    std::string changed = body;
+    changed[changed.size() - 10] ^= 0x01;
+    host.Serve("/package.exe.sig", Ok(testing_support::PublisherSignature()));
+    for (const auto& [rest, kind] : {std::pair{body, Kind::Succeeded}, {changed, Kind::Unsigned}}) {
+        SCOPED_TRACE(kind == Kind::Succeeded ? "the signed rest" : "a changed rest");
+        KeptDownload kept;
+        DownloadOutcome outcome;
+        HttpReply broken = Ok(body);
+        broken.headers.push_back("ETag: \"s1\"");
+        broken.resetAt = body.size() / 2;
+        host.Serve("/package.exe", broken);
+        EXPECT_NE(testing_support::InternetErrorOf([&] {
+                      DownloadFile("package.exe", LocalPath().c_str(), &key, outcome, kept);
+                  }),
+                  0u);
+        const std::size_t keptBytes = kept.Bytes();
+        ASSERT_GT(keptBytes, 0u);
+        HttpReply part = HttpReply::Text("HTTP/1.1 206 Partial Content", rest.substr(keptBytes));
+        part.headers.push_back("Content-Range: bytes " + std::to_string(keptBytes) + "-" +
+                               std::to_string(body.size() - 1) + "/" + std::to_string(body.size()));
+        host.Serve("/package.exe", part);
+        DownloadFile("package.exe", LocalPath().c_str(), &key, outcome, kept);
+        EXPECT_EQ(outcome.kind, kind);
+        EXPECT_EQ(dir.Exists("package.exe"), kind == Kind::Succeeded);
+        std::filesystem::remove(testing_support::FsPath(LocalPath()));
+    }
 }
 
 }  // namespace
