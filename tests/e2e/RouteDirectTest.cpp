@@ -7,10 +7,12 @@
 
 #include "RouteWalk.h"
 #include "support/TestHost.h"
+#include "support/TestHostWait.h"
 
 namespace {
 
 using namespace e2e::route;
+using e2e::WindowImage;
 using testing_support::HttpReply;
 using testing_support::TestHost;
 
@@ -67,5 +69,51 @@ INSTANTIATE_TEST_SUITE_P(Families, DirectRoute,
                          [](const testing::TestParamInfo<Family>& param) {
                              return param.param.name;
                          });
+
+// A download that breaks off keeps its bytes. Download again asks for the
+// rest only, and what starts is the whole installer, byte for byte.
+TEST(ResumedRoute, ABrokenDownloadContinuesAndTheInstallerStarts) {
+    if (DownloadPort() == 0) GTEST_SKIP() << "the build's download host is not a loopback host";
+    TestHost host(DownloadPort());
+    host.Serve("/index.html", HttpReply::Text("HTTP/1.1 200 OK", "<html>Vessamo</html>\n"));
+    const std::string installer = DemoInstallerBytes();
+    const std::string tag = "\"demo-1\"";
+    HttpReply broken = HttpReply::Text("HTTP/1.1 200 OK", installer);
+    broken.headers.push_back("ETag: " + tag);
+    broken.resetAt = installer.size() / 2;
+    // Slow enough for the progress window to be seen before the break.
+    broken.dripBytes = 8192;
+    broken.dripIntervalMs = 60;
+    host.Serve(std::string("/") + kPackageName, broken);
+
+    Traces traces;
+    e2e::WizardRun run("resumed-route", OptionsWith(traces));
+    WindowImage downloadPage;
+    ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
+    std::string dialog;
+    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+    ASSERT_TRUE(run.Screen().WaitForWindowGone(kProgressTitle, kStepWait))
+        << "the progress window stayed open after the host broke off";
+    run.Shot("4-broken");
+    const std::int64_t kept = PartialDownloadSize(run.Folder());
+    ASSERT_GT(kept, 0) << "the broken download kept no bytes";
+
+    const std::size_t from = static_cast<std::size_t>(kept);
+    HttpReply rest = HttpReply::Text("HTTP/1.1 206 Partial Content", installer.substr(from));
+    rest.headers.push_back("Content-Range: bytes " + std::to_string(from) + "-" +
+                           std::to_string(installer.size() - 1) + "/" +
+                           std::to_string(installer.size()));
+    host.Serve(std::string("/") + kPackageName, rest);
+    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+    ASSERT_NO_FATAL_FAILURE(CompleteDownload(run, dialog, downloadPage));
+    EXPECT_TRUE(run.Folder().Read(kPackageName) == installer) << "the package is not whole";
+    ASSERT_NO_FATAL_FAILURE(FinishDirectRoute(run, traces));
+
+    std::vector<testing_support::RecordedRequest> requests = host.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[1].HeaderCount("Range"), 0);
+    EXPECT_EQ(requests[2].Header("Range"), "bytes=" + std::to_string(kept) + "-");
+    EXPECT_EQ(requests[2].Header("If-Range"), tag);
+}
 
 }  // namespace
