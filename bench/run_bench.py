@@ -16,7 +16,8 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
+SCRIPTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts")
+sys.path.insert(0, SCRIPTS)
 from loopback_host import free_port, write_nginx_conf  # noqa: E402
 
 RUNS = 5
@@ -225,18 +226,22 @@ def stripped_kib(program, work, strip="strip"):
 
 @contextlib.contextmanager
 def wine_prefix(work):
-    """A fresh 64-bit Wine prefix for the with block; yields the environment
-    that runs programs in it, and ends them and removes it afterwards."""
-    env = dict(os.environ, WINEPREFIX=os.path.join(work, "wine-prefix"), WINEARCH="win64",
-               WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+    """A fresh Wine prefix of scripts/wine-prefix for the with block, without
+    a display; yields the environment that runs programs in it, and ends them
+    and removes it afterwards."""
+    maker = os.path.join(SCRIPTS, "wine-prefix")
+    prefix = os.path.join(work, "wine-prefix")
+    env = dict(os.environ)
     env.pop("DISPLAY", None)
-    subprocess.run(["sh", "-c", "wineboot -i && wineserver -w"], env=env, check=True,
+    subprocess.run([maker, "create", prefix], env=env, check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+    listed = subprocess.run([maker, "env", prefix], check=True, capture_output=True, text=True)
+    env.update(line.split("=", 1) for line in listed.stdout.splitlines())
     try:
         yield env
     finally:
-        subprocess.run(["wineserver", "-k"], env=env, stderr=subprocess.DEVNULL)
-        shutil.rmtree(env["WINEPREFIX"], ignore_errors=True)
+        subprocess.run([maker, "stop", prefix], stderr=subprocess.DEVNULL)
+        shutil.rmtree(prefix, ignore_errors=True)
 
 
 def wine_throughput(programs, nginx, work):

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <sstream>
 #include <stdexcept>
 
 #include "e2e/support/Subprocess.h"
@@ -12,7 +13,6 @@ namespace e2e {
 namespace {
 
 constexpr std::chrono::seconds kPrefixWait{180};
-constexpr const char* kDialogFont = "/usr/share/wine/fonts/sserife.fon";
 
 std::string NewFolder(const std::string& root) {
     std::filesystem::create_directories(root);
@@ -21,41 +21,41 @@ std::string NewFolder(const std::string& root) {
     return pattern;
 }
 
+// Runs the prefix maker (scripts/wine-prefix) with `arguments`; throws when it fails.
+std::string RunMaker(const std::vector<std::string>& arguments, const std::string& displayEntry) {
+    std::vector<std::string> argv = {VESSAMO_WINE_PREFIX_SCRIPT};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    CommandResult result = RunCommand(argv, {displayEntry}, kPrefixWait);
+    if (result.exitCode != 0) {
+        throw std::runtime_error("wine-prefix " + arguments.front() + " failed for " +
+                                 arguments.back());
+    }
+    return result.output;
+}
+
 }  // namespace
 
 WinePrefix::WinePrefix(const std::string& root, const std::string& displayEntry)
     : m_path(NewFolder(root)), m_displayEntry(displayEntry) {
-    RunToEnd("wineboot -i");
-    // The dialog font, "MS Sans Serif", is a bitmap font every Windows has;
-    // Wine finds its own copy (Debian's fonts-wine) only among the prefix's
-    // fonts, and measures another face without it.
-    if (!std::filesystem::exists(kDialogFont)) {
-        throw std::runtime_error(std::string("no ") + kDialogFont + " (Debian's fonts-wine)");
-    }
-    std::filesystem::create_symlink(kDialogFont, m_path + "/drive_c/windows/Fonts/sserife.fon");
+    RunMaker({"create", m_path}, m_displayEntry);
+    std::istringstream lines(RunMaker({"env", m_path}, m_displayEntry));
+    for (std::string line; std::getline(lines, line);) m_environment.push_back(line);
+    m_environment.push_back(m_displayEntry);
 }
 
 WinePrefix::~WinePrefix() {
-    RunCommand({"wineserver", "-k"}, Environment());
-    RunCommand({"wineserver", "-w"}, Environment());
+    RunCommand({VESSAMO_WINE_PREFIX_SCRIPT, "stop", m_path}, {}, kPrefixWait);
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
-}
-
-std::vector<std::string> WinePrefix::Environment() const {
-    return {"WINEPREFIX=" + m_path, "WINEARCH=win64", "WINEDEBUG=-all",
-            "WINEDLLOVERRIDES=mscoree,mshtml=", m_displayEntry};
+    std::filesystem::remove(m_path + ".log", ignored);
 }
 
 void WinePrefix::SetWindowsVersion(const std::string& version) {
-    RunToEnd("wine reg add 'HKCU\\Software\\Wine' /v Version /d '" + version + "' /f");
-}
-
-void WinePrefix::RunToEnd(const std::string& command) {
     // The server would otherwise linger in the command's process group,
     // which ends with it, before it saved the registry.
+    std::string command = "wine reg add 'HKCU\\Software\\Wine' /v Version /d '" + version + "' /f";
     CommandResult result = RunCommand({"sh", "-c", command + " >/dev/null 2>&1 && wineserver -w"},
-                                      Environment(), kPrefixWait);
+                                      m_environment, kPrefixWait);
     if (result.exitCode != 0) {
         throw std::runtime_error("\"" + command + "\" failed in the Wine prefix " + m_path);
     }

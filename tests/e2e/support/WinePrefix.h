@@ -1,7 +1,7 @@
 // A Wine prefix of one test's own, for running the Windows build: made
-// fresh in a new folder under a root (64-bit, quiet, without the Mono and
-// Gecko install prompts, with Wine's "MS Sans Serif"), and ended with every
-// program in it, its folder removed, when the object goes.
+// fresh in a new folder under a root by the project's one prefix maker
+// (scripts/wine-prefix), and ended with every program in it, its folder
+// removed, when the object goes.
 #pragma once
 
 #include <string>
@@ -19,18 +19,15 @@ class WinePrefix {
     ~WinePrefix();
 
     // The environment entries that run a program in this prefix.
-    std::vector<std::string> Environment() const;
+    const std::vector<std::string>& Environment() const { return m_environment; }
     // Makes Wine report Windows `version` ("win98", "winxp", ...) to the
     // programs started from now on; throws when the setting fails.
     void SetWindowsVersion(const std::string& version);
 
   private:
-    // Runs `command` in the prefix and waits until its wineserver ended, so
-    // that what it wrote is on disk and no server is left behind.
-    void RunToEnd(const std::string& command);
-
     std::string m_path;
     std::string m_displayEntry;
+    std::vector<std::string> m_environment;
 };
 
 }  // namespace e2e
