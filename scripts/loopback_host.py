@@ -8,8 +8,13 @@ machine, shared by scripts/test, scripts/demo and bench/run_bench.py.
         the compiled-in host as it is, so a rebuild recompiles nothing.
     loopback_host.py nginx-conf PREFIX ROOT PORT [--limit-rate RATE]
                                 [--access-log] [--sendfile]
+                                [--tls CERTIFICATE KEY]
+                                [--redirect PATH LOCATION]...
         Writes PREFIX/nginx.conf: nginx serving ROOT on 127.0.0.1:PORT,
-        keeping its pid, logs and temporary files under PREFIX.
+        keeping its pid, logs and temporary files under PREFIX; over https
+        with --tls (PEM files), answering 302 to LOCATION for each exact
+        PATH of --redirect. The one writer of nginx's configuration: the
+        end-to-end tests use it too.
 """
 
 import argparse
@@ -52,9 +57,12 @@ def reusable_port(build_dir):
     return port if port is not None and port_is_free(port) else free_port()
 
 
-def write_nginx_conf(prefix, root, port, limit_rate=None, access_log=False, sendfile=False):
+def write_nginx_conf(prefix, root, port, limit_rate=None, access_log=False, sendfile=False,
+                     tls=None, redirects=()):
     """Writes PREFIX/nginx.conf serving ROOT on 127.0.0.1:PORT; returns its path.
-    LIMIT_RATE is nginx's per-connection rate ("150k"), None for none."""
+    LIMIT_RATE is nginx's per-connection rate ("150k"), None for none; TLS a
+    (certificate, key) pair of PEM files for https, None for http; REDIRECTS
+    (path, location) pairs answered with 302."""
     os.makedirs(os.path.join(prefix, "tmp"), exist_ok=True)
     os.makedirs(os.path.join(prefix, "logs"), exist_ok=True)
     # Root's workers would switch to a user that may not read the folders.
@@ -62,6 +70,12 @@ def write_nginx_conf(prefix, root, port, limit_rate=None, access_log=False, send
     log = f"{prefix}/access.log" if access_log else "off"
     options = "  sendfile on;\n" if sendfile else ""
     rate = f"    limit_rate {limit_rate};\n" if limit_rate else ""
+    listen = f"    listen 127.0.0.1:{port};\n"
+    if tls:
+        listen = (f"    listen 127.0.0.1:{port} ssl;\n    ssl_certificate {tls[0]};\n"
+                  f"    ssl_certificate_key {tls[1]};\n")
+    moved = "".join(f"    location = {path} {{ return 302 {location}; }}\n"
+                    for path, location in redirects)
     path = os.path.join(prefix, "nginx.conf")
     with open(path, "w") as conf:
         conf.write(f"""{user}worker_processes 1;
@@ -78,9 +92,8 @@ http {{
   scgi_temp_path {prefix}/tmp;
   types {{ text/html html php; application/octet-stream exe bin; }}
   server {{
-    listen 127.0.0.1:{port};
-    root {root};
-{rate}  }}
+{listen}    root {root};
+{rate}{moved}  }}
 }}
 """)
     return path
@@ -98,12 +111,15 @@ def main():
     conf.add_argument("--limit-rate")
     conf.add_argument("--access-log", action="store_true")
     conf.add_argument("--sendfile", action="store_true")
+    conf.add_argument("--tls", nargs=2, metavar=("CERTIFICATE", "KEY"))
+    conf.add_argument("--redirect", nargs=2, action="append", default=[],
+                      metavar=("PATH", "LOCATION"))
     args = parser.parse_args()
     if args.command == "port":
         print(reusable_port(args.build_dir))
     else:
         write_nginx_conf(args.prefix, args.root, args.port, args.limit_rate, args.access_log,
-                         args.sendfile)
+                         args.sendfile, args.tls, args.redirect)
 
 
 if __name__ == "__main__":

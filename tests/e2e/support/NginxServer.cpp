@@ -11,6 +11,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 namespace e2e {
 
@@ -32,40 +33,24 @@ bool AcceptsConnections(int port) {
     return connected;
 }
 
-void WriteConfiguration(const std::string& path, const std::string& prefix,
-                        const NginxOptions& options, const NginxExtras& extras) {
-    std::ofstream conf(path);
-    // Root's workers would otherwise switch to an unprivileged user that may
-    // not read the test's files; the directive is ignored when not root.
-    if (geteuid() == 0) conf << "user root;\n";
-    conf << "worker_processes 1;\n"
-         << "daemon off;\n"
-         << "pid " << prefix << "/nginx.pid;\n"
-         << "error_log " << prefix << "/error.log warn;\n"
-         << "events { worker_connections 64; }\n"
-         << "http {\n"
-         << "  access_log " << prefix << "/access.log;\n"
-         << "  client_body_temp_path " << prefix << "/tmp;\n"
-         << "  proxy_temp_path " << prefix << "/tmp;\n"
-         << "  fastcgi_temp_path " << prefix << "/tmp;\n"
-         << "  uwsgi_temp_path " << prefix << "/tmp;\n"
-         << "  scgi_temp_path " << prefix << "/tmp;\n"
-         << "  types { text/html html; application/octet-stream exe; }\n"
-         << "  server {\n"
-         << "    root " << options.documentRoot << ";\n";
-    if (extras.tlsCertificate.empty()) {
-        conf << "    listen 127.0.0.1:" << options.port << ";\n";
-    } else {
-        conf << "    listen 127.0.0.1:" << options.port << " ssl;\n"
-             << "    ssl_certificate " << extras.tlsCertificate << ";\n"
-             << "    ssl_certificate_key " << extras.tlsKey << ";\n";
+// Has scripts/loopback_host.py, the project's one writer of nginx's
+// configuration, write `prefix`/nginx.conf; throws when it fails.
+void WriteConfiguration(const std::string& prefix, const NginxOptions& options,
+                        const NginxExtras& extras) {
+    std::vector<std::string> argv = {
+        "python3",     VESSAMO_LOOPBACK_HOST_SCRIPT, "nginx-conf",
+        prefix,        options.documentRoot,         std::to_string(options.port),
+        "--access-log"};
+    if (!options.limitRate.empty()) argv.insert(argv.end(), {"--limit-rate", options.limitRate});
+    if (!extras.tlsCertificate.empty()) {
+        argv.insert(argv.end(), {"--tls", extras.tlsCertificate, extras.tlsKey});
     }
-    if (!options.limitRate.empty()) conf << "    limit_rate " << options.limitRate << ";\n";
     for (const NginxRedirect& redirect : extras.redirects) {
-        conf << "    location = " << redirect.path << " { return 302 " << redirect.location
-             << "; }\n";
+        argv.insert(argv.end(), {"--redirect", redirect.path, redirect.location});
     }
-    conf << "  }\n}\n";
+    if (RunCommand(argv, {}).exitCode != 0) {
+        throw std::runtime_error("the nginx configuration could not be written in " + prefix);
+    }
 }
 
 }  // namespace
@@ -88,9 +73,7 @@ NginxServer::~NginxServer() {
 }
 
 void NginxServer::Start(const NginxOptions& options, const NginxExtras& extras) {
-    std::filesystem::create_directories(m_prefix + "/tmp");
-    std::filesystem::create_directories(m_prefix + "/logs");
-    WriteConfiguration(m_prefix + "/nginx.conf", m_prefix, options, extras);
+    WriteConfiguration(m_prefix, options, extras);
     m_process = std::make_unique<Subprocess>(std::vector<std::string>{
         "/usr/sbin/nginx", "-p", m_prefix, "-c", m_prefix + "/nginx.conf"});
     // nginx that rejects its configuration ends at once; waiting out the
