@@ -1,13 +1,7 @@
 #include "download/DownloadProgressDlg.h"
 
 #include "download/DownloadState.h"
-
-namespace {
-
-constexpr LPCTSTR kDownloadingText = "Downloading K7 Vessamo";
-constexpr LPCTSTR kCompleteText = "K7 Vessamo Download Complete";
-
-}  // namespace
+#include "res/Resources.h"
 
 BEGIN_MESSAGE_MAP(CDownloadProgressDlg, CDialog)
 ON_MESSAGE(WM_DOWNLOAD_PROGRESS, &CDownloadProgressDlg::OnDownloadProgress)
@@ -24,7 +18,7 @@ void CDownloadProgressDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CDownloadProgressDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     g_hProgressWnd.store(m_hWnd);
-    m_strStatus = kDownloadingText;
+    m_strStatus = res::LoadString(IDS_PROGRESS_DOWNLOADING);
     UpdateData(FALSE);
     m_progress.SetRange(0, 100);
     if (CWnd* ok = GetDlgItem(IDOK)) ok->EnableWindow(FALSE);
@@ -53,7 +47,7 @@ void CDownloadProgressDlg::ShowProgress(int nPercent) {
     CWnd* ok = GetDlgItem(IDOK);
     if (ok != nullptr) ok->EnableWindow(TRUE);
     if (CWnd* cancel = GetDlgItem(IDCANCEL)) cancel->EnableWindow(FALSE);
-    m_strStatus = kCompleteText;
+    m_strStatus = res::LoadString(IDS_PROGRESS_COMPLETE);
     UpdateData(FALSE);
     // The focus was on Cancel, which no longer takes input.
     if (ok != nullptr) ok->SetFocus();

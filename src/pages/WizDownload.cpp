@@ -10,26 +10,7 @@
 #include "pages/InstallWizardAccess.h"
 #include "pages/PackageVerification.h"
 #include "pages/WizardButtons.h"
-
-namespace {
-
-constexpr LPCTSTR kProxyAdviceText =
-    "If you are behind a proxy server or if you have firewall software installed on your "
-    "computer, you may need to complete the download from your web browser.  To use this "
-    "option, click the \"Back\" button and select \"Save install files for installation on "
-    "multiple computers\".";
-constexpr LPCTSTR kReadyText = "Click the \"Next\" button to begin the installation.";
-constexpr LPCTSTR kCancelledText =
-    "The download was cancelled.  Press the Download button above to resume the download.";
-constexpr LPCTSTR kFailedText = "The download failed";
-constexpr LPCTSTR kTryAgainText = "  Press the Download button above to try again.";
-constexpr LPCTSTR kContinueText = "  Press the Download button above to continue the download.";
-constexpr LPCTSTR kDoneText = "Download complete.";
-constexpr LPCTSTR kPendingText =
-    "After the download has completed, click the \"Next\" button to begin the installation of "
-    "K7 Vessamo.";
-
-}  // namespace
+#include "res/Resources.h"
 
 BEGIN_MESSAGE_MAP(CWizDownload, CPropertyPage)
 ON_BN_CLICKED(IDC_DOWNLOAD, &CWizDownload::OnDownload)
@@ -45,7 +26,7 @@ void CWizDownload::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CWizDownload::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    m_strMessage = kProxyAdviceText;
+    m_strMessage = res::LoadString(IDS_DOWNLOAD_PROXY_ADVICE);
     UpdateData(FALSE);
     SetWizardButtonsOf(*this, PSWIZB_BACK | PSWIZB_NEXT);
     return TRUE;
@@ -59,7 +40,7 @@ BOOL CWizDownload::OnSetActive() {
         // text, or the ready text of a download for the other family.
         SetWizardButtonsOf(*this, PSWIZB_BACK);
         EnableDownloadButton(TRUE);
-        m_strStatus = kPendingText;
+        m_strStatus = res::LoadString(IDS_DOWNLOAD_PENDING);
     }
     UpdateData(FALSE);
     if (IInstallWizard* wizard = GetInstallWizard(*this)) wizard->SetManualDownload(FALSE);
@@ -88,8 +69,8 @@ void CWizDownload::OnDownload() {
     } else {
         // A cancel gives up what a broken download kept, as it gives up the download.
         if (nResult == IDCANCEL) m_kept.Discard();
-        m_strMessage =
-            nResult == IDCANCEL ? CString(kCancelledText) : FailureText(threads.Outcome());
+        m_strMessage = nResult == IDCANCEL ? res::LoadString(IDS_DOWNLOAD_CANCELLED)
+                                           : FailureText(threads.Outcome());
         // No unconfirmed package may stay behind (a cancel during the very
         // last read still completes the file).
         DeleteLocalFile(GetPackagePath());
@@ -99,18 +80,18 @@ void CWizDownload::OnDownload() {
 
 CString CWizDownload::FailureText(const DownloadOutcome& outcome) const {
     CString strCause = DescribeDownloadFailure(outcome);
-    CString strText = kFailedText;
+    CString strText = res::LoadString(IDS_DOWNLOAD_FAILED);
     strText += strCause.IsEmpty() ? CString(".") : ": " + strCause + ".";
     bool bKept = m_kept.CanResume(GetPackageName(GetOSType()));
-    return strText + (bKept ? kContinueText : kTryAgainText);
+    return strText + res::LoadString(bKept ? IDS_DOWNLOAD_CONTINUE : IDS_DOWNLOAD_TRY_AGAIN);
 }
 
 void CWizDownload::ShowPackagePresent() {
     m_kept.Discard();
     SetWizardButtonsOf(*this, PSWIZB_BACK | PSWIZB_NEXT);
     EnableDownloadButton(FALSE);
-    m_strMessage = kReadyText;
-    m_strStatus = kDoneText;
+    m_strMessage = res::LoadString(IDS_DOWNLOAD_READY);
+    m_strStatus = res::LoadString(IDS_DOWNLOAD_DONE);
 }
 
 void CWizDownload::EnableDownloadButton(BOOL bEnable) {

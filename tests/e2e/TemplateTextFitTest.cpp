@@ -61,32 +61,36 @@ TEST_P(TemplateTexts, FitTheirControls) {
     EXPECT_GE(checked, 15);
 }
 
+std::string Text(UINT id) {
+    return res::LoadString(id).str();
+}
+
+// A failure text with one of the longest causes the page names.
+std::string FailureText(UINT offer) {
+    return Text(IDS_DOWNLOAD_FAILED) + ": the connection to the download host broke." + Text(offer);
+}
+
 TEST_P(TemplateTexts, RunTimeTextsFitTheirControls) {
     // The bold family name is one pixel taller than the dialog font.
     const LOGFONT bold = DialogFont(-1, FW_BOLD);
     struct Case {
         UINT dialog;
         int id;
-        const char* text;
+        std::string text;
         LOGFONT font;
     };
     const Case cases[] = {
         {IDD_WIZ_OS, IDC_OS_NAME, "Windows NT/2000/XP", bold},
         {IDD_WIZ_OS, IDC_OS_NAME, "Windows 95/98/ME", bold},
-        {IDD_DOWNLOAD_PROGRESS, IDC_PROGRESS_TEXT, "K7 Vessamo Download Complete", DialogFont()},
-        {IDD_DOWNLOAD_PROGRESS, IDC_PROGRESS_TEXT, "Downloading K7 Vessamo", DialogFont()},
-        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE,
-         "If you are behind a proxy server or if you have firewall software installed on your "
-         "computer, you may need to complete the download from your web browser.  To use this "
-         "option, click the \"Back\" button and select \"Save install files for installation on "
-         "multiple computers\".",
-         DialogFont()},
-        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE,
-         "The download was cancelled.  Press the Download button above to resume the download.",
-         DialogFont()},
-        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE, "Click the \"Next\" button to begin the installation.",
-         DialogFont()},
-        {IDD_WIZ_DOWNLOAD, IDC_STATUS, "Download complete.", DialogFont()},
+        {IDD_DOWNLOAD_PROGRESS, IDC_PROGRESS_TEXT, Text(IDS_PROGRESS_COMPLETE), DialogFont()},
+        {IDD_DOWNLOAD_PROGRESS, IDC_PROGRESS_TEXT, Text(IDS_PROGRESS_DOWNLOADING), DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE, Text(IDS_DOWNLOAD_PROXY_ADVICE), DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE, Text(IDS_DOWNLOAD_CANCELLED), DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE, Text(IDS_DOWNLOAD_READY), DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE, FailureText(IDS_DOWNLOAD_TRY_AGAIN), DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_MESSAGE, FailureText(IDS_DOWNLOAD_CONTINUE), DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_STATUS, Text(IDS_DOWNLOAD_DONE), DialogFont()},
+        {IDD_WIZ_DOWNLOAD, IDC_STATUS, Text(IDS_DOWNLOAD_PENDING), DialogFont()},
     };
     for (const Case& c : cases) {
         const ui::ControlTemplate* control = FindControl(c.dialog, c.id);

@@ -22,9 +22,11 @@ void Sample(ui::Window& dialog, ProgressDialogWatch& watch) {
 
 }  // namespace
 
-std::string FailedText(const std::string& cause) {
-    return "The download failed" + (cause.empty() ? std::string(".") : ": " + cause + ".") +
-           "  Press the Download button above to try again.";
+std::string FailedText(const std::string& cause, bool continues) {
+    std::string offer =
+        res::LoadString(continues ? IDS_DOWNLOAD_CONTINUE : IDS_DOWNLOAD_TRY_AGAIN).str();
+    return res::LoadString(IDS_DOWNLOAD_FAILED).str() +
+           (cause.empty() ? std::string(".") : ": " + cause + ".") + offer;
 }
 
 void DownloadPageFixture::SetUp() {
@@ -116,7 +118,8 @@ void DownloadPageFixture::AnswerWhenComplete(std::function<void(ui::Window&)> at
             ASSERT_EQ(ui::TemplateKey(dialog), static_cast<UINT>(IDD_DOWNLOAD_PROGRESS));
             EXPECT_EQ(ControlOf(dialog, IDC_PROGRESS).ProgressPos(), 100);
             EXPECT_FALSE(ControlOf(dialog, IDCANCEL).IsEnabled());
-            EXPECT_EQ(ControlOf(dialog, IDC_PROGRESS_TEXT).Text(), "K7 Vessamo Download Complete");
+            EXPECT_EQ(ControlOf(dialog, IDC_PROGRESS_TEXT).Text(),
+                      res::LoadString(IDS_PROGRESS_COMPLETE).str());
             if (atCompletion) atCompletion(dialog);
             EXPECT_TRUE(Click(dialog, IDOK));
         });

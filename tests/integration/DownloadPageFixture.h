@@ -11,27 +11,23 @@
 
 #include "app/InstallWizard.h"
 #include "integration/DownloadFixture.h"
+#include "res/Resources.h"
+#include "res/resource.h"
 #include "support/PageTestSupport.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TestHost.h"
 
 namespace testing_support {
 
-// The page's texts, as the user reads them.
-inline constexpr const char* kProxyAdvice =
-    "If you are behind a proxy server or if you have firewall software installed on your "
-    "computer, you may need to complete the download from your web browser.  To use this "
-    "option, click the \"Back\" button and select \"Save install files for installation on "
-    "multiple computers\".";
-inline constexpr const char* kReady = "Click the \"Next\" button to begin the installation.";
-inline constexpr const char* kCancelled =
-    "The download was cancelled.  Press the Download button above to resume the download.";
-inline constexpr const char* kDone = "Download complete.";
-// The message after a download that failed on its own, for `cause` ("" for none known).
-std::string FailedText(const std::string& cause);
-inline constexpr const char* kPending =
-    "After the download has completed, click the \"Next\" button to begin the installation of "
-    "K7 Vessamo.";
+// The page's texts, as the user reads them, from the product's string table.
+inline const std::string kProxyAdvice = res::LoadString(IDS_DOWNLOAD_PROXY_ADVICE).str();
+inline const std::string kReady = res::LoadString(IDS_DOWNLOAD_READY).str();
+inline const std::string kCancelled = res::LoadString(IDS_DOWNLOAD_CANCELLED).str();
+inline const std::string kDone = res::LoadString(IDS_DOWNLOAD_DONE).str();
+// The message after a download that failed on its own, for `cause` ("" for
+// none known), offering to try again, or to continue (`continues`).
+std::string FailedText(const std::string& cause, bool continues = false);
+inline const std::string kPending = res::LoadString(IDS_DOWNLOAD_PENDING).str();
 
 // What was seen of the progress dialogs while their modal loops waited.
 struct ProgressDialogWatch {

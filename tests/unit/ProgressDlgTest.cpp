@@ -17,8 +17,8 @@ namespace {
 using testing_support::Click;
 using testing_support::ControlOf;
 
-constexpr const char* kDownloading = "Downloading K7 Vessamo";
-constexpr const char* kComplete = "K7 Vessamo Download Complete";
+const std::string kDownloading = res::LoadString(IDS_PROGRESS_DOWNLOADING).str();
+const std::string kComplete = res::LoadString(IDS_PROGRESS_COMPLETE).str();
 
 // What the user sees of the dialog.
 struct Look {
