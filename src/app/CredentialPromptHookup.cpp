@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "app/CredentialMemory.h"
-#include "download/DownloadState.h"
 #include "platform/net/CredentialPrompt.h"
 #include "platform/ui/CredentialDialog.h"
 
@@ -12,11 +11,12 @@ namespace {
 net::CredentialAnswer AskTheUser(const net::CredentialRequest& request,
                                  net::Credentials& credentials) {
     ui::CredentialValues values{credentials.userName, credentials.password};
-    // The page cancels a download and then waits for the worker on the
-    // user-interface thread, which can no longer show the dialog: the
-    // worker must not wait for an answer then.
-    bool accepted = ui::AskForCredentials({request.host, request.realm}, values,
-                                          [] { return IsCancelled() != FALSE; });
+    // A page stops a download and then waits for its thread on the
+    // user-interface thread, which can no longer show the dialog: that
+    // thread must not wait for an answer then.
+    bool accepted = ui::AskForCredentials({request.host, request.realm}, values, [&request] {
+        return request.abandoned && request.abandoned();
+    });
     if (!accepted) return net::CredentialAnswer::Cancel;
     credentials.userName = values.userName;
     credentials.password = values.password;

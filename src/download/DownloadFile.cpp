@@ -33,12 +33,13 @@ struct BodyTarget {
     ULONGLONG ullLength = 0;               // of the whole file, for the percentage; 0 when unknown
 };
 
-// What the request was, for the signature that follows the body.
+// What the request was, for the signature that follows the body, and what stops it.
 struct Source {
     CHttpConnection& connection;
     BOOL bSecure;
     LPCTSTR pszObject;
     const crypto::PublicKey* key;
+    const StopFlag& stop;
 };
 
 int Percentage(const BodyTarget& target) {
@@ -48,10 +49,11 @@ int Percentage(const BodyTarget& target) {
 
 // Streams the body into the file through one buffer, reporting the
 // percentage after every read. Succeeded once the body has ended.
-Kind CopyBody(CHttpFile& request, BodyTarget& target, DownloadOutcome& outcome) {
+Kind CopyBody(CHttpFile& request, const Source& source, BodyTarget& target,
+              DownloadOutcome& outcome) {
     std::unique_ptr<char[]> buffer(new char[kBufferSize]);
     for (;;) {
-        if (IsCancelled()) return Kind::Cancelled;
+        if (source.stop.load()) return Kind::Cancelled;
         UINT nRead = request.Read(buffer.get(), kReadSize);
         if (nRead == 0) return request.IsInterrupted() ? Kind::Cancelled : Kind::Succeeded;
         if (!target.file->Write(buffer.get(), nRead)) {
@@ -69,7 +71,7 @@ BOOL FinishBody(const Source& source, BodyTarget& target, DownloadOutcome& outco
     DownloadOutcome checked{Kind::Succeeded};
     if (source.key != nullptr) {
         checked = CheckSignature(source.connection, source.bSecure, source.pszObject,
-                                 target.hash->Finish(), *source.key);
+                                 target.hash->Finish(), *source.key, source.stop);
     }
     if (checked.kind != Kind::Succeeded) return Finish(outcome, checked.kind, checked.code);
     if (!target.file->Commit()) {
@@ -87,7 +89,7 @@ BOOL TakeBody(CHttpFile& request, const Source& source, BodyTarget& target, Kept
               DownloadOutcome& outcome) {
     Kind kind = Kind::NotFinished;
     try {
-        kind = CopyBody(request, target, outcome);
+        kind = CopyBody(request, source, target, outcome);
     } catch (const CInternetException&) {
         kept.Keep(target.origin, std::move(target.file), std::move(target.hash));
         throw;
@@ -116,8 +118,8 @@ Kind StartAfresh(const CHttpFile& request, const Source& source, LPCTSTR pszLoca
 std::unique_ptr<CHttpFile> Resume(const Source& source, KeptDownload& kept, BodyTarget& target,
                                   DownloadOutcome& outcome, BOOL& bEnded) {
     std::unique_ptr<CHttpFile> request =
-        OpenHostRequest(source.connection, source.pszObject, source.bSecure);
-    RestAnswer answer = AskForRest(*request, kept, outcome);
+        OpenHostRequest(source.connection, source.pszObject, source.bSecure, source.stop);
+    RestAnswer answer = AskForRest(*request, kept, source.stop, outcome);
     if (answer == RestAnswer::Rest) {
         target.origin = kept.Origin();
         target.ullLength = target.origin.ullLength;
@@ -132,13 +134,23 @@ std::unique_ptr<CHttpFile> Resume(const Source& source, KeptDownload& kept, Body
     return nullptr;
 }
 
+// What a download is given besides where the file goes.
+struct Order {
+    const crypto::PublicKey* key;
+    KeptDownload& kept;
+    const StopFlag& stop;
+    DWORD dwMaxSilenceMs;
+};
+
 BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
-              const crypto::PublicKey* key, KeptDownload& kept, DWORD dwMaxSilenceMs) {
-    std::unique_ptr<CInternetSession> session = OpenDownloadSession(dwMaxSilenceMs);
+              const Order& order) {
+    std::unique_ptr<CInternetSession> session = OpenDownloadSession(order.dwMaxSilenceMs);
     BOOL bSecure = FALSE;
     std::unique_ptr<CHttpConnection> connection = ConnectToDownloadHost(*session, bSecure);
-    Source source{*connection, bSecure, pszObject, key};
-    if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
+    Source source{*connection, bSecure, pszObject, order.key, order.stop};
+    const crypto::PublicKey* key = order.key;
+    KeptDownload& kept = order.kept;
+    if (order.stop.load()) return Finish(outcome, Kind::Cancelled);
 
     // Bytes kept without their hash cannot be part of a signed file.
     if (!kept.CanResume(pszObject) || (key != nullptr && !kept.HasHash())) kept.Discard();
@@ -150,11 +162,11 @@ BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
         if (bEnded) return Finish(outcome, outcome.kind, outcome.code);
     }
     if (!request) {
-        request = OpenHostRequest(*connection, pszObject, bSecure);
-        DownloadOutcome answer = SendAndAccept(*request);
+        request = OpenHostRequest(*connection, pszObject, bSecure, order.stop);
+        DownloadOutcome answer = SendAndAccept(*request, order.stop);
         if (answer.kind != Kind::Succeeded) return Finish(outcome, answer.kind, answer.code);
     }
-    if (IsCancelled()) return Finish(outcome, Kind::Cancelled);
+    if (order.stop.load()) return Finish(outcome, Kind::Cancelled);
     if (!target.file) {
         Kind started = StartAfresh(*request, source, pszLocalPath, target, outcome);
         if (started != Kind::Succeeded) return Finish(outcome, started, outcome.code);
@@ -163,10 +175,10 @@ BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
 }
 
 BOOL DownloadRecorded(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
-                      const crypto::PublicKey* key, KeptDownload& kept, DWORD dwMaxSilenceMs) {
+                      const Order& order) {
     outcome = {};
     try {
-        return Download(pszObject, pszLocalPath, outcome, key, kept, dwMaxSilenceMs);
+        return Download(pszObject, pszLocalPath, outcome, order);
     } catch (const CInternetException& failure) {
         outcome = {Kind::TransportFailed, failure.GetErrorCode()};
         throw;
@@ -183,16 +195,27 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs)
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
                   DWORD dwMaxSilenceMs) {
     KeptDownload none;
-    return DownloadRecorded(pszObject, pszLocalPath, outcome, nullptr, none, dwMaxSilenceMs);
+    return DownloadRecorded(pszObject, pszLocalPath, outcome,
+                            {nullptr, none, g_bCancel, dwMaxSilenceMs});
+}
+
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const StopFlag& stop,
+                  DWORD dwMaxSilenceMs) {
+    DownloadOutcome outcome;
+    KeptDownload none;
+    return DownloadRecorded(pszObject, pszLocalPath, outcome,
+                            {nullptr, none, stop, dwMaxSilenceMs});
 }
 
 BOOL DownloadSignedFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey& key,
                         DownloadOutcome& outcome, DWORD dwMaxSilenceMs) {
     KeptDownload none;
-    return DownloadRecorded(pszObject, pszLocalPath, outcome, &key, none, dwMaxSilenceMs);
+    return DownloadRecorded(pszObject, pszLocalPath, outcome,
+                            {&key, none, g_bCancel, dwMaxSilenceMs});
 }
 
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey* key,
                   DownloadOutcome& outcome, KeptDownload& kept, DWORD dwMaxSilenceMs) {
-    return DownloadRecorded(pszObject, pszLocalPath, outcome, key, kept, dwMaxSilenceMs);
+    return DownloadRecorded(pszObject, pszLocalPath, outcome,
+                            {key, kept, g_bCancel, dwMaxSilenceMs});
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "download/DownloadOutcome.h"
+#include "download/DownloadState.h"
 #include "download/KeptDownload.h"
 #include "platform/Types.h"
 #include "platform/crypto/PackageSignature.h"
@@ -32,6 +33,11 @@
 // routine waits through (60 s otherwise) to that many milliseconds; a
 // silence that long throws CInternetException as any time-out does.
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs = 0);
+
+// The same, stopped by `stop` instead of the cancel flag: a fetch that is
+// no package download (the connection test) has a flag of its own.
+BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const StopFlag& stop,
+                  DWORD dwMaxSilenceMs = 0);
 
 // The same, also recording in `outcome` how it ended; a transport failure
 // is recorded with its error code before the exception goes on.

@@ -14,8 +14,12 @@ constexpr UINT WM_DOWNLOAD_PROGRESS = WM_USER + 97;
 
 // Percentage of the current download, 0 to 100.
 extern std::atomic<int> g_nProgress;
-// Stop request and failure mark in one.
+// Stop request and failure mark in one, of the package download.
 extern std::atomic<BOOL> g_bCancel;
+// What asks a running download routine to stop: g_bCancel for the package
+// download; a check that is no package download (the connection test, the
+// signature of a package found on disk) has a flag of its own.
+using StopFlag = std::atomic<BOOL>;
 // The progress dialog's window, stored by the dialog itself; never cleared.
 extern std::atomic<HWND> g_hProgressWnd;
 

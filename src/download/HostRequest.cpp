@@ -44,16 +44,16 @@ std::unique_ptr<CHttpConnection> ConnectToDownloadHost(CInternetSession& session
 }
 
 std::unique_ptr<CHttpFile> OpenHostRequest(CHttpConnection& connection, LPCTSTR pszObject,
-                                           BOOL bSecure) {
+                                           BOOL bSecure, const StopFlag& stop) {
     DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT | (bSecure ? INTERNET_FLAG_SECURE : 0);
     std::unique_ptr<CHttpFile> request =
         connection.OpenRequest(CHttpConnection::HTTP_VERB_GET, pszObject, dwFlags);
     request->AddRequestHeaders(kAcceptHeader, HTTP_ADDREQ_FLAG_ADD_IF_NEW, -1);
-    request->SetInterruptCheck([] { return IsCancelled() != FALSE; });
+    request->SetInterruptCheck([&stop] { return stop.load() != FALSE; });
     return request;
 }
 
-DownloadOutcome SendAndAccept(CHttpFile& request, BOOL bRanged) {
+DownloadOutcome SendAndAccept(CHttpFile& request, const StopFlag& stop, BOOL bRanged) {
     net::Credentials credentials;
     net::CredentialRequest asked;
     for (;;) {
@@ -74,8 +74,9 @@ DownloadOutcome SendAndAccept(CHttpFile& request, BOOL bRanged) {
             credentials = {};
         }
         asked = asking;
+        asking.abandoned = [&stop] { return stop.load() != FALSE; };
         net::CredentialAnswer answer = net::AskForCredentials(asking, credentials);
-        if (IsCancelled()) return {Kind::Cancelled};
+        if (stop.load()) return {Kind::Cancelled};
         if (answer != net::CredentialAnswer::Retry) return {Kind::SignInCancelled};
         request.SetCredentials(credentials);
     }

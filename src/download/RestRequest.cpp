@@ -62,11 +62,12 @@ DownloadOrigin OriginOf(const CHttpFile& request, LPCTSTR pszObject) {
     return origin;
 }
 
-RestAnswer AskForRest(CHttpFile& request, const KeptDownload& kept, DownloadOutcome& answer) {
+RestAnswer AskForRest(CHttpFile& request, const KeptDownload& kept, const StopFlag& stop,
+                      DownloadOutcome& answer) {
     std::string headers = "Range: bytes=" + std::to_string(kept.Bytes()) +
                           "-\r\nIf-Range: " + kept.Origin().validator + "\r\n";
     request.AddRequestHeaders(headers.c_str(), HTTP_ADDREQ_FLAG_ADD_IF_NEW, -1);
-    answer = SendAndAccept(request, TRUE);
+    answer = SendAndAccept(request, stop, TRUE);
     if (answer.kind == Kind::Refused && answer.code == HTTP_STATUS_RANGE_NOT_SATISFIABLE) {
         return RestAnswer::Restart;
     }

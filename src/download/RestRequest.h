@@ -5,6 +5,7 @@
 #pragma once
 
 #include "download/DownloadOutcome.h"
+#include "download/DownloadState.h"
 #include "download/KeptDownload.h"
 #include "platform/net/HttpFile.h"
 
@@ -25,5 +26,6 @@ enum class RestAnswer {
 // Adds "Range: bytes=N-" and "If-Range" with the kept validator to
 // `request` (a GET of the kept object, not yet sent), sends it through
 // SendAndAccept and judges the answer; `answer` holds SendAndAccept's
-// outcome. A transport failure throws CInternetException.
-RestAnswer AskForRest(CHttpFile& request, const KeptDownload& kept, DownloadOutcome& answer);
+// outcome; `stop` ends its waits. A transport failure throws CInternetException.
+RestAnswer AskForRest(CHttpFile& request, const KeptDownload& kept, const StopFlag& stop,
+                      DownloadOutcome& answer);

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "download/DownloadState.h"
 #include "download/HostRequest.h"
 #include "platform/net/InternetException.h"
 
@@ -33,10 +32,11 @@ DownloadOutcome ReadSignature(CHttpFile& request, std::string& signature) {
 }  // namespace
 
 DownloadOutcome CheckSignature(CHttpConnection& connection, BOOL bSecure, LPCTSTR pszObject,
-                               const crypto::Digest& digest, const crypto::PublicKey& key) {
+                               const crypto::Digest& digest, const crypto::PublicKey& key,
+                               const StopFlag& stop) {
     CString strObject = CString(pszObject) + ".sig";
-    std::unique_ptr<CHttpFile> request = OpenHostRequest(connection, strObject, bSecure);
-    DownloadOutcome answer = SendAndAccept(*request);
+    std::unique_ptr<CHttpFile> request = OpenHostRequest(connection, strObject, bSecure, stop);
+    DownloadOutcome answer = SendAndAccept(*request, stop);
     if (answer.kind == Kind::Refused &&
         (answer.code == kStatusNotFound || answer.code == kStatusGone)) {
         return {Kind::Unsigned};
@@ -53,12 +53,13 @@ DownloadOutcome CheckSignature(CHttpConnection& connection, BOOL bSecure, LPCTST
 
 DownloadOutcome CheckPublishedSignature(LPCTSTR pszObject, const crypto::Digest& digest,
                                         const crypto::PublicKey& key, DWORD dwMaxSilenceMs) {
-    SetCancelled(FALSE);
+    // The page waits for the answer; no cancel reaches the check.
+    StopFlag never{FALSE};
     try {
         std::unique_ptr<CInternetSession> session = OpenDownloadSession(dwMaxSilenceMs);
         BOOL bSecure = FALSE;
         std::unique_ptr<CHttpConnection> connection = ConnectToDownloadHost(*session, bSecure);
-        return CheckSignature(*connection, bSecure, pszObject, digest, key);
+        return CheckSignature(*connection, bSecure, pszObject, digest, key, never);
     } catch (const CInternetException& failure) {
         return {Kind::TransportFailed, failure.GetErrorCode()};
     }

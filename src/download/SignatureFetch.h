@@ -5,6 +5,7 @@
 #pragma once
 
 #include "download/DownloadOutcome.h"
+#include "download/DownloadState.h"
 #include "platform/crypto/PackageSignature.h"
 #include "platform/net/HttpConnection.h"
 
@@ -13,12 +14,14 @@
 // has no signature (404 or 410), or when it is empty, longer than
 // crypto::kMaxSignatureSize, malformed or made for other bytes or with
 // another key; otherwise why the request failed (another status, a
-// cancel, a cancelled sign-in). A transport failure throws CInternetException.
+// cancel through `stop`, a cancelled sign-in). A transport failure throws
+// CInternetException.
 DownloadOutcome CheckSignature(CHttpConnection& connection, BOOL bSecure, LPCTSTR pszObject,
-                               const crypto::Digest& digest, const crypto::PublicKey& key);
+                               const crypto::Digest& digest, const crypto::PublicKey& key,
+                               const StopFlag& stop);
 
 // The same on a session of its own, for a package that is already on disk
-// with SHA-256 `digest`. Clears the cancel flag first: it runs only while
-// no download does. A transport failure is returned as TransportFailed.
+// with SHA-256 `digest`; nothing stops it but its time-outs. A transport
+// failure is returned as TransportFailed.
 DownloadOutcome CheckPublishedSignature(LPCTSTR pszObject, const crypto::Digest& digest,
                                         const crypto::PublicKey& key, DWORD dwMaxSilenceMs);

@@ -18,6 +18,9 @@ struct CredentialRequest {
     std::string host;             // the host that asked, as the user knows it
     std::string realm;            // the realm of its challenge, "" when none was given
     std::string scheme = "http";  // of the address that asked: "http" or "https"
+    // Whether the asker no longer waits for an answer (it was stopped): the
+    // prompt then gives up as if cancelled. Empty: it always waits.
+    std::function<bool()> abandoned = {};
 };
 
 struct Credentials {
