@@ -117,6 +117,14 @@ BOOL CHttpFile::QueryContentLength(ULONGLONG& ullLength) const {
     return Transfer().ContentLength(ullLength) ? TRUE : FALSE;
 }
 
+BOOL CHttpFile::IsContentCoded() const {
+    return Transfer().IsContentCoded() ? TRUE : FALSE;
+}
+
+void CHttpFile::SetContentDecoding(BOOL bDecode) {
+    Transfer().SetDecoding(bDecode != FALSE);
+}
+
 UINT CHttpFile::Read(void* lpBuf, UINT nCount) {
     return static_cast<UINT>(Transfer().Read(static_cast<char*>(lpBuf), nCount));
 }

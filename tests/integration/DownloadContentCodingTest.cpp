@@ -1,0 +1,144 @@
+// A package that the host sends gzip- or deflate-coded arrives as its own
+// bytes; one in a coding that cannot be undone, or whose coded data is cut
+// or corrupt, fails and leaves no file.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "download/DownloadState.h"
+#include "integration/DownloadFixture.h"
+#include "support/CodedBody.h"
+#include "support/InternetErrorOf.h"
+#include "support/TestHostBody.h"
+#include "support/TestHostWait.h"
+
+namespace {
+
+using testing_support::Coding;
+using testing_support::DownloadFixture;
+using testing_support::Encoded;
+using testing_support::FileHoldsPattern;
+using testing_support::HttpReply;
+using testing_support::InternetErrorOf;
+using testing_support::PatternBytes;
+
+const std::size_t kSize = 300000;
+
+struct CodingCase {
+    const char* name;
+    std::string body;
+    std::vector<std::string> headers;
+    HttpReply::Framing framing;
+    DWORD error;  // 0: the package arrives whole
+};
+
+std::vector<CodingCase> Cases() {
+    const std::string data = PatternBytes(0, kSize);
+    const std::string gzip = Encoded(data, Coding::Gzip);
+    const std::string half = PatternBytes(0, kSize / 2);
+    const std::string rest = PatternBytes(kSize / 2, kSize - kSize / 2);
+    std::string corrupt = gzip;
+    corrupt[corrupt.size() / 2] ^= 0x55;
+    using F = HttpReply::Framing;
+    return {
+        {"gzip", gzip, {"Content-Encoding: gzip"}, F::Length, 0},
+        {"x-gzip, chunked", gzip, {"Content-Encoding: x-gzip"}, F::Chunked, 0},
+        {"gzip after identity", gzip, {"Content-Encoding: identity, GZIP"}, F::Close, 0},
+        {"two gzip members",
+         Encoded(half, Coding::Gzip) + Encoded(rest, Coding::Gzip),
+         {"Content-Encoding: gzip"},
+         F::Length,
+         0},
+        {"deflate", Encoded(data, Coding::Deflate), {"Content-Encoding: deflate"}, F::Length, 0},
+        {"bare deflate",
+         Encoded(data, Coding::BareDeflate),
+         {"Content-Encoding: deflate"},
+         F::Length,
+         0},
+        {"br", gzip, {"Content-Encoding: br"}, F::Length, ERROR_HTTP_INVALID_SERVER_RESPONSE},
+        {"gzip, then br",
+         gzip,
+         {"Content-Encoding: gzip", "Content-Encoding: br"},
+         F::Length,
+         ERROR_HTTP_INVALID_SERVER_RESPONSE},
+        {"gzip whose stream stops early",
+         gzip.substr(0, gzip.size() - 6),
+         {"Content-Encoding: gzip"},
+         F::Length,
+         ERROR_HTTP_INVALID_SERVER_RESPONSE},
+        {"corrupt gzip",
+         corrupt,
+         {"Content-Encoding: gzip"},
+         F::Chunked,
+         ERROR_HTTP_INVALID_SERVER_RESPONSE},
+        {"deflate with bytes after its end",
+         Encoded(data, Coding::Deflate) + "extra",
+         {"Content-Encoding: deflate"},
+         F::Length,
+         ERROR_HTTP_INVALID_SERVER_RESPONSE},
+    };
+}
+
+using DownloadContentCoding = DownloadFixture;
+
+TEST_F(DownloadContentCoding, GzipAndDeflateArriveDecodedAndOtherCodingsFail) {
+    std::vector<CodingCase> cases = Cases();
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const CodingCase& row = cases[i];
+        SCOPED_TRACE(row.name);
+        HttpReply reply = HttpReply::Text("HTTP/1.1 200 OK", row.body);
+        reply.headers = row.headers;
+        reply.framing = row.framing;
+        host.Serve("/package.exe", reply);
+        const std::string name = "package" + std::to_string(i) + ".exe";
+        SetProgress(-1);
+        BOOL result = -1;
+        EXPECT_EQ(InternetErrorOf([&] { result = Download("package.exe", name); }), row.error);
+        if (row.error == 0) {
+            EXPECT_EQ(result, TRUE);
+            EXPECT_TRUE(FileHoldsPattern(LocalPath(name), kSize));
+            EXPECT_EQ(GetProgress(), 100);
+        } else {
+            EXPECT_FALSE(dir.Exists(name));
+            EXPECT_NE(GetProgress(), 100);
+        }
+    }
+    // Decoding asks for nothing: the host chose the coding itself.
+    for (const auto& request : host.Requests()) {
+        EXPECT_EQ(request.HeaderCount("Accept-Encoding"), 0);
+    }
+}
+
+TEST_F(DownloadContentCoding, ACodedBodyCutByTheHostFails) {
+    HttpReply reply =
+        HttpReply::Text("HTTP/1.1 200 OK", Encoded(PatternBytes(0, kSize), Coding::Gzip));
+    reply.headers = {"Content-Encoding: gzip"};
+    reply.closeAt = reply.body->size() / 2;
+    host.Serve("/package.exe", reply);
+    EXPECT_EQ(InternetErrorOf([&] { Download("package.exe"); }), ERROR_INTERNET_CONNECTION_ABORTED);
+    EXPECT_FALSE(dir.Exists("package.exe"));
+}
+
+// The announced length counts coded bytes, fewer than the package's: the
+// percentage stays at 0 until the body has ended, never at 100 before.
+TEST_F(DownloadContentCoding, ACodedBodyCountsAsOneOfUnknownLength) {
+    const std::string text(2000000, 'v');
+    HttpReply reply = HttpReply::Text("HTTP/1.1 200 OK", Encoded(text, Coding::Gzip));
+    reply.headers = {"Content-Encoding: gzip"};
+    reply.stallAt = reply.body->size() / 2;
+    host.Serve("/package.exe", reply);
+    SetProgress(-1);
+    BOOL result = -1;
+    std::thread worker([&] { result = Download("package.exe"); });
+    EXPECT_TRUE(testing_support::WaitUntil([] { return GetProgress() != -1; }));
+    EXPECT_EQ(GetProgress(), 0);
+    host.ReleaseStall();
+    worker.join();
+    EXPECT_EQ(result, TRUE);
+    EXPECT_EQ(GetProgress(), 100);
+    EXPECT_EQ(testing_support::FileSize(LocalPath()), static_cast<std::int64_t>(text.size()));
+}
+
+}  // namespace
