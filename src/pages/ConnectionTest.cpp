@@ -4,8 +4,8 @@
 #include <chrono>
 #include <thread>
 
-#include "download/DownloadFile.h"
 #include "download/DownloadState.h"
+#include "download/HostProbe.h"
 #include "package/LocalFiles.h"
 #include "package/Paths.h"
 #include "package/WizardFiles.h"
@@ -19,39 +19,40 @@
 namespace {
 
 constexpr const char* kTestObject = "index.html";
-// An empty file of our own in `directory`, created under a name nobody else
-// had, and deleted again with this object.
+// A file of our own in `directory`, created empty under a name nobody else
+// had, open for the body, and closed and deleted again with this object.
 class ScratchFile {
   public:
-    explicit ScratchFile(const CString& directory) {
-        os::LocalFile file = CreateWizardFile(directory, kConnectionTestPrefix, m_path);
-        file.Close();
-    }
+    explicit ScratchFile(const CString& directory)
+        : m_file(CreateWizardFile(directory, kConnectionTestPrefix, m_path)) {}
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
     ~ScratchFile() {
+        m_file.Close();
         if (!m_path.IsEmpty()) DeleteLocalFile(m_path);
     }
 
-    BOOL IsCreated() const { return !m_path.IsEmpty(); }
-    const CString& Path() const { return m_path; }
+    BOOL IsCreated() const { return m_file.IsOpen(); }
+    os::LocalFile& File() { return m_file; }
 
   private:
-    CString m_path;
+    CString m_path;  // set by CreateWizardFile: declared before m_file
+    os::LocalFile m_file;
 };
 
-BOOL Fetch(const CString& path) {
+BOOL Fetch(os::LocalFile& file) {
     try {
-        return DownloadFile(kTestObject, path, kConnectionTestMaxSilenceMs);
+        return FetchAsSent(kTestObject, file, kConnectionTestMaxSilenceMs);
     } catch (const CInternetException&) {
         return FALSE;
     }
 }
 
-// One fetch on the test's thread. The path is set before the thread starts
-// and only read by it; the two threads share nothing else but the atomics.
+// One fetch on the test's thread. The file is set before the thread starts
+// and only used by it until `done`; the two threads share nothing else but
+// the atomics.
 struct TestRun {
-    CString path;
+    os::LocalFile* file = nullptr;
     std::atomic<BOOL> result{FALSE};
     std::atomic<bool> done{false};
 };
@@ -68,7 +69,7 @@ void StayBusySince(std::chrono::steady_clock::time_point start) {
 DWORD RunTest(LPVOID parameter) {
     auto* run = static_cast<TestRun*>(parameter);
     const auto start = std::chrono::steady_clock::now();
-    run->result = Fetch(run->path);
+    run->result = Fetch(*run->file);
     StayBusySince(start);
     run->done = true;
     // Wakes the user-interface thread, whose loop then sees `done`.
@@ -87,10 +88,10 @@ BOOL TestDirectConnection(CPropertySheet* wizard) {
     if (!scratch.IsCreated()) return FALSE;
     ui::Window* window = wizard != nullptr ? wizard->GetModelWindow() : nullptr;
     TestRun run;
-    run.path = scratch.Path();
+    run.file = &scratch.File();
     // Declared after `run` and `scratch`: joined before either goes.
     os::Thread thread;
-    if (window == nullptr || !thread.Start(RunTest, &run)) return Fetch(scratch.Path());
+    if (window == nullptr || !thread.Start(RunTest, &run)) return Fetch(scratch.File());
     ui::RunBusyLoop(*window, [&] { return run.done.load() || wizard->GetResult() != -1; });
     bool ended = wizard->GetResult() != -1;
     if (ended && !run.done.load()) SetCancelled(TRUE);
