@@ -199,14 +199,6 @@ BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outc
                             {nullptr, none, g_bCancel, dwMaxSilenceMs});
 }
 
-BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const StopFlag& stop,
-                  DWORD dwMaxSilenceMs) {
-    DownloadOutcome outcome;
-    KeptDownload none;
-    return DownloadRecorded(pszObject, pszLocalPath, outcome,
-                            {nullptr, none, stop, dwMaxSilenceMs});
-}
-
 BOOL DownloadSignedFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const crypto::PublicKey& key,
                         DownloadOutcome& outcome, DWORD dwMaxSilenceMs) {
     KeptDownload none;

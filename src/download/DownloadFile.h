@@ -34,11 +34,6 @@
 // silence that long throws CInternetException as any time-out does.
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DWORD dwMaxSilenceMs = 0);
 
-// The same, stopped by `stop` instead of the cancel flag: a fetch that is
-// no package download (the connection test) has a flag of its own.
-BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, const StopFlag& stop,
-                  DWORD dwMaxSilenceMs = 0);
-
 // The same, also recording in `outcome` how it ended; a transport failure
 // is recorded with its error code before the exception goes on.
 BOOL DownloadFile(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,

@@ -8,15 +8,6 @@ namespace {
 
 using Kind = DownloadOutcome::Kind;
 
-// Whether the body comes in a content coding: its ranges would count coded
-// bytes, which are not the file's.
-bool IsContentCoded(const CHttpFile& request) {
-    CString coding;
-    if (!request.QueryInfo("Content-Encoding", coding)) return false;
-    const std::string& name = coding.str();
-    return name.size() != 8 || !StartsWithNoCase(name, "identity");
-}
-
 bool IsWeakTag(const CString& tag) {
     return tag.Left(2) == "W/";
 }
@@ -41,7 +32,7 @@ bool IsRestOf(const CHttpFile& request, const KeptDownload& kept) {
     ULONGLONG ullBody = 0;
     return request.QueryInfo("Content-Range", range) && range.str() == expected &&
            request.QueryContentLength(ullBody) && ullBody == ullLength - ullKept &&
-           !IsContentCoded(request) && KeepsValidator(request, kept.Origin().validator);
+           !request.IsContentCoded() && KeepsValidator(request, kept.Origin().validator);
 }
 
 }  // namespace
@@ -56,7 +47,7 @@ DownloadOrigin OriginOf(const CHttpFile& request, LPCTSTR pszObject) {
         origin.validator = value.str();
     }
     ULONGLONG ullLength = 0;
-    if (!IsContentCoded(request) && request.QueryContentLength(ullLength)) {
+    if (!request.IsContentCoded() && request.QueryContentLength(ullLength)) {
         origin.ullLength = ullLength;
     }
     return origin;

@@ -15,7 +15,8 @@ constexpr DWORD kConnectionTestShortestBusyMs = 500;
 // Fetches "index.html" from the download host into a scratch file that the
 // test creates for itself under a fresh name in the executable's directory,
 // and deletes that file again; no other file is touched. TRUE when the whole
-// object arrived. FALSE when the host cannot be reached, refuses or stays
+// body of a 2xx answer arrived, in whatever content coding the host chose
+// (FetchAsSent). FALSE when the host cannot be reached, refuses or stays
 // silent for kConnectionTestMaxSilenceMs, the credential prompt is
 // cancelled, no file can be created in the executable's directory, or the
 // user ended the wizard meanwhile.

@@ -1,5 +1,5 @@
 // How a response frames its body: lengths that leave the body in doubt and
-// codings the wizard never asked for fail the download before the local
+// content codings that cannot be undone fail the download before the local
 // file is made; sound variants of the same headers still download.
 #include <gtest/gtest.h>
 
@@ -48,13 +48,11 @@ const std::vector<FramingCase> kCases = {
      {"Transfer-Encoding: gzip, chunked"},
      Framing::Close,
      false},
-    {"gzip", {"Content-Encoding: gzip"}, Framing::Length, false},
-    {"deflate", {"Content-Encoding: deflate"}, Framing::Length, false},
     {"br", {"Content-Encoding: br"}, Framing::Length, false},
     {"an unknown content coding", {"Content-Encoding: x-vessamo"}, Framing::Length, false},
-    {"gzip after identity", {"Content-Encoding: identity, GZIP"}, Framing::Length, false},
-    {"gzip in a second header",
-     {"Content-Encoding: identity", "Content-Encoding: gzip"},
+    {"br after identity", {"Content-Encoding: identity, BR"}, Framing::Length, false},
+    {"br in a second header",
+     {"Content-Encoding: identity", "Content-Encoding: br"},
      Framing::Length,
      false},
     {"gzip folded onto an empty coding", {"Content-Encoding:", " gzip"}, Framing::Length, false},
@@ -103,7 +101,7 @@ TEST_F(DownloadFraming, DoubtfulFramingFailsBeforeTheFileIsMade) {
 
 TEST_F(DownloadFraming, AnEncodedBodyBehindARedirectIsRefusedToo) {
     HttpReply encoded = HttpReply::Ok(kSize);
-    encoded.headers = {"Content-Encoding: gzip"};
+    encoded.headers = {"Content-Encoding: br"};
     host.Serve("/current.exe", encoded);
     host.Serve("/package.exe", HttpReply::Redirect(302, "/current.exe"));
     EXPECT_EQ(InternetErrorOf([&] { Download("package.exe"); }),

@@ -11,6 +11,7 @@
 #include "platform/net/CredentialPrompt.h"
 #include "platform/os/VersionInfo.h"
 #include "platform/ui/ModalLoop.h"
+#include "support/CodedBody.h"
 #include "support/PageTestSupport.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TestHost.h"
@@ -18,9 +19,10 @@
 
 namespace {
 
-using testing_support::HostAuth;
 using testing_support::Click;
+using testing_support::Coding;
 using testing_support::ControlOf;
+using testing_support::HostAuth;
 using testing_support::HttpReply;
 using testing_support::PressWizardButton;
 using testing_support::TempDir;
@@ -115,6 +117,14 @@ TEST_F(PageOSTest, NextFollowsTheConnectionTestAndTheSaveBox) {
     shortBody.closeAt = 1000;
     HttpReply hangUp;
     hangUp.hangUp = true;
+    // A host that compresses whatever it is asked is reachable all the same.
+    HttpReply gzip = HttpReply::Text("HTTP/1.1 200 OK",
+                                     testing_support::Encoded("<html>up</html>", Coding::Gzip));
+    gzip.headers = {"Content-Encoding: gzip"};
+    HttpReply brotli = HttpReply::Text("HTTP/1.1 200 OK", "\x0b\x07\x80<html>up</html>\x03");
+    brotli.headers = {"Content-Encoding: br"};
+    HttpReply gzipCut = gzip;
+    gzipCut.closeAt = gzip.body->size() / 2;
     struct Case {
         const char* name;
         std::optional<HttpReply> reply;  // none: nobody listens
@@ -125,7 +135,10 @@ TEST_F(PageOSTest, NextFollowsTheConnectionTestAndTheSaveBox) {
         {"404", HttpReply::Text("HTTP/1.1 404 Not Found", "gone"), FALSE},
         {"500", HttpReply::Text("HTTP/1.1 500 Internal Server Error", "oops"), FALSE},
         {"407 proxy", HttpReply::Text("HTTP/1.1 407 Proxy Authentication Required", ""), FALSE},
+        {"gzip", gzip, TRUE},
+        {"br", brotli, TRUE},
         {"closed early", shortBody, FALSE},
+        {"gzip closed early", gzipCut, FALSE},
         {"hung up", hangUp, FALSE},
         {"unreachable", std::nullopt, FALSE},
     };

@@ -124,6 +124,14 @@ BOOL CHttpFile::QueryInfo(LPCTSTR pszName, CString& strValue) const {
     return TRUE;
 }
 
+BOOL CHttpFile::IsContentCoded() const {
+    return Transfer().Framing().ContentCoding().empty() ? FALSE : TRUE;
+}
+
+void CHttpFile::SetContentDecoding(BOOL bDecode) {
+    Transfer().SetDecoding(bDecode != FALSE);
+}
+
 UINT CHttpFile::Read(void* lpBuf, UINT nCount) {
     return static_cast<UINT>(Transfer().Read(static_cast<char*>(lpBuf), nCount));
 }

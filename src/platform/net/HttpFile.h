@@ -10,10 +10,11 @@
 //
 // Transport failures throw CInternetException, and so does a response whose
 // head leaves the body's length in doubt or whose 2xx body comes in a
-// content coding (gzip, br, ...) that was never asked for: no byte of such a
-// body is handed out. Credentials, when set, go to the server that asked for
-// them only, in a scheme it offered: Basic (where the password goes in
-// clear) only to a server that offered Basic.
+// content coding that cannot be undone (br, a stack of codings, ...): no
+// byte of such a body is handed out. A gzip or deflate body is decoded, and
+// a corrupt or cut one fails the Read that reaches the fault. Credentials, when set, go to the
+// server that asked for them only, in a scheme it offered: Basic (where the password goes in clear)
+// only to a server that offered Basic.
 #pragma once
 
 #include <functional>
@@ -52,11 +53,22 @@ class CHttpFile {
     // The status code of the response; FALSE before one was received.
     BOOL QueryInfoStatusCode(DWORD& dwStatusCode) const;
     // The length of the response body as the server announced it; FALSE
-    // when it announced none (a chunked body, one that ends at the close).
+    // when it announced none (a chunked body, one that ends at the close),
+    // and for a body that Read decodes, whose announced length counts
+    // coded bytes rather than the bytes Read hands out.
     BOOL QueryContentLength(ULONGLONG& ullLength) const;
     // The value of the final response's header `pszName` ("ETag"), trimmed;
     // FALSE when the response has none.
     BOOL QueryInfo(LPCTSTR pszName, CString& strValue) const;
+    // Whether the final response's body comes in a content coding (decoded
+    // by Read or not): a Range would count coded bytes, not those that Read
+    // hands out, so such a body is never to be resumed.
+    BOOL IsContentCoded() const;
+    // Whether the next SendRequest decodes a gzip or deflate body and
+    // refuses a 2xx body in any other coding (TRUE, the default), or hands
+    // the body out as sent, whatever its coding (FALSE): for a caller that
+    // only needs to know that a whole body arrives.
+    void SetContentDecoding(BOOL bDecode);
 
     // Up to `nCount` bytes of the body into `lpBuf`: whatever has arrived,
     // waiting only while nothing has. 0 at the end of the body, or when the

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <limits>
 
+#include "platform/net/ContentDecoder.h"
 #include "platform/net/HeaderText.h"
 
 namespace net {
@@ -105,9 +106,9 @@ void ResponseFraming::NoteTransferCodings(std::string_view values) {
 
 void ResponseFraming::NoteContentCodings(std::string_view values) {
     ForEachElement(values, [this](std::string_view element) {
-        if (element.empty() || !m_contentCoding.empty()) return;
+        if (element.empty()) return;
         std::string name = CodingName(element);
-        if (name != "identity") m_contentCoding = name;
+        if (name != "identity") m_contentCodings.push_back(name);
     });
 }
 
@@ -118,9 +119,14 @@ std::string ResponseFraming::Refusal(bool bodyIsKept) const {
         return "invalid response: the transfer coding \"" + m_otherTransferCoding +
                "\" is not supported";
     }
-    if (bodyIsKept && !m_contentCoding.empty()) {
-        return "invalid response: the body is sent with the content coding \"" + m_contentCoding +
-               "\", which was not asked for";
+    if (!bodyIsKept || m_contentCodings.empty()) return {};
+    if (m_contentCodings.size() > 1) {
+        return "invalid response: the body is sent in several content codings (\"" +
+               ContentCoding() + "\"), which cannot be undone";
+    }
+    if (!ContentDecoder::Decodes(m_contentCodings[0])) {
+        return "invalid response: the body is sent in the content coding \"" + ContentCoding() +
+               "\", which cannot be decoded";
     }
     return {};
 }
@@ -131,6 +137,14 @@ std::string ResponseFraming::Field(std::string_view name) const {
         if (HeaderValue(line, name, value)) return std::string(value);
     }
     return {};
+}
+
+std::string ResponseFraming::ContentCoding() const {
+    std::string codings;
+    for (const std::string& name : m_contentCodings) {
+        codings += (codings.empty() ? "" : ", ") + name;
+    }
+    return codings;
 }
 
 bool ResponseFraming::Length(std::uint64_t& length) const {

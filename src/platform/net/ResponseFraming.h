@@ -1,9 +1,9 @@
 // What a response's head says about its body, checked before any byte of
 // the body is taken.
 //
-// The wizard stores a body exactly as it arrives, so a head that leaves its
-// length in doubt, or that announces an encoding the wizard never asked for
-// and does not undo, must fail the request instead: the file would be
+// A kept body must be the object itself, so a head that leaves its length
+// in doubt, or that announces a content coding that cannot be undone
+// (ContentDecoder), must fail the request instead: the file would be
 // something other than the object, and the progress a lie.
 #pragma once
 
@@ -24,8 +24,12 @@ class ResponseFraming {
     void Note(std::string_view headerLine);
 
     // Why the body cannot be taken, "" when it can. Content codings matter
-    // only for a body that is kept (`bodyIsKept`); the length matters always.
+    // only for a body that is kept as the object (`bodyIsKept`), which may
+    // come in one coding that ContentDecoder undoes; the length matters always.
     std::string Refusal(bool bodyIsKept) const;
+    // The body's content codings in the order they were applied, ", "
+    // between them; "" for the body as it is (identity).
+    std::string ContentCoding() const;
     // The body's length as announced; false when none was, or when the
     // chunked transfer coding frames the body instead.
     bool Length(std::uint64_t& length) const;
@@ -43,10 +47,10 @@ class ResponseFraming {
     std::vector<std::string> m_lines;  // the header lines as they came
     std::string m_headFault;           // a header line that cannot be read one way only
     std::optional<std::uint64_t> m_length;
-    std::string m_lengthFault;          // the first Content-Length fault seen
-    bool m_chunked = false;             // chunked is the last transfer coding
-    std::string m_otherTransferCoding;  // a transfer coding besides chunked
-    std::string m_contentCoding;        // a content coding besides identity
+    std::string m_lengthFault;                  // the first Content-Length fault seen
+    bool m_chunked = false;                     // chunked is the last transfer coding
+    std::string m_otherTransferCoding;          // a transfer coding besides chunked
+    std::vector<std::string> m_contentCodings;  // the codings besides identity
 };
 
 }  // namespace net

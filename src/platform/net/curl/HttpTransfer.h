@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/net/BodySink.h"
+#include "platform/net/ContentDecoder.h"
 #include "platform/net/ResponseFraming.h"
 #include "platform/net/SessionSettings.h"
 #include "platform/net/SignInOffer.h"
@@ -41,13 +42,17 @@ class HttpTransfer {
     // alone, in the scheme that AnswersSignIn found.
     void SetCredentials(const std::string& userName, const std::string& password);
     void SetInterruptCheck(std::function<bool()> check) { m_interruptCheck = std::move(check); }
+    // Whether the next Send decodes a gzip or deflate body and refuses a
+    // 2xx body in any other coding (the default), or takes it as sent.
+    void SetDecoding(bool decoding) { m_decoding = decoding; }
 
     // Starts the request afresh and waits until the final response's status
     // is known and its body is ready; false when the interrupt check stopped the wait.
     bool Send();
     // Status of the final response, 0 before one arrived.
     long Status() const;
-    // The announced body length; false when there is none or the body is chunked.
+    // The announced body length; false when there is none, the body is
+    // chunked, or it is decoded (the length counts its coded bytes).
     bool ContentLength(std::uint64_t& length) const;
     // What the final response's head says of its body.
     const ResponseFraming& Framing() const { return m_framing; }
@@ -59,7 +64,7 @@ class HttpTransfer {
     bool AnswersSignIn() const { return AnsweredScheme().has_value(); }
     // Realm of the challenge that SetCredentials would answer, "" when none.
     const std::string& Realm() const;
-    // Up to `size` body bytes; 0 at the end or when interrupted.
+    // Up to `size` body bytes, decoded; 0 at the end or when interrupted.
     std::size_t Read(char* buffer, std::size_t size);
     bool WasInterrupted() const { return m_interrupted; }
 
@@ -69,6 +74,7 @@ class HttpTransfer {
     static std::size_t OnBody(char* data, std::size_t, std::size_t size, void* self);
     static std::size_t OnHeader(char* data, std::size_t, std::size_t size, void* self);
     void OnEndOfHead();
+    std::size_t ReadCoded(char* buffer, std::size_t size);
     std::optional<net::SignInScheme> AnsweredScheme() const;
 
     void Configure(const std::string& url, const SessionSettings& settings, bool secure);
@@ -110,7 +116,9 @@ class HttpTransfer {
     bool m_answeringDigest = false;  // libcurl answers a Digest challenge itself
     bool m_denied = false;           // the last response of this Send was a 401
     ResponseFraming m_framing;       // of the response being received
-    std::string m_refusal;           // why its body was refused, "" when it was not
+    bool m_decoding = true;
+    std::unique_ptr<ContentDecoder> m_decoder;  // of the final response's coded body
+    std::string m_refusal;                      // why its body was refused, "" when it was not
     bool m_attached = false;
     bool m_paused = false;       // libcurl holds a piece we refused
     bool m_discarding = false;   // the response is being dropped

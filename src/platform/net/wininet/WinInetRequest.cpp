@@ -188,6 +188,10 @@ InternetCall WinInetRequest::Open(const InternetAddress& address, const std::str
     DWORD limit = h.silenceLimitMs + kTimeoutMarginMs;
     SetTimeout(h.request, INTERNET_OPTION_RECEIVE_TIMEOUT, limit);
     SetTimeout(h.request, INTERNET_OPTION_SEND_TIMEOUT, limit);
+    // The body comes as sent, and ContentDecoder undoes its coding: WinINet's
+    // own decoding (Wine's, at least) drops the Content-Length and
+    // Content-Encoding lines from the head that the framing checks read,
+    // and ends a cut gzip stream as if it were whole.
     BOOL off = FALSE;
     InternetSetOptionW(h.request, INTERNET_OPTION_HTTP_DECODING, &off, sizeof off);
     if (signIn != nullptr) {
