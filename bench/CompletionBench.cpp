@@ -23,6 +23,8 @@
 #include "support/TempDir.h"
 #include "support/TestHost.h"
 #include "support/UiTestSupport.h"
+#include "support/seams/TestDownloadHost.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -76,8 +78,8 @@ int main(int argc, char** argv) {
     host.Serve("/vessamo-nten.exe", reply);
 
     InstallWizardResources();
-    os::SetModuleFileNameForTesting(dir.File("VessamoInstaller"));
-    SetDownloadHostForTesting(host.HostAndPort().c_str());
+    testing_support::PlaceExecutable(dir.File("VessamoInstaller"));
+    testing_support::SetDownloadHost(host.HostAndPort().c_str());
     env.Renderer().SetIdleLimit(std::chrono::seconds(30));
     auto wizard = std::make_unique<CInstallWizard>();
     if (!wizard->Create()) return 1;

@@ -28,6 +28,7 @@
 #include "support/TempDir.h"
 #include "support/TestHost.h"
 #include "support/TestHostBody.h"
+#include "support/seams/TestDownloadHost.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ using testing_support::FileSize;
 
 // `keyHex` null: an unsigned download.
 int Fetch(const char* host, const char* object, const char* localPath, const char* keyHex) {
-    SetDownloadHostForTesting(host);
+    testing_support::SetDownloadHost(host);
     crypto::PublicKey key;
     if (keyHex != nullptr && !crypto::ParsePublicKey(keyHex, key)) return 2;
     BOOL result = FALSE;
@@ -65,7 +66,7 @@ double OneCancel(const std::string& localPath, bool hostSending) {
         reply.stallAt = 256 * 1024;
     }
     host.Serve("/stall.bin", reply);
-    SetDownloadHostForTesting(host.HostAndPort().c_str());
+    testing_support::SetDownloadHost(host.HostAndPort().c_str());
     SetCancelled(FALSE);
     SetProgress(0);
     std::atomic<bool> done{false};

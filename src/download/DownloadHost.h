@@ -1,7 +1,9 @@
 // The download host, fixed when the product is built ("host", "host:port",
-// "https://host" or "https://host:port"), and the one seam through which
-// tests point the download routine at a host of their own, with shorter
-// time-outs.
+// "https://host" or "https://host:port"), and how the download routine
+// reaches it. GetDownloadHost and GetDownloadTimeouts are the one point
+// through which the routine learns its host: the product answers them in
+// DownloadHost.cpp, and test programs link definitions of their own that
+// point the routine at a host of the test's, with shorter time-outs.
 #pragma once
 
 #include "platform/CString.h"
@@ -14,7 +16,7 @@ struct DownloadTimeouts {
     DWORD receiveMs = 0;
 };
 
-// The download host as built in, or as a test set it, scheme included when it names one.
+// The download host as built in, scheme included when it names one.
 CString GetDownloadHost();
 
 // GetDownloadHost() split into a server name and a port, and whether it is
@@ -33,8 +35,5 @@ CString GetDownloadAddress();
 // number from 1 to 65535.
 BOOL SplitHostAndPort(const CString& strHost, CString& strServer, INTERNET_PORT& nPort);
 
+// The time-outs of the download routine's session: the session's own.
 DownloadTimeouts GetDownloadTimeouts();
-
-// For tests only: from now on the download host is `pszHost`, with these
-// time-outs. nullptr restores the built-in host and time-outs.
-void SetDownloadHostForTesting(LPCTSTR pszHost, DownloadTimeouts timeouts = {});

@@ -7,6 +7,7 @@
 #include "download/DownloadState.h"
 #include "package/WizardFiles.h"
 #include "platform/net/CredentialPrompt.h"
+#include "support/seams/TestDownloadHost.h"
 
 namespace testing_support {
 
@@ -18,7 +19,7 @@ void DownloadFixture::SetUp() {
 }
 
 void DownloadFixture::TearDown() {
-    SetDownloadHostForTesting(nullptr);
+    testing_support::SetDownloadHost(nullptr);
     net::SetCredentialPrompt({});
     SetCancelled(FALSE);
 }

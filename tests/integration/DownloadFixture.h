@@ -8,8 +8,8 @@
 #include <string>
 
 #include "support/TempDir.h"
-#include "support/TestDownloadHost.h"
 #include "support/TestHost.h"
+#include "support/seams/TestDownloadHost.h"
 
 namespace testing_support {
 

@@ -5,8 +5,9 @@
 #include "platform/os/Thread.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
-#include "support/TestDownloadHost.h"
 #include "support/TestHostBody.h"
+#include "support/seams/TestDownloadHost.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace testing_support {
 
@@ -47,7 +48,7 @@ void DownloadPageFixture::TearDown() {
     wizard->DestroyWindow();
     wizard.reset();
     ui::PumpMessages();
-    os::Thread::FailStartsForTesting(0);
+    testing_support::FailThreadStarts(0);
     SetCancelled(FALSE);
     SetProgress(0);
     PageTest::TearDown();

@@ -19,6 +19,7 @@
 #include "platform/ui/ModalLoop.h"
 #include "support/TestHostBody.h"
 #include "support/TestHostPorts.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -300,7 +301,7 @@ TEST_F(DownloadPageTest, LeftoversOfEarlierTransfersDoNotDecideANewDownload) {
 TEST_F(DownloadPageTest, ThreadThatCannotStartFailsTheDownloadInsteadOfHanging) {
     host.Serve("/vessamo-nten.exe", HttpReply::Ok(1000));
     ShowPage();
-    os::Thread::FailStartsForTesting(1);
+    testing_support::FailThreadStarts(1);
     // The progress window sees the failure as it opens and closes by itself.
     PressDownload();
     ExpectFailedState("");

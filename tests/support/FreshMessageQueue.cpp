@@ -2,6 +2,19 @@
 
 #include "platform/ui/MessageQueue.h"
 
+namespace ui {
+
+void MessageQueue::DiscardAll() {
+    std::deque<Entry> dropped;
+    {
+        std::lock_guard lock(m_mutex);
+        dropped.swap(m_messages);
+    }
+    // The tasks' captures are released here, outside the lock.
+}
+
+}  // namespace ui
+
 namespace testing_support {
 
 FreshMessageQueue::FreshMessageQueue() {

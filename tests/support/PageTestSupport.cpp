@@ -7,12 +7,14 @@
 #include "platform/net/CredentialPrompt.h"
 #include "platform/os/ModulePath.h"
 #include "platform/os/VersionInfo.h"
+#include "support/seams/TestDownloadHost.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace testing_support {
 
 void PageTest::SetUp() {
     InstallWizardResources();
-    os::SetModuleFileNameForTesting(dir.File("VessamoInstaller"));
+    PlaceExecutable(dir.File("VessamoInstaller"));
     DetectPlatform(VER_PLATFORM_WIN32_NT);
     SetOSType(OSTYPE_AUTODETECT);
     SetCancelled(FALSE);
@@ -20,14 +22,14 @@ void PageTest::SetUp() {
 
 void PageTest::TearDown() {
     net::SetCredentialPrompt({});
-    SetDownloadHostForTesting(nullptr);
+    SetDownloadHost(nullptr);
     SetOSType(OSTYPE_AUTODETECT);
-    os::SetPlatformIdForTesting(std::nullopt);
-    os::SetModuleFileNameForTesting("");
+    ReportPlatformId(std::nullopt);
+    PlaceExecutable("");
 }
 
 void PageTest::DetectPlatform(DWORD platformId) {
-    os::SetPlatformIdForTesting(platformId);
+    ReportPlatformId(platformId);
 }
 
 }  // namespace testing_support

@@ -11,8 +11,8 @@
 
 #include "platform/Types.h"
 #include "support/TempDir.h"
-#include "support/TestDownloadHost.h"
 #include "support/UiTestSupport.h"
+#include "support/seams/TestDownloadHost.h"
 
 namespace testing_support {
 

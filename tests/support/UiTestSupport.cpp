@@ -7,6 +7,8 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 #include "platform/ui/Renderer.h"
+#include "support/seams/HeadlessByDefault.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace testing_support {
 
@@ -16,7 +18,7 @@ UiTestEnvironment::UiTestEnvironment() {
 }
 
 UiTestEnvironment::~UiTestEnvironment() {
-    ui::SetRenderer(nullptr);
+    ui::SetRenderer(&ProgramRenderer());
     ui::ClearResources();
 }
 
@@ -78,11 +80,10 @@ ShellOpenRecorder::~ShellOpenRecorder() {
 void ShellOpenRecorder::Install(ShellOpenRecorder* recorder) {
     s_installed = recorder;
     if (recorder == nullptr) {
-        os::SetShellOpenHandlerForTesting({});
+        HandleShellOpens({});
         return;
     }
-    os::SetShellOpenHandlerForTesting(
-        [recorder](const os::ShellOpenCall& call) { return recorder->Record(call); });
+    HandleShellOpens([recorder](const os::ShellOpenCall& call) { return recorder->Record(call); });
 }
 
 std::intptr_t ShellOpenRecorder::Record(const os::ShellOpenCall& call) {

@@ -10,8 +10,8 @@
 
 #include "platform/os/ShellOpen.h"
 #include "platform/ui/Afx.h"
-#include "platform/ui/HeadlessRenderer.h"
 #include "support/FreshMessageQueue.h"
+#include "support/HeadlessRenderer.h"
 
 namespace testing_support {
 

@@ -13,9 +13,9 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/PageTestSupport.h"
-#include "support/TestDownloadHost.h"
 #include "support/TestHost.h"
 #include "support/UiTestSupport.h"
+#include "support/seams/TestDownloadHost.h"
 
 namespace {
 
@@ -113,10 +113,10 @@ TEST_F(AppWizardTest, WithoutThePackageTheDownloadPageOffersBackOnly) {
     EXPECT_EQ(focus->Id(), IDC_DOWNLOAD);
     // Enter presses Download instead; the download (from a host that refuses
     // at once) fails, and its progress window closes by itself.
-    SetDownloadHostForTesting("127.0.0.1:1");
+    testing_support::SetDownloadHost("127.0.0.1:1");
     ui::PressKey(ui::Key::Enter);
     ui::PumpMessages();
-    SetDownloadHostForTesting(nullptr);
+    testing_support::SetDownloadHost(nullptr);
     EXPECT_NE(wizard.m_pageDownload.m_strMessage.Find("cannot connect to the download host"), -1);
     EXPECT_EQ(wizard.GetResult(), -1);
     EXPECT_EQ(wizard.GetActivePage(), &wizard.m_pageDownload);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "download/DownloadHost.h"
+#include "support/seams/TestDownloadHost.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ TEST(DownloadHost, SchemePrefixChoosesHttpsAndItsDefaultPort) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.host);
-        SetDownloadHostForTesting(c.host);
+        testing_support::SetDownloadHost(c.host);
         CString server;
         INTERNET_PORT port = 1234;
         BOOL secure = -1;  // neither answer
@@ -69,7 +70,7 @@ TEST(DownloadHost, SchemePrefixChoosesHttpsAndItsDefaultPort) {
         EXPECT_EQ(secure, c.secure);
         EXPECT_EQ(GetDownloadAddress(), c.address);
     }
-    SetDownloadHostForTesting(nullptr);
+    testing_support::SetDownloadHost(nullptr);
 }
 
 TEST(DownloadHost, TestSeamSetsHostAndTimeoutsAndRestoresTheBuiltInOnes) {
@@ -78,7 +79,7 @@ TEST(DownloadHost, TestSeamSetsHostAndTimeoutsAndRestoresTheBuiltInOnes) {
     EXPECT_EQ(GetDownloadTimeouts().connectMs, 0u);
     EXPECT_EQ(GetDownloadTimeouts().receiveMs, 0u);
 
-    SetDownloadHostForTesting("127.0.0.1:4711", {300, 700});
+    testing_support::SetDownloadHost("127.0.0.1:4711", {300, 700});
     EXPECT_EQ(GetDownloadHost(), "127.0.0.1:4711");
     CString server;
     INTERNET_PORT port = 0;
@@ -90,7 +91,7 @@ TEST(DownloadHost, TestSeamSetsHostAndTimeoutsAndRestoresTheBuiltInOnes) {
     EXPECT_EQ(GetDownloadTimeouts().connectMs, 300u);
     EXPECT_EQ(GetDownloadTimeouts().receiveMs, 700u);
 
-    SetDownloadHostForTesting(nullptr);
+    testing_support::SetDownloadHost(nullptr);
     EXPECT_EQ(GetDownloadHost(), builtIn);
     EXPECT_EQ(GetDownloadTimeouts().receiveMs, 0u);
 }

@@ -4,13 +4,14 @@
 #include "package/PackageName.h"
 #include "platform/os/ModulePath.h"
 #include "platform/os/VersionInfo.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
 class OSTypeTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        os::SetPlatformIdForTesting(std::nullopt);
+        testing_support::ReportPlatformId(std::nullopt);
         SetOSType(OSTYPE_AUTODETECT);
     }
 };
@@ -22,7 +23,7 @@ TEST_F(OSTypeTest, DetectionMapsThePlatformIdentifier) {
     } cases[] = {
         {0, OSTYPE_AUTODETECT}, {1, OSTYPE_WIN9X}, {2, OSTYPE_WINNT}, {7, OSTYPE_AUTODETECT}};
     for (const auto& c : cases) {
-        os::SetPlatformIdForTesting(c.platformId);
+        testing_support::ReportPlatformId(c.platformId);
         EXPECT_EQ(GetOSType(), c.expected) << "platform " << c.platformId;
         EXPECT_EQ(g_nOSType.load(), OSTYPE_AUTODETECT) << "detection must not be stored";
     }
@@ -35,11 +36,11 @@ TEST_F(OSTypeTest, ThisSystemReportsTheNtFamily) {
 TEST_F(OSTypeTest, ManualChoiceOverridesAndCanBeDiscarded) {
     SetOSType(OSTYPE_WIN9X);
     EXPECT_EQ(GetOSType(), OSTYPE_WIN9X);
-    os::SetPlatformIdForTesting(VER_PLATFORM_WIN32s);
+    testing_support::ReportPlatformId(VER_PLATFORM_WIN32s);
     EXPECT_EQ(GetOSType(), OSTYPE_WIN9X);
     SetOSType(OSTYPE_AUTODETECT);
     EXPECT_EQ(GetOSType(), OSTYPE_AUTODETECT);
-    os::SetPlatformIdForTesting(VER_PLATFORM_WIN32_NT);
+    testing_support::ReportPlatformId(VER_PLATFORM_WIN32_NT);
     EXPECT_EQ(GetOSType(), OSTYPE_WINNT);
 }
 
@@ -60,14 +61,14 @@ TEST_F(OSTypeTest, PackageNamePerFamily) {
 }
 
 TEST_F(OSTypeTest, PackagePathFollowsTheChoice) {
-    os::SetModuleFileNameForTesting("/opt/wizard/vessamo-installer");
+    testing_support::PlaceExecutable("/opt/wizard/vessamo-installer");
     EXPECT_EQ(GetPackagePath().str(), "\\opt\\wizard\\vessamo-nten.exe");
     SetOSType(OSTYPE_WIN9X);
     EXPECT_EQ(GetPackagePath().str(), "\\opt\\wizard\\vessamo-w9xen.exe");
-    os::SetPlatformIdForTesting(VER_PLATFORM_WIN32s);
+    testing_support::ReportPlatformId(VER_PLATFORM_WIN32s);
     SetOSType(OSTYPE_AUTODETECT);
     EXPECT_EQ(GetPackagePath().str(), "\\opt\\wizard\\");
-    os::SetModuleFileNameForTesting("");
+    testing_support::PlaceExecutable("");
 }
 
 }  // namespace

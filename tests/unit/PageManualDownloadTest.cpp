@@ -7,6 +7,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/PageTestSupport.h"
+#include "support/seams/TestDownloadHost.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST_F(PageManualDownloadTest, TheButtonOpensThePackageAddressOfTheSelectedFamil
         testing_support::ShellOpenRecorder recorder;
         DetectPlatform(c.platform);
         SetOSType(c.osType);
-        SetDownloadHostForTesting(c.host);
+        testing_support::SetDownloadHost(c.host);
         std::string address =
             c.address ? c.address : GetDownloadAddress().str() + "/vessamo-nten.exe";
 

@@ -10,6 +10,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalLoop.h"
 #include "support/PageTestSupport.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ TEST_F(PageOutroTest, AStartThatFailsIsToldWithItsReasonAndAStartThatWorksIsNot)
     Open();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.result);
-        os::SetShellOpenHandlerForTesting([&](const os::ShellOpenCall&) { return c.result; });
+        testing_support::HandleShellOpens([&](const os::ShellOpenCall&) { return c.result; });
         int before = MessageBoxesShown();
         std::string told;
         if (!c.told.empty()) AnswerMessageBox(told);
@@ -196,7 +197,7 @@ TEST_F(PageOutroTest, AStartThatFailsIsToldWithItsReasonAndAStartThatWorksIsNot)
         EXPECT_EQ(env.Renderer().PendingActions(), 0u);
         Press(ID_WIZBACK);
     }
-    os::SetShellOpenHandlerForTesting({});
+    testing_support::HandleShellOpens({});
     EXPECT_EQ(dir.Read("vessamo-nten.exe"), "MZ nt");
 }
 

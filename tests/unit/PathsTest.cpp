@@ -5,6 +5,7 @@
 #include "package/Paths.h"
 #include "platform/os/ModulePath.h"
 #include "support/TempDir.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST(ReplaceSeparators, ReplacesBothKinds) {
 }
 
 TEST(GetModuleDirectory, IsTheDirectoryOfTheExecutable) {
-    os::SetModuleFileNameForTesting("");
+    testing_support::PlaceExecutable("");
     CString dir = GetModuleDirectory();
     ASSERT_FALSE(dir.IsEmpty());
     // The directory, separator included, then the program's own file name.
@@ -86,9 +87,9 @@ TEST(GetModuleDirectory, IsTheDirectoryOfTheExecutable) {
     EXPECT_EQ(testing_support::FsPath(module.substr(dir.str().size())).stem(),
               "vessamo_unit_tests");
 
-    os::SetModuleFileNameForTesting("/opt/wizard/vessamo-installer");
+    testing_support::PlaceExecutable("/opt/wizard/vessamo-installer");
     EXPECT_EQ(GetModuleDirectory().str(), "/opt/wizard/");
-    os::SetModuleFileNameForTesting("");
+    testing_support::PlaceExecutable("");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "platform/os/Thread.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ DWORD Count(LPVOID parameter) {
 
 TEST(Thread, FailedStartIsReported) {
     std::atomic<int> ran{0};
-    os::Thread::FailStartsForTesting(1);
+    testing_support::FailThreadStarts(1);
     os::Thread failed;
     EXPECT_FALSE(failed.Start(&Count, &ran));
     EXPECT_FALSE(failed.SetBelowNormalPriority());

@@ -14,8 +14,4 @@ namespace os {
 // see NativePath.h).
 std::string GetModuleFileName();
 
-// Makes GetModuleFileName report `path` instead (tests place the executable's
-// directory in a temporary folder this way); an empty path restores the truth.
-void SetModuleFileNameForTesting(const std::string& path);
-
 }  // namespace os

@@ -1,7 +1,5 @@
 #include "platform/os/ShellOpen.h"
 
-#include <mutex>
-
 #include "platform/CString.h"
 #include "platform/os/NativePath.h"
 #include "platform/os/ShellStart.h"
@@ -9,16 +7,8 @@
 namespace os {
 namespace {
 
-std::mutex g_handlerMutex;
-std::function<std::intptr_t(const ShellOpenCall&)> g_handler;
-
 bool IsWebAddress(const std::string& target) {
     return StartsWithNoCase(target, "http://") || StartsWithNoCase(target, "https://");
-}
-
-std::function<std::intptr_t(const ShellOpenCall&)> Handler() {
-    std::lock_guard lock(g_handlerMutex);
-    return g_handler;
 }
 
 }  // namespace
@@ -27,23 +17,21 @@ std::intptr_t ShellExecute(HWND /*owner*/, LPCTSTR verb, LPCTSTR file, LPCTSTR p
                            LPCTSTR directory, int show) {
     ShellOpenCall call{verb ? verb : "", file ? file : "", parameters ? parameters : "",
                        directory ? directory : "", show};
-    if (auto handler = Handler()) return handler(call);
-    if (!call.verb.empty() && call.verb != "open") return SE_ERR_NOASSOC;
-    if (call.file.empty()) return SE_ERR_FNF;
-    std::string nativeDirectory = ToNativePath(call.directory.c_str());
-    if (IsWebAddress(call.file)) return StartWebAddress(call.file, nativeDirectory);
-    return StartProgramIn(call.file, nativeDirectory);
+    return DispatchShellOpen(call, nullptr);
 }
 
 std::intptr_t StartCheckedProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check) {
     ShellOpenCall call{"open", file ? file : "", "", directory ? directory : "", SW_HIDE};
     if (call.file.empty() || IsWebAddress(call.file)) return SE_ERR_FNF;
+    return DispatchShellOpen(call, &check);
+}
+
+std::intptr_t PerformShellOpen(const ShellOpenCall& call, const ProgramCheck* check) {
+    if (!call.verb.empty() && call.verb != "open") return SE_ERR_NOASSOC;
+    if (call.file.empty()) return SE_ERR_FNF;
     std::string nativeDirectory = ToNativePath(call.directory.c_str());
-    if (auto handler = Handler()) {
-        std::intptr_t refusal = CheckProgramIn(call.file, nativeDirectory, check);
-        return refusal != 0 ? refusal : handler(call);
-    }
-    return StartProgramIn(call.file, nativeDirectory, &check);
+    if (IsWebAddress(call.file)) return StartWebAddress(call.file, nativeDirectory);
+    return StartProgramIn(call.file, nativeDirectory, check);
 }
 
 bool CheckProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check) {
@@ -76,11 +64,6 @@ std::string ShellOpenFailureReason(std::intptr_t result) {
         default:
             return "it could not be opened";
     }
-}
-
-void SetShellOpenHandlerForTesting(std::function<std::intptr_t(const ShellOpenCall&)> handler) {
-    std::lock_guard lock(g_handlerMutex);
-    g_handler = std::move(handler);
 }
 
 }  // namespace os

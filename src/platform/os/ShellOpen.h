@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "platform/Types.h"
@@ -57,8 +56,7 @@ std::intptr_t ShellExecute(HWND owner, LPCTSTR verb, LPCTSTR file, LPCTSTR param
 // held open without write or delete sharing from the check until the
 // shell has started it. SE_ERR_UNVERIFIED when the check refuses the bytes
 // or the name has been given to another file meanwhile; otherwise as
-// ShellExecute. The test seam, when installed, takes the start itself,
-// once the check has passed.
+// ShellExecute.
 std::intptr_t StartCheckedProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check);
 
 // Opens the program `file` in `directory` as StartCheckedProgram does and
@@ -66,7 +64,7 @@ std::intptr_t StartCheckedProgram(LPCTSTR file, LPCTSTR directory, const Program
 // file of its own (a link, a folder, a second name) or the check refuses it.
 bool CheckProgram(LPCTSTR file, LPCTSTR directory, const ProgramCheck& check);
 
-// One call of ShellExecute, as the test seam sees it.
+// One call of ShellExecute or StartCheckedProgram.
 struct ShellOpenCall {
     std::string verb;
     std::string file;
@@ -75,13 +73,18 @@ struct ShellOpenCall {
     int show = SW_SHOW;
 };
 
-// Makes ShellExecute hand every call to `handler` instead of starting
-// anything, and return the handler's result; an empty handler restores
-// the real behaviour.
+// Starts what `call` names, the verb and the target checked, after `check`
+// (when given) has accepted the program's bytes; kShellOpenStarted or an
+// SE_ERR_* value. ShellExecute and StartCheckedProgram do their part here.
+std::intptr_t PerformShellOpen(const ShellOpenCall& call, const ProgramCheck* check);
+
+// Where ShellExecute and StartCheckedProgram hand their call over: in the
+// product PerformShellOpen (SystemEntries.cpp); test programs link a
+// definition of their own that can record calls instead of starting anything.
+std::intptr_t DispatchShellOpen(const ShellOpenCall& call, const ProgramCheck* check);
+
 // A short reason for a failed ShellExecute `result`, to complete a sentence
 // such as "The installer could not be started: <reason>."
 std::string ShellOpenFailureReason(std::intptr_t result);
-
-void SetShellOpenHandlerForTesting(std::function<std::intptr_t(const ShellOpenCall&)> handler);
 
 }  // namespace os

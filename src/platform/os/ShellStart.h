@@ -1,5 +1,5 @@
 // What the shell's "open" asks of each platform's back end, once the checks
-// that every platform shares (the test seam, the verb, an empty target) have
+// that every platform shares (the verb, an empty target) have
 // passed. Paths are in the platform's own form (NativePath.h).
 #pragma once
 

@@ -29,10 +29,12 @@ class Thread {
     void Join();
     bool IsStarted() const { return m_started; }
 
-    // Makes the next `count` calls of Start fail, as when resources run out.
-    static void FailStartsForTesting(int count);
-
   private:
+    // Creates the system's thread, running Run; false when the system has
+    // none to give. In the product SystemEntries.cpp defines it; test
+    // programs link a definition of their own that can refuse, as a system
+    // out of resources does.
+    bool Launch();
     void Run();
     // The calling thread's id as the system's scheduler knows it.
     static std::int64_t CurrentSystemId();

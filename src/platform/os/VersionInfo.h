@@ -1,10 +1,7 @@
 // The operating-system version query: the system's own on Windows, where
 // the 9x family is real (Wine's Windows 98 setting reports it too); on Linux
-// the wizard always runs on the NT family. Tests make the query report any
-// platform identifier instead.
+// the wizard always runs on the NT family.
 #pragma once
-
-#include <optional>
 
 #include "platform/Types.h"
 
@@ -29,7 +26,9 @@ BOOL GetVersionEx(OSVERSIONINFO* info);
 
 namespace os {
 
-// Makes GetVersionEx report `platformId`; std::nullopt restores the truth.
-void SetPlatformIdForTesting(std::optional<DWORD> platformId);
+// The platform identifier GetVersionEx reports on a system of `systemId`:
+// in the product the system's own (SystemEntries.cpp); test programs link a
+// definition of their own that can report any family.
+DWORD ReportedPlatformId(DWORD systemId);
 
 }  // namespace os

@@ -37,8 +37,9 @@ class CPropertySheet : public CWnd {
     // Runs the wizard modally; returns ID_WIZFINISH or IDCANCEL, and -1
     // when the sheet is not in wizard mode or has no page that accepts.
     virtual int DoModal();
-    // Opens the wizard without a modal loop (tests drive it with input and
-    // ui::PumpMessages); FALSE when it cannot. DestroyWindow closes it.
+    // Opens the wizard modeless: its window and first page exist and take
+    // input, but nothing waits for it (DoModal opens it so before running its
+    // loop); FALSE when it cannot. DestroyWindow closes it.
     BOOL Create();
     void DestroyWindow();
     // Ends the wizard with `nResult`.

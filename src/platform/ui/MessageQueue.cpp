@@ -85,15 +85,6 @@ bool MessageQueue::IsEmpty() {
     return m_messages.empty();
 }
 
-void MessageQueue::DiscardAll() {
-    std::deque<Entry> dropped;
-    {
-        std::lock_guard lock(m_mutex);
-        dropped.swap(m_messages);
-    }
-    // The tasks' captures are released here, outside the lock.
-}
-
 void MessageQueue::SetWakeHook(std::function<void()> hook) {
     std::lock_guard lock(m_mutex);
     m_wakeHook = std::move(hook);

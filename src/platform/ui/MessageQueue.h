@@ -63,7 +63,9 @@ class MessageQueue {
     // Blocks until a message is queued or `timeout` passes; true when one is.
     bool WaitForMessage(std::chrono::milliseconds timeout);
     bool IsEmpty();
-    // Drops every queued message and task (tests start from an empty queue).
+    // Drops every queued message and task. The product never drops one: only
+    // test programs define it (tests/support/FreshMessageQueue.cpp), to start
+    // each test from an empty queue.
     void DiscardAll();
 
     // Installs the hook called when a message is posted from another thread

@@ -1,17 +1,14 @@
 #include "platform/ui/Renderer.h"
 
-#include "platform/ui/HeadlessRenderer.h"
+#include <cstdio>
+#include <cstdlib>
+
 #include "platform/ui/MessageQueue.h"
 
 namespace ui {
 namespace {
 
 Renderer* g_renderer = nullptr;
-
-HeadlessRenderer& BuiltIn() {
-    static HeadlessRenderer renderer;
-    return renderer;
-}
 
 }  // namespace
 
@@ -20,13 +17,17 @@ void SetRenderer(Renderer* renderer) {
     if (renderer != nullptr) {
         MessageQueue::Instance().SetWakeHook([renderer] { renderer->Wake(); });
     } else {
-        // The built-in renderer waits on the queue itself.
         MessageQueue::Instance().SetWakeHook({});
     }
 }
 
 Renderer& GetRenderer() {
-    return g_renderer != nullptr ? *g_renderer : BuiltIn();
+    if (g_renderer == nullptr) {
+        // A window with nothing to show it on could never be answered.
+        std::fputs("vessamo-installer: the window model has no renderer; aborting\n", stderr);
+        std::abort();
+    }
+    return *g_renderer;
 }
 
 }  // namespace ui

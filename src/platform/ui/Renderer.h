@@ -1,6 +1,6 @@
-// The renderer interface: what puts the model on a screen (FLTK) or nowhere
-// (the headless renderer of the tests), and feeds user input back through
-// the functions of platform/ui/Input.h.
+// The renderer interface: what puts the model on a screen (FLTK, native
+// Windows controls) or, in the tests, nowhere, and feeds user input back
+// through the functions of platform/ui/Input.h.
 //
 // The model calls a renderer only on the UI thread. Windows are announced as
 // whole trees: a top-level window with all its children, later a page with
@@ -45,10 +45,12 @@ class Renderer {
     virtual void Wake() = 0;
 };
 
-// Makes `renderer` the one the model uses (nullptr: the built-in headless
-// one) and installs its Wake as the message queue's wake hook. The renderer
-// must outlive its use. UI thread, with no window open.
+// Makes `renderer` the one the model uses (nullptr: none) and installs its
+// Wake as the message queue's wake hook. The renderer must outlive its use.
+// UI thread, with no window open.
 void SetRenderer(Renderer* renderer);
+// The renderer set last. There is no default: without one the process
+// reports it on stderr and aborts, since no window could ever be answered.
 Renderer& GetRenderer();
 
 }  // namespace ui

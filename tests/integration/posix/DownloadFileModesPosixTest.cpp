@@ -23,6 +23,7 @@
 #include "support/TestHostBody.h"
 #include "support/TestHostPorts.h"
 #include "support/WithoutFileOverride.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -99,9 +100,9 @@ TEST_F(DownloadFileModes, ExecutablesFolderWithABackslashGetsThePackage) {
         ASSERT_EQ(mkdir(dir.File(folder).c_str(), 0755), 0) << folder;
     }
     host.Serve("/package.exe", HttpReply::Ok(5000));
-    os::SetModuleFileNameForTesting(dir.File("back\\slash/vessamo-installer"));
+    testing_support::PlaceExecutable(dir.File("back\\slash/vessamo-installer"));
     BOOL result = DownloadFile("package.exe", PathJoin(GetModuleDirectory(), "package.exe"));
-    os::SetModuleFileNameForTesting("");
+    testing_support::PlaceExecutable("");
     EXPECT_EQ(result, TRUE);
     EXPECT_TRUE(FileHoldsPattern(dir.File("back\\slash/package.exe"), 5000));
     EXPECT_TRUE(std::filesystem::is_empty(dir.File("back/slash")));

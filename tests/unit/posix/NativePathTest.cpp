@@ -10,6 +10,7 @@
 #include "platform/os/ModulePath.h"
 #include "platform/os/NativePath.h"
 #include "support/TempDir.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -22,9 +23,9 @@ class BackslashFolder : public ::testing::Test {
         ASSERT_EQ(mkdir(dir.File("back\\slash").c_str(), 0755), 0);
         ASSERT_EQ(mkdir(dir.File("back").c_str(), 0755), 0);
         ASSERT_EQ(mkdir(dir.File("back/slash").c_str(), 0755), 0);
-        os::SetModuleFileNameForTesting(Ours("vessamo-installer"));
+        testing_support::PlaceExecutable(Ours("vessamo-installer"));
     }
-    void TearDown() override { os::SetModuleFileNameForTesting(""); }
+    void TearDown() override { testing_support::PlaceExecutable(""); }
 
     std::string Ours(const std::string& name) const { return dir.File(kOurs + name); }
 
@@ -60,7 +61,7 @@ TEST_F(BackslashFolder, FileFunctionsActOnlyInTheExecutablesFolder) {
 // The executable's own name may hold a backslash too; only its folder counts.
 TEST_F(BackslashFolder, ABackslashInTheExecutablesNameIsNoSeparator) {
     ASSERT_EQ(mkdir(dir.File(std::string(kOurs) + "vessamo").c_str(), 0755), 0);
-    os::SetModuleFileNameForTesting(Ours("vessamo\\installer"));
+    testing_support::PlaceExecutable(Ours("vessamo\\installer"));
     EXPECT_EQ(os::ToNativePath(PathJoin(GetModuleDirectory(), "vessamo-nten.exe")),
               Ours("vessamo-nten.exe"));
 }
@@ -68,12 +69,12 @@ TEST_F(BackslashFolder, ABackslashInTheExecutablesNameIsNoSeparator) {
 // A folder that cannot be read leaves the wizard no folder to work in: its
 // paths then open nothing, rather than files at the root of the disk.
 TEST(UnknownFolder, PathsOnAnEmptyFolderNameNoFile) {
-    os::SetModuleFileNameForTesting("vessamo-installer");
+    testing_support::PlaceExecutable("vessamo-installer");
     EXPECT_EQ(GetModuleDirectory(), "");
     CString package = PathJoin(GetModuleDirectory(), "vessamo-nten.exe");
     EXPECT_EQ(os::ToNativePath(package), "");
     EXPECT_EQ(FileExists("\\etc\\hostname"), FALSE);
-    os::SetModuleFileNameForTesting("");
+    testing_support::PlaceExecutable("");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "package/WizardFiles.h"
 #include "platform/os/ModulePath.h"
 #include "support/TempDir.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ TEST(WizardFilesTest, RemovesTheLeftoversAndNothingElse) {
     TempDir dir;
     TempDir outside;
     outside.Write("precious", "keep");
-    os::SetModuleFileNameForTesting(dir.File("VessamoInstaller"));
+    testing_support::PlaceExecutable(dir.File("VessamoInstaller"));
     dir.Write(".vessamo-download-Ab12Cd", "partial");
     dir.Write(".vessamo-connection-test-xY9zz0", "");
     dir.Write(".vessamo-download-Ab12C", "not ours: too short");
@@ -29,7 +30,7 @@ TEST(WizardFilesTest, RemovesTheLeftoversAndNothingElse) {
     dir.Write("sub/.vessamo-download-deeper", "another folder's");
 
     RemoveWizardLeftovers();
-    os::SetModuleFileNameForTesting("");
+    testing_support::PlaceExecutable("");
 
     EXPECT_FALSE(dir.Exists(".vessamo-download-Ab12Cd"));
     EXPECT_FALSE(dir.Exists(".vessamo-connection-test-xY9zz0"));

@@ -15,6 +15,7 @@
 #include "platform/os/LocalFile.h"
 #include "platform/os/ModulePath.h"
 #include "support/TempDir.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST(LocalFile, AFolderNamedInAnyScriptWorks) {
         "Gr\xC3\xBC\xC3\x9F"
         "e \xE6\x97\xA5\xE6\x9C\xAC \xD0\x96");
     fs::create_directory(FsPath(folder));
-    os::SetModuleFileNameForTesting(folder + "\\vessamo-installer.exe");
+    testing_support::PlaceExecutable(folder + "\\vessamo-installer.exe");
     CString partial = PathJoin(GetModuleDirectory(), "partial");
     CString package = PathJoin(GetModuleDirectory(), "vessamo-nten.exe");
     LocalFile file = LocalFile::Open(partial, OpenMode::CreateNew);
@@ -73,7 +74,7 @@ TEST(LocalFile, AFolderNamedInAnyScriptWorks) {
     EXPECT_EQ(dir.Read(folder.substr(dir.Path().size() + 1) + "/vessamo-nten.exe"), "MZ");
     EXPECT_EQ(DeleteLocalFile(package), TRUE);
     EXPECT_FALSE(fs::exists(FsPath(folder + "/vessamo-nten.exe")));
-    os::SetModuleFileNameForTesting("");
+    testing_support::PlaceExecutable("");
 }
 
 // A file, a folder and a file another open is writing.

@@ -10,6 +10,7 @@
 #include "platform/os/ModulePath.h"
 #include "platform/os/NativePath.h"
 #include "support/TempDir.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ using testing_support::TempDir;
 
 class ModuleAt : public ::testing::Test {
   protected:
-    void TearDown() override { os::SetModuleFileNameForTesting(""); }
+    void TearDown() override { testing_support::PlaceExecutable(""); }
 };
 
 TEST_F(ModuleAt, TheRealModuleIsAnExistingProgram) {
@@ -32,7 +33,7 @@ TEST_F(ModuleAt, TheRealModuleIsAnExistingProgram) {
 // The wizard's joins collapse the two backslashes of a network folder; in
 // the executable's own folder the file functions put them back.
 TEST_F(ModuleAt, ANetworkFolderKeepsItsName) {
-    os::SetModuleFileNameForTesting("\\\\server\\share\\tools\\vessamo-installer.exe");
+    testing_support::PlaceExecutable("\\\\server\\share\\tools\\vessamo-installer.exe");
     CString package = PathJoin(GetModuleDirectory(), "vessamo-nten.exe");
     EXPECT_EQ(package.str(), "\\server\\share\\tools\\vessamo-nten.exe");
     EXPECT_EQ(os::ToNativePath(package), "\\\\server\\share\\tools\\vessamo-nten.exe");
@@ -45,7 +46,7 @@ TEST_F(ModuleAt, ANetworkFolderKeepsItsName) {
 // paths then open nothing, rather than files at the root of the drive.
 TEST_F(ModuleAt, AnUnknownFolderNamesNoFile) {
     std::string module = os::GetModuleFileName();
-    os::SetModuleFileNameForTesting("vessamo-installer.exe");
+    testing_support::PlaceExecutable("vessamo-installer.exe");
     EXPECT_EQ(GetModuleDirectory(), "");
     EXPECT_EQ(os::ToNativePath(PathJoin(GetModuleDirectory(), "vessamo-nten.exe")), "");
     EXPECT_EQ(FileExists(module.c_str()), FALSE);
@@ -60,7 +61,7 @@ TEST_F(ModuleAt, AFolderBeyond260CharactersWorks) {
         ASSERT_TRUE(std::filesystem::create_directory(FsPath(folder))) << folder;
     }
     std::string plain = folder.substr(4);
-    os::SetModuleFileNameForTesting(plain + "\\vessamo-installer.exe");
+    testing_support::PlaceExecutable(plain + "\\vessamo-installer.exe");
     CString package = PathJoin(GetModuleDirectory(), "vessamo-nten.exe");
     os::LocalFile file = os::LocalFile::Open(package, os::OpenMode::CreateNew);
     ASSERT_TRUE(file.IsOpen()) << file.Error();

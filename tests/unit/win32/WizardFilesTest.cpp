@@ -7,6 +7,7 @@
 #include "package/WizardFiles.h"
 #include "platform/os/ModulePath.h"
 #include "support/TempDir.h"
+#include "support/seams/TestSystemEntries.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ TEST(WizardFilesTest, RemovesTheLeftoversAndNothingElse) {
     std::string folder = dir.File(sub);
     std::filesystem::create_directory(FsPath(folder));
     auto in = [&](const std::string& name) { return folder + name; };
-    os::SetModuleFileNameForTesting(in("VessamoInstaller.exe"));
+    testing_support::PlaceExecutable(in("VessamoInstaller.exe"));
     dir.Write(sub + ".vessamo-download-Ab12Cd", "partial");
     dir.Write(sub + ".vessamo-connection-test-xY9zz0", "");
     dir.Write(sub + ".vessamo-download-Ab12C", "not ours: too short");
@@ -33,7 +34,7 @@ TEST(WizardFilesTest, RemovesTheLeftoversAndNothingElse) {
     std::filesystem::create_directory(FsPath(in(".vessamo-download-folder")));
 
     RemoveWizardLeftovers();
-    os::SetModuleFileNameForTesting("");
+    testing_support::PlaceExecutable("");
 
     EXPECT_FALSE(std::filesystem::exists(FsPath(in(".vessamo-download-Ab12Cd"))));
     EXPECT_FALSE(std::filesystem::exists(FsPath(in(".vessamo-connection-test-xY9zz0"))));

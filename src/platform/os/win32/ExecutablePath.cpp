@@ -1,4 +1,4 @@
-#include "platform/os/win32/ExecutablePath.h"
+#include "platform/os/ExecutablePath.h"
 
 #include <windows.h>
 

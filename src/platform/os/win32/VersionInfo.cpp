@@ -1,16 +1,11 @@
 #include "platform/os/VersionInfo.h"
 
-#include <atomic>
 #include <cstdint>
 #include <cstring>
 
 #include "platform/os/win32/WindowsVersion.h"
 
 namespace {
-
-// A platform identifier above every real one means "no override".
-constexpr std::int64_t kNoOverride = -1;
-std::atomic<std::int64_t> g_platformOverride{kNoOverride};
 
 // Copies `text` into `field` whole characters at a time, always terminated.
 void CopyText(const std::string& text, char (&field)[128]) {
@@ -33,15 +28,6 @@ BOOL GetVersionEx(OSVERSIONINFO* info) {
     info->dwMinorVersion = version->minor;
     info->dwBuildNumber = version->build;
     CopyText(version->servicePack, info->szCSDVersion);
-    std::int64_t forced = g_platformOverride.load();
-    info->dwPlatformId = forced == kNoOverride ? version->platformId : static_cast<DWORD>(forced);
+    info->dwPlatformId = os::ReportedPlatformId(version->platformId);
     return TRUE;
 }
-
-namespace os {
-
-void SetPlatformIdForTesting(std::optional<DWORD> platformId) {
-    g_platformOverride.store(platformId ? static_cast<std::int64_t>(*platformId) : kNoOverride);
-}
-
-}  // namespace os

@@ -1,4 +1,4 @@
-#include "platform/ui/HeadlessRenderer.h"
+#include "support/HeadlessRenderer.h"
 
 #include <cstdio>
 #include <cstdlib>
