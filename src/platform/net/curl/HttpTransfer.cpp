@@ -6,6 +6,7 @@
 
 #include "platform/net/HeaderText.h"
 #include "platform/net/InternetException.h"
+#include "platform/net/TrustedAuthorities.h"
 #include "platform/net/curl/CurlErrors.h"
 
 namespace net {
@@ -101,10 +102,9 @@ void HttpTransfer::ConfigureSecurity(bool secure) {
     SetOption(CURLOPT_SSL_VERIFYPEER, 1L);
     SetOption(CURLOPT_SSL_VERIFYHOST, 2L);
     SetOption(CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
-#ifdef VESSAMO_TEST_CA_FILE
-    // Test builds only: their hosts' certificates come from a test authority.
-    SetOption(CURLOPT_CAINFO, VESSAMO_TEST_CA_FILE);
-#endif
+    if (const char* authorities = ExtraTrustedAuthorities()) {
+        SetOption(CURLOPT_CAINFO, authorities);
+    }
 }
 
 void HttpTransfer::SetHeaders(const std::vector<std::string>& lines) {
