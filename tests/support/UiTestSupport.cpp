@@ -7,8 +7,17 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 #include "platform/ui/Renderer.h"
+#include "platform/ui/ResourceStore.h"
 #include "support/seams/HeadlessByDefault.h"
 #include "support/seams/TestSystemEntries.h"
+
+namespace ui {
+
+void ClearResources() {
+    TheResourceStore() = ResourceStore{};
+}
+
+}  // namespace ui
 
 namespace testing_support {
 

@@ -17,7 +17,9 @@ void RegisterDialogTemplates(std::span<const DialogTemplate> templates);
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate);
 // The registered template `id`, or nullptr.
 const DialogTemplate* FindDialogTemplate(UINT id);
-// Forgets every template, string and bitmap source (tests start clean).
+// Forgets every template, string and bitmap source. The product never
+// forgets one: only test programs define it (tests/support/UiTestSupport.cpp),
+// to start each test clean.
 void ClearResources();
 
 // Installs the source of string-table entries.
