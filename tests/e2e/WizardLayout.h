@@ -1,7 +1,7 @@
 // Where the wizard's parts are on screen, computed from the templates the
 // way the window is laid out: dialog units of the 8-point dialog font
-// (x * baseX / 4, y * baseY / 8 of the product's look, each rounded, as
-// MapDialogRect does), pages at the sheet's top-left,
+// converted by the product's own rounding with the base units of the
+// product's look, pages at the sheet's top-left,
 // the button row 11 units below the tallest page, 50 x 14 unit buttons
 // right-aligned with 7-unit margins (Help, Cancel, then Next with Back
 // against it).
@@ -16,18 +16,16 @@
 
 namespace e2e::layout {
 
-struct Rect {
-    int x, y, w, h;
-};
+using Rect = ui::PixelRect;
 
 inline int Px(int units) {
-    return (units * kLook.baseX + 2) / 4;
+    return ui::UnitsToPixelsX(units, kLook.base);
 }
 inline int Py(int units) {
-    return (units * kLook.baseY + 4) / 8;
+    return ui::UnitsToPixelsY(units, kLook.base);
 }
 inline Rect ToPixels(ui::DialogRect r) {
-    return {Px(r.x), Py(r.y), Px(r.cx), Py(r.cy)};
+    return ui::UnitsToPixels(r, kLook.base);
 }
 
 // The page area in dialog units: the largest page template.

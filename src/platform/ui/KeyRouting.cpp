@@ -1,50 +1,35 @@
-#include "platform/ui/win32/KeyRouting.h"
+#include "platform/ui/KeyRouting.h"
 
-namespace ui::win32 {
+namespace ui {
 
 namespace {
 
-// The Windows virtual-key codes of the keys the model knows.
-constexpr unsigned kVkTab = 0x09;
-constexpr unsigned kVkReturn = 0x0D;
-constexpr unsigned kVkEscape = 0x1B;
-constexpr unsigned kVkSpace = 0x20;
-constexpr unsigned kVkLeft = 0x25;
-constexpr unsigned kVkUp = 0x26;
-constexpr unsigned kVkRight = 0x27;
-constexpr unsigned kVkDown = 0x28;
-constexpr unsigned kVkF1 = 0x70;
+// A key the model knows by its code, and whether an edit field keeps it
+// for itself (its cursor keys and its spaces).
+struct NamedKeyRule {
+    unsigned code;
+    Key key;
+    bool editKeeps;
+};
+
+constexpr NamedKeyRule kNamedKeys[] = {
+    {vk::kTab, Key::Tab, false},       {vk::kReturn, Key::Enter, false},
+    {vk::kEscape, Key::Escape, false}, {vk::kUp, Key::Up, false},
+    {vk::kDown, Key::Down, false},     {vk::kF1, Key::F1, false},
+    {vk::kLeft, Key::Left, true},      {vk::kRight, Key::Right, true},
+    {vk::kSpace, Key::Space, true},
+};
 
 // The key the model takes, in or out of an edit field; nothing otherwise.
 std::optional<Key> NamedKey(const KeyStroke& stroke) {
-    switch (stroke.virtualKey) {
-        case kVkTab:
-            return Key::Tab;
-        case kVkReturn:
-            return Key::Enter;
-        case kVkEscape:
-            return Key::Escape;
-        case kVkUp:
-            return Key::Up;
-        case kVkDown:
-            return Key::Down;
-        case kVkF1:
-            return Key::F1;
-        default:
-            break;
+    for (const NamedKeyRule& rule : kNamedKeys) {
+        if (rule.code != stroke.virtualKey) continue;
+        if (rule.editKeeps && stroke.inEdit) return std::nullopt;
+        // Alt+Space opens the system menu.
+        if (rule.key == Key::Space && stroke.alt) return std::nullopt;
+        return rule.key;
     }
-    // An edit field keeps its cursor keys and its spaces.
-    if (stroke.inEdit) return std::nullopt;
-    switch (stroke.virtualKey) {
-        case kVkLeft:
-            return Key::Left;
-        case kVkRight:
-            return Key::Right;
-        case kVkSpace:
-            return stroke.alt ? std::nullopt : std::optional<Key>(Key::Space);
-        default:
-            return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -74,4 +59,4 @@ bool Deliver(const KeyCommand& command) {
     return TypeCharacter(std::get<char>(command.input), command.modifiers);
 }
 
-}  // namespace ui::win32
+}  // namespace ui

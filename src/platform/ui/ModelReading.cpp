@@ -1,22 +1,15 @@
-#include "platform/ui/win32/ModelReading.h"
+#include "platform/ui/ModelReading.h"
 
 #include <algorithm>
 
-#include "platform/ui/Input.h"
 #include "platform/ui/ModalLoop.h"
 
-namespace ui::win32 {
+namespace ui {
 
 namespace {
 
 // The sheet's margin around its pages and its button row, in dialog units.
 constexpr int kSheetMargin = 7;
-constexpr int kEtchedLineHeight = 2;
-
-bool IsUsablePushButton(const Window& window) {
-    return window.Role() == WindowRole::Control && window.Kind() == ControlKind::PushButton &&
-           window.IsEnabled() && window.IsEffectivelyVisible();
-}
 
 }  // namespace
 
@@ -28,16 +21,7 @@ Window* NewestOtherOpenWindow(const Window& window) {
     return nullptr;
 }
 
-bool WearsDefaultFrame(Window& button) {
-    if (!button.IsEnabled()) return false;
-    Window* topLevel = button.TopLevel();
-    if (topLevel == nullptr) return false;
-    Window* focus = topLevel->Focus();
-    if (focus != nullptr && IsUsablePushButton(*focus)) return focus == &button;
-    return DefaultButton(*topLevel) == &button;
-}
-
-std::optional<PixelRect> SeparatorOf(const Window& sheet, BaseUnits units) {
+std::optional<PixelRect> SeparatorOf(const Window& sheet, BaseUnits units, int line) {
     int pageBottom = 0;
     int buttonTop = 0;
     for (const std::unique_ptr<Window>& child : sheet.Children()) {
@@ -51,10 +35,10 @@ std::optional<PixelRect> SeparatorOf(const Window& sheet, BaseUnits units) {
     if (buttonTop == 0) return std::nullopt;
     int margin = UnitsToPixelsX(kSheetMargin, units);
     int y = pageBottom > 0 && pageBottom < buttonTop
-                ? (pageBottom + buttonTop) / 2 - 1
+                ? (pageBottom + buttonTop) / 2 - line
                 : buttonTop - UnitsToPixelsY(kSheetMargin, units);
     int width = UnitsToPixelsX(sheet.Rect().cx, units) - 2 * margin;
-    return PixelRect{margin, y, width, kEtchedLineHeight};
+    return PixelRect{margin, y, width, 2 * line};
 }
 
-}  // namespace ui::win32
+}  // namespace ui

@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "platform/ui/Input.h"
+#include "platform/ui/KeyRouting.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ModalLoop.h"
+#include "platform/ui/ModelReading.h"
 #include "platform/ui/win32/Controls.h"
-#include "platform/ui/win32/KeyRouting.h"
-#include "platform/ui/win32/ModelReading.h"
 
 namespace ui::win32 {
 
@@ -140,7 +140,7 @@ void Win32Renderer::ApplyFont(Window& model, HWND native) {
 void Win32Renderer::PlaceSeparator(Window& sheet) {
     HWND native = NativeOf(&sheet);
     if (native == nullptr) return;
-    if (std::optional<PixelRect> line = SeparatorOf(sheet, UnitsOf(sheet))) {
+    if (std::optional<PixelRect> line = SeparatorOf(sheet, UnitsOf(sheet), 1)) {
         WindowClass::SetSeparator(native, *line);
     }
 }
