@@ -21,6 +21,11 @@ Window* NewestOtherOpenWindow(const Window& window) {
     return nullptr;
 }
 
+Window* OpensOver(const Window& window) {
+    if (window.Parent() != nullptr) return window.Parent()->TopLevel();
+    return window.Role() == WindowRole::Dialog ? NewestOtherOpenWindow(window) : nullptr;
+}
+
 std::optional<PixelRect> SeparatorOf(const Window& sheet, BaseUnits units, int line) {
     int pageBottom = 0;
     int buttonTop = 0;

@@ -13,6 +13,10 @@ namespace ui {
 
 // The newest open top-level window other than `window`, or nullptr.
 Window* NewestOtherOpenWindow(const Window& window);
+// The window a top-level `window` opens over, centred and owned: its
+// parent's top-level window, else for a dialog the newest other open
+// window; nullptr for none.
+Window* OpensOver(const Window& window);
 // The sheet's etched line in client pixels, two lines of `line` pixels
 // each midway between its pages and its button row; nothing while no
 // button is placed.

@@ -175,10 +175,8 @@ void FltkRenderer::TopLevelShown(Window& window) {
     if (top == nullptr) return;
     // A dialog opens centred over the window it belongs to: its parent's,
     // else the newest other open window.
-    TopLevelWindow* over = window.Parent() != nullptr ? TopLevelOf(*window.Parent()) : nullptr;
-    if (over == nullptr && window.Role() == WindowRole::Dialog) {
-        if (Window* newest = NewestOtherOpenWindow(window)) over = TopLevelOf(*newest);
-    }
+    Window* owner = OpensOver(window);
+    TopLevelWindow* over = owner != nullptr ? TopLevelOf(*owner) : nullptr;
     if (over != nullptr && over->shown()) {
         top->position(over->x() + (over->w() - top->w()) / 2,
                       over->y() + (over->h() - top->h()) / 2);

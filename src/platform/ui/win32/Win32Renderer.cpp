@@ -70,10 +70,7 @@ BaseUnits Win32Renderer::UnitsOf(Window& container) {
 }
 
 HWND Win32Renderer::OwnerOf(Window& window) const {
-    Window* over = window.Parent() != nullptr ? window.Parent()->TopLevel() : nullptr;
-    if (over == nullptr && window.Role() == WindowRole::Dialog)
-        over = NewestOtherOpenWindow(window);
-    return NativeOf(over);
+    return NativeOf(OpensOver(window));
 }
 
 void Win32Renderer::TopLevelCreated(Window& window) {
