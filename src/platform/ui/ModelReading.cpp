@@ -3,15 +3,11 @@
 #include <algorithm>
 
 #include "platform/ui/ModalLoop.h"
+#include "platform/ui/SheetGeometry.h"
 
 namespace ui {
 
-namespace {
-
-// The sheet's margin around its pages and its button row, in dialog units.
-constexpr int kSheetMargin = 7;
-
-}  // namespace
+namespace {}  // namespace
 
 Window* NewestOtherOpenWindow(const Window& window) {
     const std::vector<Window*>& open = OpenTopLevelWindows();
@@ -38,10 +34,10 @@ std::optional<PixelRect> SeparatorOf(const Window& sheet, BaseUnits units, int l
         }
     }
     if (buttonTop == 0) return std::nullopt;
-    int margin = UnitsToPixelsX(kSheetMargin, units);
+    int margin = UnitsToPixelsX(ui::sheet::kMargin, units);
     int y = pageBottom > 0 && pageBottom < buttonTop
                 ? (pageBottom + buttonTop) / 2 - line
-                : buttonTop - UnitsToPixelsY(kSheetMargin, units);
+                : buttonTop - UnitsToPixelsY(ui::sheet::kMargin, units);
     int width = UnitsToPixelsX(sheet.Rect().cx, units) - 2 * margin;
     return PixelRect{margin, y, width, 2 * line};
 }
