@@ -5,6 +5,7 @@
 #include <string>
 
 #include "WideText.h"
+#include "platform/os/win32/WideText.h"
 
 namespace demo {
 namespace {
@@ -37,7 +38,7 @@ unsigned long SetupCopy::Start() {
     const std::wstring copy = folder + kCopyPrefix + std::to_wstring(GetCurrentProcessId()) + L"-" +
                               std::to_wstring(GetTickCount64()) + L".exe";
     if (!CopyFileW(self.c_str(), copy.c_str(), FALSE)) return 0;
-    std::wstring commandLine = L"\"" + copy + L"\" " + WideText::FromUtf8(kShowArgument);
+    std::wstring commandLine = L"\"" + copy + L"\" " + os::WideFromUtf8(kShowArgument);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};

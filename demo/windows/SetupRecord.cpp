@@ -6,6 +6,7 @@
 #include <string>
 
 #include "WideText.h"
+#include "platform/os/win32/WideText.h"
 
 namespace demo {
 namespace {
@@ -33,7 +34,7 @@ std::string Shown(const std::wstring& path) {
         std::unique_ptr<char, HeapFreer> name(unixNameOf(path.c_str()));
         if (name) return name.get();
     }
-    return WideText::ToUtf8(path);
+    return os::Utf8FromWide(path);
 }
 
 // A record path given in Unix form, as Wine passes the harness's variable on.
@@ -41,7 +42,7 @@ std::wstring Opened(const std::wstring& path) {
     if (!path.starts_with(L"/")) return path;
     auto dosNameOf = WineExport<DosNameOf>("wine_get_dos_file_name");
     if (!dosNameOf) return path;
-    std::unique_ptr<wchar_t, HeapFreer> name(dosNameOf(WideText::ToUtf8(path).c_str()));
+    std::unique_ptr<wchar_t, HeapFreer> name(dosNameOf(os::Utf8FromWide(path).c_str()));
     return name ? std::wstring(name.get()) : path;
 }
 

@@ -1,4 +1,6 @@
-// The Windows API's UTF-16 texts, as the demonstration installer uses them.
+// The Windows API's UTF-16 texts, as the demonstration installer reads
+// them; their conversion to and from UTF-8 is the wizard's own
+// (platform/os/win32/WideText.h).
 #pragma once
 
 #include <windows.h>
@@ -23,11 +25,6 @@ class WideText {
             text.resize(text.size() * 2);
         }
     }
-
-    // The text in UTF-8.
-    static std::string ToUtf8(const std::wstring& text);
-    // UTF-8 `text` in UTF-16.
-    static std::wstring FromUtf8(const std::string& text);
 };
 
 }  // namespace demo

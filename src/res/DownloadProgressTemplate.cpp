@@ -8,21 +8,16 @@ namespace res::templates {
 namespace {
 
 using namespace parts;
-using ui::ControlKind;
 
 // The standard dialog command identifiers of the OK and Cancel buttons.
 constexpr int kOkId = 1;
 constexpr int kCancelId = 2;
 
 constexpr ui::ControlTemplate kControls[] = {
-    {kCancelId, ControlKind::PushButton, "&Cancel", {114, 68, 50, 14}, kPushButtonStyle},
-    {IDC_PROGRESS, ControlKind::ProgressBar, "", {15, 34, 193, 14}, ui::WS_BORDER},
-    {IDC_PROGRESS_TEXT,
-     ControlKind::Static,
-     "Downloading Korvane Vessamo",
-     {15, 22, 193, 8},
-     kStaticStyle},
-    {kOkId, ControlKind::PushButton, "&OK", {60, 68, 50, 14}, kPushButtonStyle},
+    PushButton(kCancelId, "&Cancel", {114, 68, 50, 14}),
+    {IDC_PROGRESS, ui::ControlKind::ProgressBar, "", {15, 34, 193, 14}, ui::WS_BORDER},
+    Text("Downloading Korvane Vessamo", {15, 22, 193, 8}, IDC_PROGRESS_TEXT),
+    PushButton(kOkId, "&OK", {60, 68, 50, 14}),
 };
 
 }  // namespace

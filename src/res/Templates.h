@@ -1,5 +1,6 @@
-// The individual dialog templates, one source file each; DialogTemplates.cpp
-// gathers them into the table that Resources.h offers.
+// The individual dialog templates (the pages in PageTemplates.cpp, the
+// progress window in its own file); DialogTemplates.cpp gathers them into
+// the table that Resources.h offers.
 #pragma once
 
 #include "platform/ui/DialogTemplate.h"

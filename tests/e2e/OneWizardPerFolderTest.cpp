@@ -68,9 +68,8 @@ TEST(OneWizardPerFolder, ASecondWizardSaysSoAndTheFirstFinishesItsRoute) {
     Traces traces;
     e2e::WizardRun run("second-wizard", OptionsWith(traces));
     WindowImage downloadPage;
-    ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
     std::string dialog;
-    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+    ASSERT_NO_FATAL_FAILURE(WalkToDownloadDialog(run, downloadPage, dialog));
     ASSERT_TRUE(testing_support::WaitUntil([&] { return DownloadedBytes(run) > 0; }, kDownloadWait,
                                            e2e::kLookInterval));
     std::set<std::string> before = Entries(run);
@@ -112,9 +111,8 @@ TEST(OneWizardPerFolder, AfterAKillMidDownloadTheNextWizardStartsClean) {
     Traces traces;
     e2e::WizardRun run("killed-mid-download", OptionsWith(traces));
     WindowImage downloadPage;
-    ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
     std::string dialog;
-    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+    ASSERT_NO_FATAL_FAILURE(WalkToDownloadDialog(run, downloadPage, dialog));
     ASSERT_TRUE(testing_support::WaitUntil([&] { return DownloadedBytes(run) >= 300000; },
                                            kDownloadWait, e2e::kLookInterval))
         << "the download never reached the stall";

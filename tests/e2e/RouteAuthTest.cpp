@@ -32,9 +32,8 @@ TEST(AuthRoute, CredentialDialogAnswersTheHostAndTheDownloadCompletes) {
     Traces traces;
     e2e::WizardRun run("auth-route", OptionsWith(traces));
     WindowImage downloadPage;
-    ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
     std::string dialog;
-    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+    ASSERT_NO_FATAL_FAILURE(WalkToDownloadDialog(run, downloadPage, dialog));
 
     std::string credentials = run.Screen().WaitForWindow(kCredentialTitle, kStepWait);
     ASSERT_FALSE(credentials.empty()) << "no credential dialog after the 401";

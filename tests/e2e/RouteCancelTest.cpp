@@ -86,9 +86,8 @@ TEST_P(CancelledDownload, SaysWhatHappenedAndLeavesNoPartialFile) {
     Traces traces;
     e2e::WizardRun run(std::string("cancel-") + GetParam().name, OptionsWith(traces));
     WindowImage downloadPage;
-    ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
     std::string dialog;
-    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+    ASSERT_NO_FATAL_FAILURE(WalkToDownloadDialog(run, downloadPage, dialog));
     ASSERT_NO_FATAL_FAILURE(PhotographProgress(run, dialog, "4-progress"));
 
     // While the bytes come, only a file of the wizard's own grows.
@@ -114,9 +113,7 @@ TEST_P(CancelledDownload, SaysWhatHappenedAndLeavesNoPartialFile) {
 
         // Download again: a fresh request from the first byte; Escape cancels.
         ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
-        ASSERT_TRUE(
-            testing_support::WaitUntil([&] { return PartialDownloadSize(run.Folder()) > 0; },
-                                       kDownloadWait, e2e::kLookInterval));
+        ASSERT_NO_FATAL_FAILURE(WaitForPartialDownload(run));
         run.Screen().Keys(dialog, {"Escape"});
         ASSERT_TRUE(run.Screen().WaitForWindowGone(kProgressTitle, kStepWait))
             << "Escape did not close the progress window";

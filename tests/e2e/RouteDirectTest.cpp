@@ -89,9 +89,8 @@ TEST(ResumedRoute, ABrokenDownloadContinuesAndTheInstallerStarts) {
     Traces traces;
     e2e::WizardRun run("resumed-route", OptionsWith(traces));
     WindowImage downloadPage;
-    ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
     std::string dialog;
-    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+    ASSERT_NO_FATAL_FAILURE(WalkToDownloadDialog(run, downloadPage, dialog));
     ASSERT_TRUE(run.Screen().WaitForWindowGone(kProgressTitle, kStepWait))
         << "the progress window stayed open after the host broke off";
     run.Shot("4-broken");

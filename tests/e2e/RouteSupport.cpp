@@ -29,7 +29,7 @@ std::vector<std::string> Lines(const std::string& path) {
 bool ButtonAt(const WindowImage& image, const Rect& r) {
     int right = r.x + r.w - 1, bottom = r.y + r.h - 1;
     std::string corner = image.Colour(right, bottom);
-    return (corner == kLook.defaultCorner || corner == kLook.plainCorner) &&
+    return (corner == Hex(kLook.defaultCorner) || corner == Hex(kLook.plainCorner)) &&
            image.Colour(right + 1, bottom) == kFace && image.Colour(right, bottom + 1) == kFace;
 }
 
@@ -187,7 +187,7 @@ int BlockPixels(const WindowImage& image, int left, int columns) {
     Rect bar = ProgressControl(IDC_PROGRESS);
     int height = bar.h - 4;
     return columns * height -
-           image.CountOther(left, bar.y + 2, columns, height, kLook.progressBlocks);
+           image.CountOther(left, bar.y + 2, columns, height, Hex(kLook.progressBlocks));
 }
 
 bool ProgressStarted(const WindowImage& image) {

@@ -17,6 +17,7 @@
 #include "WizardLayout.h"
 #include "WizardRun.h"
 #include "e2e/support/WindowImage.h"
+#include "support/NonCopyable.h"
 #include "support/TempDir.h"
 
 namespace e2e::route {
@@ -30,7 +31,7 @@ constexpr const char* kSetupTitle = "K7 Vessamo Setup";
 
 // The face of dialogs and buttons in the product's look; text and dark
 // frames, and the inside of edit and check boxes.
-constexpr const char* kFace = kLook.face;
+inline const std::string kFace = Hex(kLook.face);
 constexpr const char* kBlack = "#000000";
 constexpr const char* kWhite = "#FFFFFF";
 
@@ -50,11 +51,9 @@ std::string DemoInstallerBytes();
 // Where the programs the wizard starts leave their traces: the demo
 // installer's start record and the recording opener (tests/e2e/fakes/
 // xdg-open, put first on the wizard's PATH, so no real browser opens).
-class Traces {
+class Traces : testing_support::NonCopyable {
   public:
     Traces();
-    Traces(const Traces&) = delete;
-    Traces& operator=(const Traces&) = delete;
     // Stops the installers that recorded their start (under Wine their
     // prefix ends them, and a Windows process id means nothing here).
     ~Traces();

@@ -45,6 +45,17 @@ void StartDownload(WizardRun& run, std::string& dialog) {
     ASSERT_FALSE(dialog.empty()) << "Download did not open the progress window";
 }
 
+void WalkToDownloadDialog(WizardRun& run, WindowImage& downloadPage, std::string& dialog) {
+    ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
+    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+}
+
+void WaitForPartialDownload(WizardRun& run) {
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return PartialDownloadSize(run.Folder()) > 0; },
+                                           kDownloadWait, kLookInterval))
+        << "the download wrote nothing";
+}
+
 void PhotographProgress(WizardRun& run, const std::string& dialog, const std::string& name) {
     bool caught = testing_support::WaitUntil(
         [&] {
@@ -106,9 +117,8 @@ void FinishDirectRoute(WizardRun& run, const Traces& traces, const std::string& 
 void WalkDirectRoute(WizardRun& run, const Traces& traces, const std::string& served,
                      bool photographProgress, const std::string& package) {
     WindowImage downloadPage;
-    ASSERT_NO_FATAL_FAILURE(WalkToDownloadPage(run, downloadPage));
     std::string dialog;
-    ASSERT_NO_FATAL_FAILURE(StartDownload(run, dialog));
+    ASSERT_NO_FATAL_FAILURE(WalkToDownloadDialog(run, downloadPage, dialog));
     if (photographProgress) {
         ASSERT_NO_FATAL_FAILURE(PhotographProgress(run, dialog, "4-progress"));
     }

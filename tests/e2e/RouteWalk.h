@@ -16,6 +16,12 @@ void WalkToDownloadPage(WizardRun& run, WindowImage& downloadPage);
 
 // Presses Download and waits for the progress window; returns its id.
 void StartDownload(WizardRun& run, std::string& dialog);
+// Both of the above: the download page in `downloadPage`, the progress
+// window that Download opened in `dialog`.
+void WalkToDownloadDialog(WizardRun& run, WindowImage& downloadPage, std::string& dialog);
+
+// Waits until the download has written a first byte into its partial file.
+void WaitForPartialDownload(WizardRun& run);
 
 // Photographs the progress window while its bar is under way (neither
 // empty nor full, Cancel enabled, OK not).

@@ -103,7 +103,7 @@ TEST_P(TemplateTexts, RunTimeTextsFitTheirControls) {
 
 TEST_P(TemplateTexts, ATextTooLongForItsControlIsReported) {
     const ui::ControlTemplate* name = FindControl(IDD_WIZ_OS, IDC_OS_NAME);
-    ui::fltk::PixelRect rect = ui::fltk::UnitsToPixels(name->rect);
+    ui::PixelRect rect = ui::fltk::UnitsToPixels(name->rect);
     EXPECT_FALSE(ui::fltk::TextFits(
         "A family name far too long for the two lines the control has room for, surely",
         DialogFont(-1, FW_BOLD), ui::ControlKind::Static, rect));

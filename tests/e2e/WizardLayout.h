@@ -1,33 +1,33 @@
 // Where the wizard's parts are on screen, computed from the templates the
 // way the window is laid out: dialog units of the 8-point dialog font
-// (x * baseX / 4, y * baseY / 8 of the product's look, each rounded, as
-// MapDialogRect does), pages at the sheet's top-left,
-// the button row 11 units below the tallest page, 50 x 14 unit buttons
-// right-aligned with 7-unit margins (Help, Cancel, then Next with Back
-// against it).
+// converted by the product's own rounding with the base units of the
+// product's look, pages at the sheet's top-left, the button row below the
+// tallest page as the product's sheet geometry places it (Help, Cancel,
+// then Next with Back against it).
 #pragma once
 
 #include <algorithm>
 
 #include "Look.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/SheetGeometry.h"
 #include "res/Resources.h"
 #include "res/resource.h"
 
 namespace e2e::layout {
 
-struct Rect {
-    int x, y, w, h;
-};
+using namespace ui::sheet;
+
+using Rect = ui::PixelRect;
 
 inline int Px(int units) {
-    return (units * kLook.baseX + 2) / 4;
+    return ui::UnitsToPixelsX(units, kLook.base);
 }
 inline int Py(int units) {
-    return (units * kLook.baseY + 4) / 8;
+    return ui::UnitsToPixelsY(units, kLook.base);
 }
 inline Rect ToPixels(ui::DialogRect r) {
-    return {Px(r.x), Py(r.y), Px(r.cx), Py(r.cy)};
+    return ui::UnitsToPixels(r, kLook.base);
 }
 
 // The page area in dialog units: the largest page template.
@@ -44,23 +44,23 @@ inline ui::DialogRect PageArea() {
 
 inline Rect Sheet() {
     ui::DialogRect area = PageArea();
-    return ToPixels({0, 0, area.cx, area.cy + 11 + 14 + 7});
+    return ToPixels({0, 0, area.cx, area.cy + kRowGap + kButtonHeight + kMargin});
 }
 
 enum class Button { Back, Next, Cancel, Help };
 
 inline Rect SheetButton(Button button) {
     ui::DialogRect area = PageArea();
-    int y = area.cy + 11;
-    int help = area.cx - 7 - 50;
-    int cancel = help - 7 - 50;
-    int next = cancel - 7 - 50;
-    int back = next - 50;
+    int y = area.cy + kRowGap;
+    int help = area.cx - kMargin - kButtonWidth;
+    int cancel = help - kMargin - kButtonWidth;
+    int next = cancel - kMargin - kButtonWidth;
+    int back = next - kButtonWidth;
     int x = button == Button::Back     ? back
             : button == Button::Next   ? next
             : button == Button::Cancel ? cancel
                                        : help;
-    return ToPixels({x, y, 50, 14});
+    return ToPixels({x, y, kButtonWidth, kButtonHeight});
 }
 
 // The control with `id` (or the `index`-th row) of page template `page`.

@@ -73,17 +73,7 @@ TEST_F(DownloadFileModes, AnyOtherSuccessStatusIsAccepted) {
 }
 
 TEST_F(DownloadFileModes, FailureBeforeTheBodyLeavesTheFileAlone) {
-    HttpReply hangUp;
-    hangUp.hangUp = true;
-    host.Serve("/hangup", hangUp);
-    HttpReply garbage;
-    garbage.statusLine = "NOT HTTP AT ALL";
-    host.Serve("/garbage", garbage);
-    HttpReply silentHead = HttpReply::Ok(10);
-    silentHead.headerDelayMs = 600000;
-    host.Serve("/silent", silentHead);
-
-    for (const char* object : {"hangup", "garbage", "silent"}) {
+    for (const char* object : ServeFailuresBeforeTheBody()) {
         UseDownloadHost(host.HostAndPort(), {10000, 300});
         dir.Write("package.exe", kOldContents);
         EXPECT_THROW(Download(object), CInternetException) << object;

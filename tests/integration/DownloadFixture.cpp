@@ -24,6 +24,19 @@ void DownloadFixture::TearDown() {
     SetCancelled(FALSE);
 }
 
+std::vector<const char*> DownloadFixture::ServeFailuresBeforeTheBody() {
+    HttpReply hangUp;
+    hangUp.hangUp = true;
+    host.Serve("/hangup", hangUp);
+    HttpReply garbage;
+    garbage.statusLine = "NOT HTTP AT ALL";
+    host.Serve("/garbage", garbage);
+    HttpReply silentHead = HttpReply::Ok(10);
+    silentHead.headerDelayMs = 600000;
+    host.Serve("/silent", silentHead);
+    return {"hangup", "garbage", "silent"};
+}
+
 BOOL DownloadFixture::Download(const std::string& object, const std::string& name) {
     return DownloadFile(object.c_str(), LocalPath(name).c_str());
 }

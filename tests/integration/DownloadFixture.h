@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/TempDir.h"
 #include "support/TestHost.h"
@@ -21,6 +22,9 @@ class DownloadFixture : public ::testing::Test {
     // DownloadFile(object, <temporary folder>/name).
     BOOL Download(const std::string& object, const std::string& name = "package.exe");
     std::string LocalPath(const std::string& name = "package.exe") const { return dir.File(name); }
+    // Serves three objects whose downloads fail before any body byte: a
+    // hang-up, a garbage status line and a head that never comes.
+    std::vector<const char*> ServeFailuresBeforeTheBody();
 
     TestHost host;
     TempDir dir;

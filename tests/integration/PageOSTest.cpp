@@ -58,6 +58,15 @@ class PageOSTest : public testing_support::PageTest {
     void OpenAtOSPage() { OpenAtOSPage(wizard); }
     ui::Window& Control(int id) { return ControlOf(wizard.m_pageOS, id); }
     void Press(int id) { ASSERT_TRUE(PressWizardButton(wizard, id)); }
+    // The page shows `osType` as the chosen family: its radio button alone
+    // checked, its name shown, and g_nOSType set to it.
+    void ExpectChosen(int osType) {
+        bool nt = osType == OSTYPE_WINNT;
+        EXPECT_EQ(Control(IDC_WINNT).Check(), nt ? BST_CHECKED : BST_UNCHECKED);
+        EXPECT_EQ(Control(IDC_WIN9X).Check(), nt ? BST_UNCHECKED : BST_CHECKED);
+        EXPECT_EQ(Control(IDC_OS_NAME).Text(), nt ? "Windows NT/2000/XP" : "Windows 95/98/ME");
+        EXPECT_EQ(g_nOSType.load(), osType);
+    }
     // The template of the page Next leads to (the wizard stays open).
     UINT NextPage() {
         EXPECT_TRUE(PressWizardButton(wizard, ID_WIZNEXT));
@@ -287,10 +296,7 @@ TEST_F(PageOSTest, ChoosingByHandAndGivingItUpAgain) {
     EXPECT_FALSE(Control(IDC_WIN9X).IsEnabled());
     EXPECT_FALSE(Control(IDC_WINNT).IsEnabled());
     EXPECT_FALSE(Click(wizard.m_pageOS, IDC_WIN9X));
-    EXPECT_EQ(Control(IDC_WINNT).Check(), BST_CHECKED);
-    EXPECT_EQ(Control(IDC_WIN9X).Check(), BST_UNCHECKED);
-    EXPECT_EQ(Control(IDC_OS_NAME).Text(), "Windows NT/2000/XP");
-    EXPECT_EQ(g_nOSType.load(), OSTYPE_WINNT);
+    ExpectChosen(OSTYPE_WINNT);
 }
 
 TEST_F(PageOSTest, AManualChoiceSurvivesBackAndNext) {
@@ -303,10 +309,7 @@ TEST_F(PageOSTest, AManualChoiceSurvivesBackAndNext) {
     ASSERT_EQ(wizard.GetActivePage(), &wizard.m_pageOS);
     EXPECT_EQ(Control(IDC_SELECT_MANUALLY).Check(), BST_CHECKED);
     EXPECT_TRUE(Control(IDC_WIN9X).IsEnabled());
-    EXPECT_EQ(Control(IDC_WIN9X).Check(), BST_CHECKED);
-    EXPECT_EQ(Control(IDC_WINNT).Check(), BST_UNCHECKED);
-    EXPECT_EQ(Control(IDC_OS_NAME).Text(), "Windows 95/98/ME");
-    EXPECT_EQ(g_nOSType.load(), OSTYPE_WIN9X);
+    ExpectChosen(OSTYPE_WIN9X);
 
     // Also across the download page and back.
     EXPECT_EQ(NextPage(), IDD_WIZ_DOWNLOAD);

@@ -5,15 +5,14 @@
 #include <vector>
 
 #include "platform/ui/MessageQueue.h"
+#include "support/NonCopyable.h"
 
 namespace testing_support {
 
-class MessageRecorder final : public ui::MessageTarget {
+class MessageRecorder final : public ui::MessageTarget, NonCopyable {
   public:
     // Registers the window; it lives until Close or destruction.
     MessageRecorder();
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
     ~MessageRecorder();
 
     // Ends the window's life now, as when a dialog ends; Handle() is null then.

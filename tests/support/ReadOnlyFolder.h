@@ -11,13 +11,13 @@
 #include <memory>
 #include <string>
 
+#include "support/NonCopyable.h"
+
 namespace testing_support {
 
-class ReadOnlyFolder {
+class ReadOnlyFolder : NonCopyable {
   public:
     explicit ReadOnlyFolder(std::string folder);
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
     ~ReadOnlyFolder();
 
     // Whether the folder refuses a new file now (tried, not assumed).

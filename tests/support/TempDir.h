@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/NonCopyable.h"
+
 namespace testing_support {
 
-class TempDir {
+class TempDir : NonCopyable {
   public:
     TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
     ~TempDir();
 
     // The directory's path in UTF-8 (a Windows path on Windows), without a

@@ -16,20 +16,19 @@
 #include <vector>
 
 #include "support/LoopbackSocket.h"
+#include "support/NonCopyable.h"
 #include "support/TestHostControl.h"
 #include "support/TestHostReply.h"
 #include "support/TestHostRequest.h"
 
 namespace testing_support {
 
-class TestHost {
+class TestHost : NonCopyable {
   public:
     // Listens on 127.0.0.1 on a free port and starts serving.
     TestHost();
     // Listens on 127.0.0.1:port (a product built with that download host).
     explicit TestHost(int port);
-    TestHost(const TestHost&) = delete;
-    TestHost& operator=(const TestHost&) = delete;
     ~TestHost();
 
     int Port() const { return m_port; }

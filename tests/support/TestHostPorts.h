@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/LoopbackSocket.h"
+#include "support/NonCopyable.h"
 
 namespace testing_support {
 
@@ -18,11 +19,9 @@ int UnusedLoopbackPort();
 // A loopback port that never completes a connection: it listens, but its
 // queue of pending connections is kept full, so the kernel ignores new ones
 // and a client waits until its own connect time-out.
-class UnansweringPort {
+class UnansweringPort : NonCopyable {
   public:
     UnansweringPort();
-    UnansweringPort(const UnansweringPort&) = delete;
-    UnansweringPort& operator=(const UnansweringPort&) = delete;
     ~UnansweringPort();
 
     int Port() const { return m_port; }

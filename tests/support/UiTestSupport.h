@@ -12,17 +12,16 @@
 #include "platform/ui/Afx.h"
 #include "support/FreshMessageQueue.h"
 #include "support/HeadlessRenderer.h"
+#include "support/NonCopyable.h"
 
 namespace testing_support {
 
 // While it lives: the calling thread is the UI thread, the queue starts
 // empty, the resource registry holds only what the test registers, and a
 // fresh headless renderer takes the model's calls.
-class UiTestEnvironment {
+class UiTestEnvironment : NonCopyable {
   public:
     UiTestEnvironment();
-    UiTestEnvironment(const UiTestEnvironment&) = delete;
-    UiTestEnvironment& operator=(const UiTestEnvironment&) = delete;
     ~UiTestEnvironment();
 
     ui::HeadlessRenderer& Renderer() { return m_renderer; }
@@ -52,11 +51,9 @@ bool PressWizardButton(const CPropertySheet& sheet, int id);
 // Records every shell open instead of starting anything. Recorders nest:
 // while a later one lives it takes the calls, and when it ends the one it
 // replaced records again (the real shell open comes back after the last).
-class ShellOpenRecorder {
+class ShellOpenRecorder : NonCopyable {
   public:
     ShellOpenRecorder();
-    ShellOpenRecorder(const ShellOpenRecorder&) = delete;
-    ShellOpenRecorder& operator=(const ShellOpenRecorder&) = delete;
     ~ShellOpenRecorder();
 
     std::vector<os::ShellOpenCall> Calls() const;

@@ -3,14 +3,13 @@
 // lose that override, so read-only files and folders behave as they do for
 // an ordinary user. Without root it changes nothing.
 #pragma once
+#include "support/NonCopyable.h"
 
 namespace testing_support {
 
-class WithoutFileOverride {
+class WithoutFileOverride : NonCopyable {
   public:
     WithoutFileOverride();
-    WithoutFileOverride(const WithoutFileOverride&) = delete;
-    WithoutFileOverride& operator=(const WithoutFileOverride&) = delete;
     ~WithoutFileOverride();
 
   private:

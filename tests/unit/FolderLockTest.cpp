@@ -4,17 +4,15 @@
 
 #include "platform/os/FolderLock.h"
 #include "support/TempDir.h"
+#include "unit/FolderLockTry.h"
 
 namespace {
 
 using os::FolderLock;
 using testing_support::TempDir;
 
-constexpr const char* kName = ".lock";
-
-FolderLock::State TryLock(const TempDir& dir) {
-    return FolderLock::TryAcquire(dir.Path(), kName).GetState();
-}
+using testing_support::TryLock;
+constexpr const char* kName = testing_support::kLockName;
 
 TEST(FolderLockTest, OneHolderAtATimeWhoRemovesTheFileWhenItLetsGo) {
     TempDir dir;

@@ -6,18 +6,15 @@
 #include "platform/ui/ModalLoop.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/ResourceRegistry.h"
+#include "platform/ui/SheetGeometry.h"
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
 END_MESSAGE_MAP()
 
 namespace {
 
-// The button row, in dialog units: a gap above it (where the separator
-// line is drawn), buttons of the usual size, a margin around.
-constexpr int kMargin = 7;
-constexpr int kButtonWidth = 50;
-constexpr int kButtonHeight = 14;
-constexpr int kRowGap = 11;
+// The button row, in dialog units (SheetGeometry.h).
+using namespace ui::sheet;
 
 struct ButtonSpec {
     int id;

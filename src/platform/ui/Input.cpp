@@ -111,6 +111,18 @@ Window* DefaultButton(Window& top) {
     return okButton;
 }
 
+bool WearsDefaultFrame(Window& button) {
+    if (!button.IsEnabled()) return false;
+    Window* topLevel = button.TopLevel();
+    if (topLevel == nullptr) return false;
+    Window* focus = topLevel->Focus();
+    bool focusIsUsableButton = focus != nullptr && focus->Role() == WindowRole::Control &&
+                               focus->Kind() == ControlKind::PushButton && focus->IsEnabled() &&
+                               focus->IsEffectivelyVisible();
+    if (focusIsUsableButton) return focus == &button;
+    return DefaultButton(*topLevel) == &button;
+}
+
 namespace {
 
 bool PressEnter(Window& top) {

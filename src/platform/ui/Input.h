@@ -46,6 +46,11 @@ Window* ActiveWindow();
 // button (see Enter above), or nullptr; it may be disabled or hidden, and
 // Enter then presses nothing.
 Window* DefaultButton(Window& top);
+// True for the push button Enter would press, which renderers frame darkly:
+// the focused usable push button, else the default one; a disabled button
+// never is. The focused one counts by its own enabled state, not its
+// window's, so it keeps the frame while a modal dialog disables its window.
+bool WearsDefaultFrame(Window& button);
 
 // A mouse click on a control: focuses it (when it is a tab stop or an edit
 // field) and clicks it (push button, check box, radio button).

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "e2e/support/Subprocess.h"
+#include "support/NonCopyable.h"
 
 namespace e2e {
 
@@ -31,13 +32,11 @@ struct NginxExtras {
     std::vector<NginxRedirect> redirects;
 };
 
-class NginxServer {
+class NginxServer : testing_support::NonCopyable {
   public:
     // Writes the configuration next to a fresh prefix folder and starts nginx;
     // returns once the port accepts connections. Throws on failure.
     explicit NginxServer(const NginxOptions& options, const NginxExtras& extras = {});
-    NginxServer(const NginxServer&) = delete;
-    NginxServer& operator=(const NginxServer&) = delete;
     ~NginxServer();
 
     // What nginx logged of the requests so far, one line each, in its

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/NonCopyable.h"
+
 namespace e2e {
 
 struct SpawnOptions {
@@ -21,12 +23,10 @@ struct SpawnOptions {
     int passFd = -1;                 // a descriptor the child keeps open (same number)
 };
 
-class Subprocess {
+class Subprocess : testing_support::NonCopyable {
   public:
     // Starts argv[0] (looked up on PATH) with `options`; throws on failure.
     Subprocess(const std::vector<std::string>& argv, const SpawnOptions& options = {});
-    Subprocess(const Subprocess&) = delete;
-    Subprocess& operator=(const Subprocess&) = delete;
     ~Subprocess();
 
     pid_t Pid() const { return m_pid; }

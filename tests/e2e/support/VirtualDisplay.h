@@ -6,17 +6,16 @@
 #include <string>
 
 #include "e2e/support/Subprocess.h"
+#include "support/NonCopyable.h"
 
 namespace e2e {
 
-class VirtualDisplay {
+class VirtualDisplay : testing_support::NonCopyable {
   public:
     // Starts Xvfb with one 24-bit screen of width x height; throws on
     // failure. A `fontDpi` other than 0 is published to clients as the
     // desktop's Xft.dpi resource, as desktops that scale their interface do.
     explicit VirtualDisplay(int width = 1024, int height = 768, int fontDpi = 0);
-    VirtualDisplay(const VirtualDisplay&) = delete;
-    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
     // The display name, e.g. ":3".
     const std::string& Name() const { return m_name; }

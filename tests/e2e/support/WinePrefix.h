@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "support/NonCopyable.h"
+
 namespace e2e {
 
-class WinePrefix {
+class WinePrefix : testing_support::NonCopyable {
   public:
     // Creates the prefix under `root` with the X server of `displayEntry`
     // ("DISPLAY=:n"); throws when Wine cannot make it.
     WinePrefix(const std::string& root, const std::string& displayEntry);
-    WinePrefix(const WinePrefix&) = delete;
-    WinePrefix& operator=(const WinePrefix&) = delete;
     ~WinePrefix();
 
     // The environment entries that run a program in this prefix.

@@ -89,9 +89,7 @@ TEST_P(DownloadEnd, LeavesTheWizardAnsweringWithTheFocusOnAControl) {
         ASSERT_FALSE(complete.Empty()) << "the download did not complete";
         run.Screen().Keys(dialog, {"Return"});
     } else if (end == End::Cancelled) {
-        ASSERT_TRUE(
-            testing_support::WaitUntil([&] { return PartialDownloadSize(run.Folder()) > 0; },
-                                       kDownloadWait, e2e::kLookInterval));
+        ASSERT_NO_FATAL_FAILURE(WaitForPartialDownload(run));
         run.Screen().Keys(dialog, {"Escape"});
     }
     ASSERT_TRUE(run.Screen().WaitForWindowGone(kProgressTitle, kStepWait))

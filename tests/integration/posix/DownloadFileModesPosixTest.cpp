@@ -57,16 +57,7 @@ TEST_F(DownloadFileModes, NoDescriptorStaysOpenAfterASuccessOrAFailure) {
     ASSERT_EQ(Download("package.exe"), TRUE);
     EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0);
 
-    HttpReply hangUp;
-    hangUp.hangUp = true;
-    host.Serve("/hangup", hangUp);
-    HttpReply garbage;
-    garbage.statusLine = "NOT HTTP AT ALL";
-    host.Serve("/garbage", garbage);
-    HttpReply silentHead = HttpReply::Ok(10);
-    silentHead.headerDelayMs = 600000;
-    host.Serve("/silent", silentHead);
-    for (const char* object : {"hangup", "garbage", "silent"}) {
+    for (const char* object : ServeFailuresBeforeTheBody()) {
         UseDownloadHost(host.HostAndPort(), {10000, 300});
         EXPECT_THROW(Download(object), CInternetException) << object;
         EXPECT_EQ(OpenDescriptorsOf(LocalPath()), 0) << object;

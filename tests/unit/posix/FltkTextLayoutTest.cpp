@@ -73,7 +73,7 @@ TEST(FltkWrap, HonoursLineBreaks) {
 
 TEST(FltkDialogUnits, RoundEachCoordinateHalfAwayFromZero) {
     // The side picture: exactly its 80 x 280 pixels at (11, 11).
-    ui::fltk::PixelRect picture = ui::fltk::UnitsToPixels({7, 7, 53, 172});
+    ui::PixelRect picture = ui::fltk::UnitsToPixels({7, 7, 53, 172});
     EXPECT_EQ(picture.x, 11);
     EXPECT_EQ(picture.y, 11);
     EXPECT_EQ(picture.w, 80);

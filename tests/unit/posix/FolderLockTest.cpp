@@ -14,6 +14,7 @@
 #include "platform/os/FolderLock.h"
 #include "support/TempDir.h"
 #include "support/TestHostWait.h"
+#include "unit/FolderLockTry.h"
 
 extern char** environ;
 
@@ -23,11 +24,8 @@ using os::FolderLock;
 using testing_support::TempDir;
 using testing_support::WaitUntil;
 
-constexpr const char* kName = ".lock";
-
-FolderLock::State TryLock(const TempDir& dir) {
-    return FolderLock::TryAcquire(dir.Path(), kName).GetState();
-}
+using testing_support::TryLock;
+constexpr const char* kName = testing_support::kLockName;
 
 // A holder killed outright leaves the folder free: the kernel drops its
 // lock. The holder is the flock tool, another process on the same file,

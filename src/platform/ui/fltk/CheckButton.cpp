@@ -45,10 +45,11 @@ CheckButton::CheckButton(HWND control, Shape shape, int x, int y, int w, int h)
 
 void CheckButton::DrawBox(int bx, int by, bool enabled, bool checked) const {
     int size = kGlyphSize * Density::Line();
-    DrawSunkenField(bx, by, size, size,
-                    enabled && !m_mouse.Pressed() ? colours::Window() : colours::Face());
+    DrawSunkenField(
+        bx, by, size, size,
+        enabled && !m_mouse.Pressed() ? Colour(classic::kWindow) : Colour(classic::kFace));
     if (!checked) return;
-    fl_color(enabled ? colours::Text() : colours::Shadow());
+    fl_color(enabled ? Colour(classic::kText) : Colour(classic::kShadow));
     for (int row = 0; row < 7; ++row) {
         for (int col = 0; col < 7; ++col) {
             if (kTick[row][col] == '#') GlyphPixel(bx, by, 3 + col, 3 + row);
@@ -65,13 +66,14 @@ void CheckButton::DrawRadio(int bx, int by, bool enabled, bool checked) const {
             if (part == '.') continue;
             bool upperLeft = row + col <= 10;
             if (part == 'O') {
-                fl_color(upperLeft ? colours::Shadow() : colours::Highlight());
+                fl_color(upperLeft ? Colour(classic::kShadow) : Colour(classic::kHighlight));
             } else if (part == 'I') {
-                fl_color(upperLeft ? colours::DarkShadow() : colours::Face());
+                fl_color(upperLeft ? Colour(classic::kDarkShadow) : Colour(classic::kFace));
             } else if (checked && kRadioDot[row][col] == '#') {
-                fl_color(enabled ? colours::Text() : colours::Shadow());
+                fl_color(enabled ? Colour(classic::kText) : Colour(classic::kShadow));
             } else {
-                fl_color(enabled && !m_mouse.Pressed() ? colours::Window() : colours::Face());
+                fl_color(enabled && !m_mouse.Pressed() ? Colour(classic::kWindow)
+                                                       : Colour(classic::kFace));
             }
             GlyphPixel(bx, by, col, row);
         }
@@ -80,7 +82,7 @@ void CheckButton::DrawRadio(int bx, int by, bool enabled, bool checked) const {
 
 void CheckButton::draw() {
     Window* model = Model();
-    fl_color(colours::Face());
+    fl_color(Colour(classic::kFace));
     fl_rectf(x(), y(), w(), h());
     if (model == nullptr) return;
     bool enabled = model->IsEnabled();

@@ -10,29 +10,9 @@
 
 namespace ui::fltk {
 
-namespace colours {
-Fl_Color Face() {
-    return fl_rgb_color(212, 208, 200);
+Fl_Color Colour(classic::Rgb rgb) {
+    return fl_rgb_color(rgb.r, rgb.g, rgb.b);
 }
-Fl_Color Highlight() {
-    return fl_rgb_color(255, 255, 255);
-}
-Fl_Color Shadow() {
-    return fl_rgb_color(128, 128, 128);
-}
-Fl_Color DarkShadow() {
-    return fl_rgb_color(64, 64, 64);
-}
-Fl_Color Text() {
-    return fl_rgb_color(0, 0, 0);
-}
-Fl_Color Window() {
-    return fl_rgb_color(255, 255, 255);
-}
-Fl_Color Selection() {
-    return fl_rgb_color(10, 36, 106);
-}
-}  // namespace colours
 
 namespace {
 
@@ -75,15 +55,16 @@ void DrawFrame(int x, int y, int w, int h, Fl_Color topLeft, Fl_Color bottomRigh
 
 void DrawRaisedEdge(int x, int y, int w, int h) {
     int line = Density::Line();
-    DrawFrame(x, y, w, h, colours::Highlight(), colours::DarkShadow());
-    DrawFrame(x + line, y + line, w - 2 * line, h - 2 * line, colours::Face(), colours::Shadow());
+    DrawFrame(x, y, w, h, Colour(classic::kHighlight), Colour(classic::kDarkShadow));
+    DrawFrame(x + line, y + line, w - 2 * line, h - 2 * line, Colour(classic::kFace),
+              Colour(classic::kShadow));
 }
 
 void DrawSunkenEdge(int x, int y, int w, int h) {
     int line = Density::Line();
-    DrawFrame(x, y, w, h, colours::Shadow(), colours::Highlight());
-    DrawFrame(x + line, y + line, w - 2 * line, h - 2 * line, colours::DarkShadow(),
-              colours::Face());
+    DrawFrame(x, y, w, h, Colour(classic::kShadow), Colour(classic::kHighlight));
+    DrawFrame(x + line, y + line, w - 2 * line, h - 2 * line, Colour(classic::kDarkShadow),
+              Colour(classic::kFace));
 }
 
 void DrawSunkenField(int x, int y, int w, int h, Fl_Color colour) {
@@ -95,16 +76,16 @@ void DrawSunkenField(int x, int y, int w, int h, Fl_Color colour) {
 
 void DrawEtchedLine(int x, int y, int w) {
     int line = Density::Line();
-    fl_color(colours::Shadow());
+    fl_color(Colour(classic::kShadow));
     fl_rectf(x, y, w, line);
-    fl_color(colours::Highlight());
+    fl_color(Colour(classic::kHighlight));
     fl_rectf(x, y + line, w, line);
 }
 
 void DrawFocusRect(int x, int y, int w, int h) {
     if (w <= 0 || h <= 0) return;
     int dot = Density::Line();
-    fl_color(colours::Text());
+    fl_color(Colour(classic::kText));
     // Every other dot, as the classic focus rectangle.
     for (int i = 0; i < w; i += 2 * dot) {
         fl_rectf(x + i, y, dot, dot);
@@ -144,7 +125,9 @@ DrawnText DrawControlText(std::string_view label, const LOGFONT& lf, int x, int 
     fl_push_clip(x, y, w, h);
     for (int pass = enabled ? 1 : 0; pass < 2; ++pass) {
         int offset = pass == 0 ? Density::Line() : 0;
-        fl_color(enabled ? colours::Text() : pass == 0 ? colours::Highlight() : colours::Shadow());
+        fl_color(enabled     ? Colour(classic::kText)
+                 : pass == 0 ? Colour(classic::kHighlight)
+                             : Colour(classic::kShadow));
         int baseline = top + lineHeight - fl_descent();
         for (const TextLine& line : layout.lines) {
             std::string_view text(parsed.text.data() + line.begin, line.length);

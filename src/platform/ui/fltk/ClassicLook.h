@@ -11,19 +11,13 @@
 #include <vector>
 
 #include "platform/ui/Font.h"
+#include "platform/ui/fltk/ClassicColours.h"
 #include "platform/ui/fltk/TextLayout.h"
 
 namespace ui::fltk {
 
-namespace colours {
-Fl_Color Face();        // dialogs and buttons
-Fl_Color Highlight();   // the lit edge
-Fl_Color Shadow();      // the shaded edge, and disabled text
-Fl_Color DarkShadow();  // the outer shaded edge
-Fl_Color Text();
-Fl_Color Window();     // the inside of fields and check boxes
-Fl_Color Selection();  // progress blocks
-}  // namespace colours
+// A colour of the classic scheme (ClassicColours.h) as FLTK takes it.
+Fl_Color Colour(classic::Rgb rgb);
 
 // The box type of text fields: a sunken edge around the field's colour.
 Fl_Boxtype SunkenFieldBox();

@@ -15,7 +15,7 @@ EditField::EditField(HWND control, int x, int y, int w, int h)
     Window* model = Model();
     if (model != nullptr && (model->Style() & ES_PASSWORD) != 0) type(FL_SECRET_INPUT);
     box(SunkenFieldBox());
-    selection_color(colours::Selection());
+    selection_color(Colour(classic::kSelection));
     when(FL_WHEN_CHANGED);
     callback(Changed, this);
     Refresh();
@@ -31,13 +31,14 @@ void EditField::Refresh() {
     if (std::string_view(value(), static_cast<std::size_t>(size())) != text) {
         value(text.data(), static_cast<int>(text.size()));
     }
-    color(model->IsEnabled() ? colours::Window() : colours::Face());
+    color(model->IsEnabled() ? Colour(classic::kWindow) : Colour(classic::kFace));
     redraw();
 }
 
 void EditField::draw() {
     Window* model = Model();
-    textcolor(model != nullptr && model->IsEnabled() ? colours::Text() : colours::Shadow());
+    textcolor(model != nullptr && model->IsEnabled() ? Colour(classic::kText)
+                                                     : Colour(classic::kShadow));
     Fl_Input::draw();
 }
 

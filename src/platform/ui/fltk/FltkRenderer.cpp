@@ -5,9 +5,11 @@
 #include <FL/x.H>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ModalLoop.h"
+#include "platform/ui/ModelReading.h"
 #include "platform/ui/ResourceRegistry.h"
 #include "platform/ui/fltk/CheckButton.h"
 #include "platform/ui/fltk/ClassicLook.h"
@@ -37,21 +39,12 @@ const Fl_RGB_Image* ProgramIcon() {
 // the classic look's.
 void UseClassicColours() {
     uchar r = 0, g = 0, b = 0;
-    Fl::get_color(colours::Face(), r, g, b);
+    Fl::get_color(Colour(classic::kFace), r, g, b);
     Fl::background(r, g, b);
-    Fl::get_color(colours::Text(), r, g, b);
+    Fl::get_color(Colour(classic::kText), r, g, b);
     Fl::foreground(r, g, b);
-    Fl::get_color(colours::Window(), r, g, b);
+    Fl::get_color(Colour(classic::kWindow), r, g, b);
     Fl::background2(r, g, b);
-}
-
-// The newest open top-level window other than `window`, or nullptr.
-Window* NewestOtherOpenWindow(const Window& window) {
-    const std::vector<Window*>& open = OpenTopLevelWindows();
-    for (auto it = open.rbegin(); it != open.rend(); ++it) {
-        if (*it != &window) return *it;
-    }
-    return nullptr;
 }
 
 // Where the widgets inside `group` are placed from. Widgets are placed in
@@ -172,23 +165,9 @@ TopLevelWindow* FltkRenderer::TopLevelOf(Window& window) {
 void FltkRenderer::PlaceSeparator(Window& sheet) {
     auto it = m_widgets.find(sheet.Handle());
     if (it == m_widgets.end()) return;
-    int pageBottom = 0;
-    int buttonTop = 0;
-    for (const std::unique_ptr<Window>& child : sheet.Children()) {
-        PixelRect rect = UnitsToPixels(child->Rect());
-        if (child->Role() == WindowRole::Page) {
-            pageBottom = std::max(pageBottom, rect.y + rect.h);
-        } else if (buttonTop == 0 || rect.y < buttonTop) {
-            buttonTop = rect.y;
-        }
-    }
-    if (buttonTop == 0) return;
-    auto* top = static_cast<TopLevelWindow*>(it->second);
-    int margin = UnitsToPixelsX(7);
-    int y = pageBottom > 0 && pageBottom < buttonTop
-                ? (pageBottom + buttonTop) / 2 - Density::Line()
-                : buttonTop - UnitsToPixelsY(7);
-    top->SetSeparator(margin, y, top->w() - 2 * margin);
+    std::optional<PixelRect> line = SeparatorOf(sheet, DesktopBaseUnits(), Density::Line());
+    if (!line) return;
+    static_cast<TopLevelWindow*>(it->second)->SetSeparator(line->x, line->y, line->w);
 }
 
 void FltkRenderer::TopLevelShown(Window& window) {
@@ -196,10 +175,8 @@ void FltkRenderer::TopLevelShown(Window& window) {
     if (top == nullptr) return;
     // A dialog opens centred over the window it belongs to: its parent's,
     // else the newest other open window.
-    TopLevelWindow* over = window.Parent() != nullptr ? TopLevelOf(*window.Parent()) : nullptr;
-    if (over == nullptr && window.Role() == WindowRole::Dialog) {
-        if (Window* newest = NewestOtherOpenWindow(window)) over = TopLevelOf(*newest);
-    }
+    Window* owner = OpensOver(window);
+    TopLevelWindow* over = owner != nullptr ? TopLevelOf(*owner) : nullptr;
     if (over != nullptr && over->shown()) {
         top->position(over->x() + (over->w() - top->w()) / 2,
                       over->y() + (over->h() - top->h()) / 2);

@@ -2,67 +2,56 @@
 
 #include <FL/Fl.H>
 
+#include <optional>
+
 #include "platform/ui/Input.h"
+#include "platform/ui/KeyRouting.h"
 
 namespace ui::fltk {
 
 namespace {
 
-bool IsAsciiAlnum(int key) {
-    return (key >= 'a' && key <= 'z') || (key >= '0' && key <= '9');
-}
+struct KeyCode {
+    int fltk;
+    unsigned code;
+};
+
+// FLTK's codes of the keys the shared rules name.
+constexpr KeyCode kNamedKeys[] = {
+    {FL_Tab, vk::kTab},       {FL_Enter, vk::kReturn}, {FL_KP_Enter, vk::kReturn},
+    {FL_Escape, vk::kEscape}, {FL_Left, vk::kLeft},    {FL_Right, vk::kRight},
+    {FL_Up, vk::kUp},         {FL_Down, vk::kDown},    {FL_F + 1, vk::kF1},
+    {' ', vk::kSpace},
+};
 
 }  // namespace
 
-bool RouteKeyEvent() {
-    int key = Fl::event_key();
-    Modifiers modifiers;
-    modifiers.shift = Fl::event_state(FL_SHIFT) != 0;
-    modifiers.alt = Fl::event_state(FL_ALT) != 0;
-    switch (key) {
-        case FL_Tab:
-            PressKey(Key::Tab, modifiers);
-            return true;
-        case FL_Enter:
-        case FL_KP_Enter:
-            PressKey(Key::Enter, modifiers);
-            return true;
-        case FL_Escape:
-            PressKey(Key::Escape, modifiers);
-            return true;
-        case FL_Left:
-            PressKey(Key::Left, modifiers);
-            return true;
-        case FL_Right:
-            PressKey(Key::Right, modifiers);
-            return true;
-        case FL_Up:
-            PressKey(Key::Up, modifiers);
-            return true;
-        case FL_Down:
-            PressKey(Key::Down, modifiers);
-            return true;
-        case FL_F + 1:
-            PressKey(Key::F1, modifiers);
-            return true;
-        case ' ':
-            if (modifiers.alt) return false;
-            PressKey(Key::Space, modifiers);
-            return true;
-        default:
-            break;
+unsigned VirtualKeyOf(int key, bool command) {
+    for (const KeyCode& named : kNamedKeys) {
+        if (named.fltk == key) return named.code;
     }
-    if (Fl::event_state(FL_CTRL | FL_META) != 0) return false;
-    // With Alt held the text may be empty or changed by the keyboard map;
-    // the key itself names the letter.
-    if (modifiers.alt) {
-        if (!IsAsciiAlnum(key)) return false;
-        TypeCharacter(static_cast<char>(key), modifiers);
+    if (command) return 0;
+    // FLTK names a letter key by its lower-case character.
+    if (key >= 'a' && key <= 'z') return static_cast<unsigned>(key - 'a' + 'A');
+    if (key >= '0' && key <= '9') return static_cast<unsigned>(key);
+    return 0;
+}
+
+bool RouteKeyEvent() {
+    bool shift = Fl::event_state(FL_SHIFT) != 0;
+    bool alt = Fl::event_state(FL_ALT) != 0;
+    bool command = Fl::event_state(FL_CTRL | FL_META) != 0;
+    // An edit field keeps its own keys and passes on only the dialog's.
+    KeyStroke stroke{VirtualKeyOf(Fl::event_key(), command), shift, alt, false};
+    if (std::optional<KeyCommand> keyCommand = CommandFor(stroke)) {
+        Deliver(*keyCommand);
         return true;
     }
-    const char* text = Fl::event_text();
-    if (Fl::event_length() != 1 || static_cast<unsigned char>(text[0]) < 0x20) return false;
-    TypeCharacter(text[0], modifiers);
+    if (command || alt || Fl::event_length() != 1) return false;
+    // A plain key types its character: a mnemonic, or text for a field.
+    std::optional<char> typed = MnemonicCharacter(static_cast<unsigned char>(Fl::event_text()[0]));
+    if (!typed) return false;
+    TypeCharacter(*typed, {shift, false});
     return true;
 }
 

@@ -10,7 +10,7 @@ PageGroup::PageGroup(HWND page, int x, int y, int w, int h)
     : Fl_Group(x, y, w, h), ModelBinding(page) {
     end();
     box(FL_FLAT_BOX);
-    color(colours::Face());
+    color(Colour(classic::kFace));
     // Children keep their template positions when the page moves.
     resizable(nullptr);
 }

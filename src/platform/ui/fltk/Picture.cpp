@@ -38,7 +38,7 @@ Picture::Picture(HWND control, int x, int y, int w, int h)
 }
 
 void Picture::draw() {
-    fl_color(colours::Face());
+    fl_color(Colour(classic::kFace));
     fl_rectf(x(), y(), w(), h());
     if (m_image) m_image->draw(x(), y(), w(), h(), 0, 0);
 }

@@ -19,10 +19,10 @@ ProgressBar::ProgressBar(HWND control, int x, int y, int w, int h)
     : Fl_Widget(x, y, w, h), ModelBinding(control) {}
 
 void ProgressBar::draw() {
-    fl_color(colours::Face());
+    fl_color(Colour(classic::kFace));
     fl_rectf(x(), y(), w(), h());
     // The thin sunken frame of a bordered progress bar.
-    DrawFrame(x(), y(), w(), h(), colours::Shadow(), colours::Highlight());
+    DrawFrame(x(), y(), w(), h(), Colour(classic::kShadow), Colour(classic::kHighlight));
     Window* model = Model();
     if (model == nullptr) return;
     // Blocks two thirds as wide as the bar is high, two lines apart, as
@@ -36,7 +36,7 @@ void ProgressBar::draw() {
     if (fill <= 0) return;
     int block = std::max(gap, innerH * 2 / 3);
     fl_push_clip(innerX, innerY, innerW, innerH);
-    fl_color(colours::Selection());
+    fl_color(Colour(classic::kSelection));
     for (int left = 0; left < fill; left += block + gap) {
         fl_rectf(innerX + left, innerY, block, innerH);
     }

@@ -9,48 +9,26 @@
 
 namespace ui::fltk {
 
-namespace {
-
-bool IsUsablePushButton(const Window& window) {
-    return window.Role() == WindowRole::Control && window.Kind() == ControlKind::PushButton &&
-           window.IsEnabled() && window.IsEffectivelyVisible();
-}
-
-// The button that Enter would press wears the dark frame: the focused push
-// button, else the default one. A disabled button never does. The focused
-// button is judged by its own enabled state, not its window's, so that it
-// keeps the frame while a modal dialog disables its window.
-bool WearsDefaultFrame(Window& button) {
-    if (!button.IsEnabled()) return false;
-    Window* topLevel = button.TopLevel();
-    if (topLevel == nullptr) return false;
-    Window* focus = topLevel->Focus();
-    if (focus != nullptr && IsUsablePushButton(*focus)) return focus == &button;
-    return ui::DefaultButton(*topLevel) == &button;
-}
-
-}  // namespace
-
 PushButton::PushButton(HWND control, int x, int y, int w, int h)
     : Fl_Widget(x, y, w, h), ModelBinding(control) {}
 
 void PushButton::draw() {
     Window* model = Model();
-    fl_color(colours::Face());
+    fl_color(Colour(classic::kFace));
     fl_rectf(x(), y(), w(), h());
     if (model == nullptr) return;
     int line = Density::Line();
     int bx = x(), by = y(), bw = w(), bh = h();
-    bool framed = m_mouse.Pressed() || WearsDefaultFrame(*model);
+    bool framed = m_mouse.Pressed() || ui::WearsDefaultFrame(*model);
     if (framed) {
-        DrawFrame(bx, by, bw, bh, colours::Text(), colours::Text());
+        DrawFrame(bx, by, bw, bh, Colour(classic::kText), Colour(classic::kText));
         bx += line;
         by += line;
         bw -= 2 * line;
         bh -= 2 * line;
     }
     if (m_mouse.Pressed()) {
-        DrawFrame(bx, by, bw, bh, colours::Shadow(), colours::Shadow());
+        DrawFrame(bx, by, bw, bh, Colour(classic::kShadow), Colour(classic::kShadow));
     } else {
         DrawRaisedEdge(bx, by, bw, bh);
     }

@@ -10,7 +10,7 @@ StaticText::StaticText(HWND control, int x, int y, int w, int h)
     : Fl_Widget(x, y, w, h), ModelBinding(control) {}
 
 void StaticText::draw() {
-    fl_color(colours::Face());
+    fl_color(Colour(classic::kFace));
     fl_rectf(x(), y(), w(), h());
     Window* model = Model();
     if (model == nullptr) return;

@@ -31,7 +31,7 @@ TopLevelWindow::TopLevelWindow(HWND window, int w, int h)
     : Fl_Double_Window(w, h), ModelBinding(window) {
     end();
     box(FL_FLAT_BOX);
-    color(colours::Face());
+    color(Colour(classic::kFace));
     resizable(nullptr);
     callback(CloseBox, this);
 }

@@ -37,12 +37,6 @@ BaseUnits Measure(HDC dc, HFONT font) {
 
 }  // namespace
 
-FontCache::~FontCache() {
-    for (Entry& entry : m_entries) {
-        if (entry.font != nullptr) DeleteObject(entry.font);
-    }
-}
-
 FontCache::Entry& FontCache::Find(const FontKey& key) {
     for (Entry& entry : m_entries) {
         if (entry.key == key) return entry;
@@ -52,12 +46,12 @@ FontCache::Entry& FontCache::Find(const FontKey& key) {
     HFONT font = Create(key, dpi > 0 ? dpi : kClassicDpi);
     BaseUnits units = dc != nullptr ? Measure(dc, font) : kClassicUnits;
     if (dc != nullptr) ReleaseDC(nullptr, dc);
-    m_entries.push_back({key, font, units});
+    m_entries.push_back({key, OwnedFont(font), units});
     return m_entries.back();
 }
 
 HFONT FontCache::Get(const FontKey& key) {
-    return Find(key).font;
+    return Find(key).font.get();
 }
 
 BaseUnits FontCache::UnitsOf(const FontKey& key) {

@@ -1,5 +1,5 @@
 // The GDI fonts the controls draw with, one per distinct description, made
-// on first use and deleted with the cache. It also measures a font's
+// on first use and owned (deleted) by the cache. It also measures a font's
 // dialog base units, from which templates are laid out.
 #pragma once
 
@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "platform/ui/win32/DialogUnits.h"
-
-using HFONT = struct HFONT__*;
+#include "platform/ui/win32/GdiObjects.h"
 
 namespace ui::win32 {
 
@@ -25,11 +24,6 @@ struct FontKey {
 
 class FontCache {
   public:
-    FontCache() = default;
-    FontCache(const FontCache&) = delete;
-    FontCache& operator=(const FontCache&) = delete;
-    ~FontCache();
-
     // The font for `key`, scaled to the screen's density; nullptr when GDI
     // has none (controls then keep the system font).
     HFONT Get(const FontKey& key);
@@ -39,7 +33,7 @@ class FontCache {
   private:
     struct Entry {
         FontKey key;
-        HFONT font;
+        OwnedFont font;
         BaseUnits units;
     };
     Entry& Find(const FontKey& key);

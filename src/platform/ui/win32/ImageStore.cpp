@@ -40,25 +40,20 @@ std::size_t ImageStore::PictureKeyHash::operator()(const PictureKey& key) const 
     return std::hash<std::uint64_t>{}(mixed);
 }
 
-ImageStore::~ImageStore() {
-    for (auto& [key, bitmap] : m_pictures) DeleteObject(bitmap);
-    for (auto& [size, icon] : m_icons) DestroyIcon(icon);
-}
-
 HBITMAP ImageStore::Picture(UINT id, int width, int height) {
     PictureKey key{id, width, height};
-    if (auto it = m_pictures.find(key); it != m_pictures.end()) return it->second;
+    if (auto it = m_pictures.find(key); it != m_pictures.end()) return it->second.get();
     std::vector<std::uint8_t> bgra =
         BgraPixels(LoadResourceBitmap(id), width, height, FaceColour());
     HBITMAP bitmap = bgra.empty() ? nullptr : DibFrom(bgra, width, height);
-    if (bitmap != nullptr) m_pictures.emplace(key, bitmap);
+    if (bitmap != nullptr) m_pictures.emplace(key, OwnedBitmap(bitmap));
     return bitmap;
 }
 
 HICON ImageStore::ProgramIcon(IconSize kind) {
     int size = GetSystemMetrics(kind == IconSize::Large ? SM_CXICON : SM_CXSMICON);
     if (size <= 0) return nullptr;
-    if (auto it = m_icons.find(size); it != m_icons.end()) return it->second;
+    if (auto it = m_icons.find(size); it != m_icons.end()) return it->second.get();
     std::vector<std::uint8_t> bgra =
         BgraPixels(LoadResourceBitmap(kProgramIconId), size, size, std::nullopt);
     if (bgra.empty()) return nullptr;
@@ -69,7 +64,7 @@ HICON ImageStore::ProgramIcon(IconSize kind) {
     HICON icon = colour != nullptr && mask != nullptr ? CreateIconIndirect(&info) : nullptr;
     if (colour != nullptr) DeleteObject(colour);
     if (mask != nullptr) DeleteObject(mask);
-    if (icon != nullptr) m_icons.emplace(size, icon);
+    if (icon != nullptr) m_icons.emplace(size, OwnedIcon(icon));
     return icon;
 }
 

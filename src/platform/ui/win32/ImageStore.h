@@ -1,5 +1,5 @@
 // The renderer's bitmaps and icons as GDI objects, made once from the
-// model's resources (see ResourceRegistry) and kept until the renderer
+// model's resources (see ResourceRegistry) and owned until the renderer
 // ends, so that a picture control never shows a deleted bitmap. The icon
 // comes from the model's bitmap, so it needs no resource script.
 #pragma once
@@ -7,9 +7,7 @@
 #include <unordered_map>
 
 #include "platform/Types.h"
-
-using HBITMAP = struct HBITMAP__*;
-using HICON = struct HICON__*;
+#include "platform/ui/win32/GdiObjects.h"
 
 namespace ui::win32 {
 
@@ -20,11 +18,6 @@ enum class IconSize {
 
 class ImageStore {
   public:
-    ImageStore() = default;
-    ImageStore(const ImageStore&) = delete;
-    ImageStore& operator=(const ImageStore&) = delete;
-    ~ImageStore();
-
     // The bitmap resource `id` at `width` x `height` pixels, on the dialog
     // face colour; nullptr when the resource is missing.
     HBITMAP Picture(UINT id, int width, int height);
@@ -41,8 +34,8 @@ class ImageStore {
     struct PictureKeyHash {
         std::size_t operator()(const PictureKey& key) const;
     };
-    std::unordered_map<PictureKey, HBITMAP, PictureKeyHash> m_pictures;
-    std::unordered_map<int, HICON> m_icons;
+    std::unordered_map<PictureKey, OwnedBitmap, PictureKeyHash> m_pictures;
+    std::unordered_map<int, OwnedIcon> m_icons;
 };
 
 }  // namespace ui::win32

@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "platform/ui/Input.h"
+#include "platform/ui/KeyRouting.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ModalLoop.h"
+#include "platform/ui/ModelReading.h"
 #include "platform/ui/win32/Controls.h"
-#include "platform/ui/win32/KeyRouting.h"
-#include "platform/ui/win32/ModelReading.h"
 
 namespace ui::win32 {
 
@@ -70,10 +70,7 @@ BaseUnits Win32Renderer::UnitsOf(Window& container) {
 }
 
 HWND Win32Renderer::OwnerOf(Window& window) const {
-    Window* over = window.Parent() != nullptr ? window.Parent()->TopLevel() : nullptr;
-    if (over == nullptr && window.Role() == WindowRole::Dialog)
-        over = NewestOtherOpenWindow(window);
-    return NativeOf(over);
+    return NativeOf(OpensOver(window));
 }
 
 void Win32Renderer::TopLevelCreated(Window& window) {
@@ -140,7 +137,7 @@ void Win32Renderer::ApplyFont(Window& model, HWND native) {
 void Win32Renderer::PlaceSeparator(Window& sheet) {
     HWND native = NativeOf(&sheet);
     if (native == nullptr) return;
-    if (std::optional<PixelRect> line = SeparatorOf(sheet, UnitsOf(sheet))) {
+    if (std::optional<PixelRect> line = SeparatorOf(sheet, UnitsOf(sheet), 1)) {
         WindowClass::SetSeparator(native, *line);
     }
 }

@@ -2,18 +2,18 @@
 
 #include <string>
 
-#include "platform/ui/win32/KeyRouting.h"
+#include "platform/ui/KeyRouting.h"
 
 namespace {
 
+using ui::CommandFor;
 using ui::Key;
-using ui::win32::CommandFor;
-using ui::win32::KeyCommand;
-using ui::win32::MnemonicCharacter;
+using ui::KeyCommand;
+using ui::MnemonicCharacter;
+using namespace ui::vk;
 
-// Windows virtual-key codes, as the message loop reports them.
-constexpr unsigned kTab = 0x09, kReturn = 0x0D, kEscape = 0x1B, kSpace = 0x20, kLeft = 0x25,
-                   kUp = 0x26, kRight = 0x27, kDown = 0x28, kF1 = 0x70, kF5 = 0x74;
+// Not one of the model's keys.
+constexpr unsigned kF5 = 0x74;
 
 struct Route {
     const char* what;
@@ -24,35 +24,15 @@ struct Route {
     const char* expected;  // the model's input, or "" when the key is not the model's
 };
 
-const char* KeyName(Key key) {
-    switch (key) {
-        case Key::Tab:
-            return "Tab";
-        case Key::Enter:
-            return "Enter";
-        case Key::Escape:
-            return "Escape";
-        case Key::Space:
-            return "Space";
-        case Key::Left:
-            return "Left";
-        case Key::Right:
-            return "Right";
-        case Key::Up:
-            return "Up";
-        case Key::Down:
-            return "Down";
-        case Key::F1:
-            return "F1";
-    }
-    return "?";
-}
+// In the order of ui::Key.
+const char* const kKeyNames[] = {"Tab",   "Enter", "Escape", "Space", "Left",
+                                 "Right", "Up",    "Down",   "F1"};
 
 std::string Describe(const std::optional<KeyCommand>& command) {
     if (!command) return "";
     std::string text;
     if (const Key* key = std::get_if<Key>(&command->input)) {
-        text = KeyName(*key);
+        text = kKeyNames[static_cast<int>(*key)];
     } else {
         text = std::string(1, std::get<char>(command->input));
     }
@@ -82,13 +62,13 @@ const Route kRoutes[] = {
     {"Alt+F5 means nothing", kF5, false, true, false, ""},
 };
 
-TEST(Win32KeyRoutingTest, KeysGoToTheModelOrStayWithTheControl) {
+TEST(KeyRoutingTest, KeysGoToTheModelOrStayWithTheControl) {
     for (const Route& r : kRoutes) {
         EXPECT_EQ(Describe(CommandFor({r.key, r.shift, r.alt, r.inEdit})), r.expected) << r.what;
     }
 }
 
-TEST(Win32KeyRoutingTest, OnlyPrintableAsciiCharactersAreMnemonics) {
+TEST(KeyRoutingTest, OnlyPrintableAsciiCharactersAreMnemonics) {
     EXPECT_EQ(MnemonicCharacter(L'n'), 'n');
     EXPECT_EQ(MnemonicCharacter(L'N'), 'N');
     EXPECT_EQ(MnemonicCharacter(L'~'), '~');

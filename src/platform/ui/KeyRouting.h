@@ -1,7 +1,9 @@
-// Which keys of the Windows message loop are the model's, and what they
-// mean to it; the same rules as the FLTK renderer's. Keys the model does
-// not take stay with the focused control (an edit field's cursor keys and
-// typing) or come back as typed characters (plain letters: mnemonics).
+// Which keys are the model's, and what they mean to it, for every renderer.
+// A renderer names a key going down by its Windows virtual-key code, the
+// vocabulary of the window model (FLTK translates its own key codes into
+// it); the rules here decide. Keys the model does not take stay with the
+// focused control (an edit field's cursor keys and typing) or come back as
+// typed characters (plain letters: mnemonics).
 #pragma once
 
 #include <optional>
@@ -9,9 +11,16 @@
 
 #include "platform/ui/Input.h"
 
-namespace ui::win32 {
+namespace ui {
 
-// A key going down, as the message loop saw it.
+// The virtual-key codes of the keys the model knows; a letter's or a
+// digit's code is its upper-case ASCII character.
+namespace vk {
+constexpr unsigned kTab = 0x09, kReturn = 0x0D, kEscape = 0x1B, kSpace = 0x20, kLeft = 0x25,
+                   kUp = 0x26, kRight = 0x27, kDown = 0x28, kF1 = 0x70;
+}  // namespace vk
+
+// A key going down, as the renderer saw it.
 struct KeyStroke {
     unsigned virtualKey;  // a Windows virtual-key code
     bool shift;
@@ -33,4 +42,4 @@ std::optional<char> MnemonicCharacter(wchar_t ch);
 // Gives `command` to the model; true when it had an effect.
 bool Deliver(const KeyCommand& command);
 
-}  // namespace ui::win32
+}  // namespace ui
