@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <cstring>
+#include <optional>
 
 #include "HttpTransfer.h"  // of the HTTP back end this build uses
+#include "platform/net/ContentDecoder.h"
 #include "platform/net/InternetException.h"
 #include "platform/net/UrlServer.h"
 
@@ -103,7 +105,13 @@ bool CHttpFile::AddHeaderLine(const std::string& line, DWORD dwFlags) {
 }
 
 BOOL CHttpFile::SendRequest() {
-    return Transfer().Send() ? TRUE : FALSE;
+    m_decoder.reset();
+    if (!Transfer().Send()) return FALSE;
+    std::string coding = Transfer().Framing().ContentCoding();
+    if (m_bDecoding && net::ContentDecoder::Decodes(coding)) {
+        m_decoder = std::make_unique<net::ContentDecoder>(coding);
+    }
+    return TRUE;
 }
 
 BOOL CHttpFile::QueryInfoStatusCode(DWORD& dwStatusCode) const {
@@ -114,7 +122,7 @@ BOOL CHttpFile::QueryInfoStatusCode(DWORD& dwStatusCode) const {
 }
 
 BOOL CHttpFile::QueryContentLength(ULONGLONG& ullLength) const {
-    return Transfer().ContentLength(ullLength) ? TRUE : FALSE;
+    return !m_decoder && Transfer().ContentLength(ullLength) ? TRUE : FALSE;
 }
 
 BOOL CHttpFile::QueryInfo(LPCTSTR pszName, CString& strValue) const {
@@ -129,11 +137,20 @@ BOOL CHttpFile::IsContentCoded() const {
 }
 
 void CHttpFile::SetContentDecoding(BOOL bDecode) {
-    Transfer().SetDecoding(bDecode != FALSE);
+    m_bDecoding = bDecode != FALSE;
+    Transfer().SetDecoding(m_bDecoding);
 }
 
 UINT CHttpFile::Read(void* lpBuf, UINT nCount) {
-    return static_cast<UINT>(Transfer().Read(static_cast<char*>(lpBuf), nCount));
+    net::HttpTransfer& transfer = Transfer();
+    char* buffer = static_cast<char*>(lpBuf);
+    if (!m_decoder) return static_cast<UINT>(transfer.Read(buffer, nCount));
+    auto readCoded = [&transfer](char* coded, std::size_t count) -> std::optional<std::size_t> {
+        std::size_t got = transfer.Read(coded, count);
+        if (got == 0 && transfer.WasInterrupted()) return std::nullopt;
+        return got;
+    };
+    return static_cast<UINT>(m_decoder->Read(buffer, nCount, readCoded));
 }
 
 void CHttpFile::Close() {

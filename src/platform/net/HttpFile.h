@@ -28,8 +28,9 @@
 #include "platform/net/SessionSettings.h"
 
 namespace net {
+class ContentDecoder;
 class HttpTransfer;
-}
+}  // namespace net
 
 class CHttpFile {
   public:
@@ -111,4 +112,8 @@ class CHttpFile {
     CString m_strObject;
     std::vector<std::string> m_headers;
     std::unique_ptr<net::HttpTransfer> m_transfer;  // null once closed
+    // Both back ends hand out the body as it was sent; its coding is undone
+    // here, once for both.
+    bool m_bDecoding = true;
+    std::unique_ptr<net::ContentDecoder> m_decoder;  // of the final response's coded body
 };

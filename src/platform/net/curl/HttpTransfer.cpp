@@ -138,7 +138,6 @@ bool HttpTransfer::Send() {
     m_offer.Reset();
     m_denied = false;
     m_framing.Reset();
-    m_decoder.reset();
     m_refusal.clear();
     m_errorText[0] = '\0';
     m_redirecting = false;
@@ -156,10 +155,6 @@ bool HttpTransfer::Send() {
     }
     // A failure that came after some of the body is reported by the Read that reaches it.
     if (m_done && m_result != CURLE_OK && m_sink.Spilled() == 0) ThrowTransferError();
-    std::string coding = m_framing.ContentCoding();
-    if (m_decoding && ContentDecoder::Decodes(coding)) {
-        m_decoder = std::make_unique<ContentDecoder>(coding);
-    }
     return true;
 }
 
@@ -182,7 +177,7 @@ long HttpTransfer::Status() const {
 }
 
 bool HttpTransfer::ContentLength(std::uint64_t& length) const {
-    return !m_decoder && m_framing.Length(length);
+    return m_framing.Length(length);
 }
 
 std::string HttpTransfer::ResponseUrl() const {
@@ -196,16 +191,6 @@ std::string HttpTransfer::ResponseUrl() const {
 }
 
 std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
-    m_interrupted = false;
-    if (!m_decoder) return ReadCoded(buffer, size);
-    return m_decoder->Read(buffer, size, [this](char* coded, std::size_t count) {
-        std::size_t got = ReadCoded(coded, count);
-        return got == 0 && m_interrupted ? std::nullopt : std::optional<std::size_t>(got);
-    });
-}
-
-// Up to `size` bytes of the body as it was sent; 0 at the end or when interrupted.
-std::size_t HttpTransfer::ReadCoded(char* buffer, std::size_t size) {
     m_interrupted = false;
     if (!m_attached) {
         throw CInternetException(ERROR_INTERNET_INCORRECT_HANDLE_STATE, "the request was not sent");

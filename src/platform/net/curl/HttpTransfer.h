@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "platform/net/BodySink.h"
-#include "platform/net/ContentDecoder.h"
 #include "platform/net/ResponseFraming.h"
 #include "platform/net/SessionSettings.h"
 #include "platform/net/SignInOffer.h"
@@ -42,8 +41,8 @@ class HttpTransfer {
     // alone, in the scheme that AnswersSignIn found.
     void SetCredentials(const std::string& userName, const std::string& password);
     void SetInterruptCheck(std::function<bool()> check) { m_interruptCheck = std::move(check); }
-    // Whether the next Send decodes a gzip or deflate body and refuses a
-    // 2xx body in any other coding (the default), or takes it as sent.
+    // Whether the next Send refuses a 2xx body in a coding that the caller
+    // cannot decode (the default), or takes it in any coding.
     void SetDecoding(bool decoding) { m_decoding = decoding; }
 
     // Starts the request afresh and waits until the final response's status
@@ -51,8 +50,7 @@ class HttpTransfer {
     bool Send();
     // Status of the final response, 0 before one arrived.
     long Status() const;
-    // The announced body length; false when there is none, the body is
-    // chunked, or it is decoded (the length counts its coded bytes).
+    // The announced body length; false when there is none or the body is chunked.
     bool ContentLength(std::uint64_t& length) const;
     // What the final response's head says of its body.
     const ResponseFraming& Framing() const { return m_framing; }
@@ -64,7 +62,7 @@ class HttpTransfer {
     bool AnswersSignIn() const { return AnsweredScheme().has_value(); }
     // Realm of the challenge that SetCredentials would answer, "" when none.
     const std::string& Realm() const;
-    // Up to `size` body bytes, decoded; 0 at the end or when interrupted.
+    // Up to `size` body bytes as they were sent; 0 at the end or when interrupted.
     std::size_t Read(char* buffer, std::size_t size);
     bool WasInterrupted() const { return m_interrupted; }
 
@@ -74,7 +72,6 @@ class HttpTransfer {
     static std::size_t OnBody(char* data, std::size_t, std::size_t size, void* self);
     static std::size_t OnHeader(char* data, std::size_t, std::size_t size, void* self);
     void OnEndOfHead();
-    std::size_t ReadCoded(char* buffer, std::size_t size);
     std::optional<net::SignInScheme> AnsweredScheme() const;
 
     void Configure(const std::string& url, const SessionSettings& settings, bool secure);
@@ -117,8 +114,7 @@ class HttpTransfer {
     bool m_denied = false;           // the last response of this Send was a 401
     ResponseFraming m_framing;       // of the response being received
     bool m_decoding = true;
-    std::unique_ptr<ContentDecoder> m_decoder;  // of the final response's coded body
-    std::string m_refusal;                      // why its body was refused, "" when it was not
+    std::string m_refusal;  // why its body was refused, "" when it was not
     bool m_attached = false;
     bool m_paused = false;       // libcurl holds a piece we refused
     bool m_discarding = false;   // the response is being dropped

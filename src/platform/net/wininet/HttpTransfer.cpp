@@ -93,7 +93,6 @@ void HttpTransfer::SetCredentials(const std::string& userName, const std::string
 bool HttpTransfer::Send() {
     m_status = 0;
     m_head = {};
-    m_decoder.reset();
     m_pending = Pending::None;
     m_sent = false;
     m_ended = false;
@@ -115,10 +114,6 @@ bool HttpTransfer::Send() {
         url = NextHop(url, m_head.location, hops);
     }
     m_sent = true;
-    std::string coding = m_head.framing.ContentCoding();
-    if (m_decoding && ContentDecoder::Decodes(coding)) {
-        m_decoder = std::make_unique<ContentDecoder>(coding);
-    }
     return true;
 }
 
@@ -169,7 +164,7 @@ std::string HttpTransfer::NextHop(const std::string& url, const std::string& loc
 }
 
 bool HttpTransfer::ContentLength(std::uint64_t& length) const {
-    return !m_decoder && m_head.framing.Length(length);
+    return m_head.framing.Length(length);
 }
 
 const std::string& HttpTransfer::Realm() const {
@@ -179,16 +174,6 @@ const std::string& HttpTransfer::Realm() const {
 }
 
 std::size_t HttpTransfer::Read(char* buffer, std::size_t size) {
-    m_interrupted = false;
-    if (!m_decoder) return ReadCoded(buffer, size);
-    return m_decoder->Read(buffer, size, [this](char* coded, std::size_t count) {
-        std::size_t got = ReadCoded(coded, count);
-        return got == 0 && m_interrupted ? std::nullopt : std::optional<std::size_t>(got);
-    });
-}
-
-// Up to `size` bytes of the body as it was sent; 0 at the end or when interrupted.
-std::size_t HttpTransfer::ReadCoded(char* buffer, std::size_t size) {
     m_interrupted = false;
     if (!m_sent) {
         throw CInternetException(ERROR_INTERNET_INCORRECT_HANDLE_STATE, "the request was not sent");

@@ -14,7 +14,6 @@
 
 #include "ResponseHead.h"
 #include "WinInetRequest.h"
-#include "platform/net/ContentDecoder.h"
 #include "platform/net/SessionSettings.h"
 
 namespace net {
@@ -39,8 +38,8 @@ class HttpTransfer {
     // the last response (the one that asked) and answers its challenge alone.
     void SetCredentials(const std::string& userName, const std::string& password);
     void SetInterruptCheck(std::function<bool()> check) { m_interruptCheck = std::move(check); }
-    // Whether the next Send decodes a gzip or deflate body and refuses a
-    // 2xx body in any other coding (the default), or takes it as sent.
+    // Whether the next Send refuses a 2xx body in a coding that the caller
+    // cannot decode (the default), or takes it in any coding.
     void SetDecoding(bool decoding) { m_decoding = decoding; }
 
     // Starts the request afresh and waits until the final response's status
@@ -48,8 +47,7 @@ class HttpTransfer {
     bool Send();
     // Status of the final response, 0 before one arrived.
     long Status() const { return m_status; }
-    // The announced body length; false when there is none, the body is
-    // chunked, or it is decoded (the length counts its coded bytes).
+    // The announced body length; false when there is none or the body is chunked.
     bool ContentLength(std::uint64_t& length) const;
     // What the final response's head says of its body.
     const ResponseFraming& Framing() const { return m_head.framing; }
@@ -61,7 +59,7 @@ class HttpTransfer {
     bool AnswersSignIn() const;
     // Realm of the challenge that SetCredentials would answer, "" when none.
     const std::string& Realm() const;
-    // Up to `size` body bytes, decoded; 0 at the end or when interrupted.
+    // Up to `size` body bytes as they were sent; 0 at the end or when interrupted.
     std::size_t Read(char* buffer, std::size_t size);
     bool WasInterrupted() const { return m_interrupted; }
 
@@ -70,7 +68,6 @@ class HttpTransfer {
     enum class Pending { None, Send, Available, Read };
 
     bool Exchange(const std::string& url);
-    std::size_t ReadCoded(char* buffer, std::size_t size);
     std::string HeadersFor(const std::string& url) const;
     std::string NextHop(const std::string& url, const std::string& location, long hops) const;
     bool Fill(bool mayWait);
@@ -92,7 +89,6 @@ class HttpTransfer {
     long m_status = 0;
     ResponseHead m_head;  // of the final response
     bool m_decoding = true;
-    std::unique_ptr<ContentDecoder> m_decoder;  // of the final response's coded body
 
     Pending m_pending = Pending::None;  // the WinINet call that has not ended yet
     bool m_sent = false;
