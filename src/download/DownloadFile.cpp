@@ -148,12 +148,11 @@ BOOL Download(LPCTSTR pszObject, LPCTSTR pszLocalPath, DownloadOutcome& outcome,
     BOOL bSecure = FALSE;
     std::unique_ptr<CHttpConnection> connection = ConnectToDownloadHost(*session, bSecure);
     Source source{*connection, bSecure, pszObject, order.key, order.stop};
-    const crypto::PublicKey* key = order.key;
     KeptDownload& kept = order.kept;
     if (order.stop.load()) return Finish(outcome, Kind::Cancelled);
 
     // Bytes kept without their hash cannot be part of a signed file.
-    if (!kept.CanResume(pszObject) || (key != nullptr && !kept.HasHash())) kept.Discard();
+    if (!kept.CanResume(pszObject) || (order.key != nullptr && !kept.HasHash())) kept.Discard();
     BodyTarget target;
     std::unique_ptr<CHttpFile> request;
     if (kept.CanResume(pszObject)) {
