@@ -4,8 +4,8 @@
 #include <cstring>
 #include <optional>
 
-#include "HttpTransfer.h"  // of the HTTP back end this build uses
 #include "platform/net/ContentDecoder.h"
+#include "platform/net/HttpTransfer.h"
 #include "platform/net/InternetException.h"
 #include "platform/net/UrlServer.h"
 
