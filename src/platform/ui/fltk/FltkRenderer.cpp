@@ -89,17 +89,14 @@ void FltkRenderer::TopLevelCreated(Window& window) {
     Fl_Group::current(nullptr);
     auto* top = new TopLevelWindow(window.Handle(), rect.w, rect.h);
     CopyTitle(*top, window);
-    m_widgets[window.Handle()] = top;
+    m_widgets.Remember(window, top);
     BuildChildren(window, *top, 0, 0);
     if (window.Role() == WindowRole::Sheet) PlaceSeparator(window);
 }
 
 void FltkRenderer::ChildCreated(Window& child) {
-    Window* parent = child.Parent();
-    if (parent == nullptr) return;
-    auto it = m_widgets.find(parent->Handle());
-    if (it == m_widgets.end()) return;
-    Fl_Group* group = it->second->as_group();
+    Fl_Widget* parentWidget = m_widgets.NativeOf(child.Parent());
+    Fl_Group* group = parentWidget != nullptr ? parentWidget->as_group() : nullptr;
     if (group == nullptr) return;
     Origin origin = OriginOf(group);
     AddWidget(child, *group, origin.x, origin.y);
@@ -131,7 +128,7 @@ void FltkRenderer::AddWidget(Window& child, Fl_Group& group, int originX, int or
     if (widget == nullptr) return;
     if (!child.IsVisible()) widget->hide();
     group.add(widget);
-    m_widgets[child.Handle()] = widget;
+    m_widgets.Remember(child, widget);
 }
 
 Fl_Widget* FltkRenderer::MakeWidget(Window& control, int x, int y, int w, int h) {
@@ -156,18 +153,14 @@ Fl_Widget* FltkRenderer::MakeWidget(Window& control, int x, int y, int w, int h)
 }
 
 TopLevelWindow* FltkRenderer::TopLevelOf(Window& window) {
-    Window* topLevel = window.TopLevel();
-    if (topLevel == nullptr) return nullptr;
-    auto it = m_widgets.find(topLevel->Handle());
-    return it == m_widgets.end() ? nullptr : static_cast<TopLevelWindow*>(it->second);
+    return static_cast<TopLevelWindow*>(m_widgets.NativeOf(window.TopLevel()));
 }
 
 void FltkRenderer::PlaceSeparator(Window& sheet) {
-    auto it = m_widgets.find(sheet.Handle());
-    if (it == m_widgets.end()) return;
+    auto* top = static_cast<TopLevelWindow*>(m_widgets.NativeOf(&sheet));
+    if (top == nullptr) return;
     std::optional<PixelRect> line = SeparatorOf(sheet, DesktopBaseUnits(), Density::Line());
-    if (!line) return;
-    static_cast<TopLevelWindow*>(it->second)->SetSeparator(line->x, line->y, line->w);
+    if (line) top->SetSeparator(line->x, line->y, line->w);
 }
 
 void FltkRenderer::TopLevelShown(Window& window) {
@@ -194,16 +187,10 @@ void FltkRenderer::TopLevelShown(Window& window) {
     top->ApplyModelFocus();
 }
 
-void FltkRenderer::Forget(Window& model) {
-    for (const std::unique_ptr<Window>& child : model.Children()) Forget(*child);
-    m_widgets.erase(model.Handle());
-}
-
 void FltkRenderer::TopLevelDestroyed(Window& window) {
-    auto it = m_widgets.find(window.Handle());
-    if (it == m_widgets.end()) return;
-    auto* top = static_cast<TopLevelWindow*>(it->second);
-    Forget(window);
+    auto* top = static_cast<TopLevelWindow*>(m_widgets.NativeOf(&window));
+    if (top == nullptr) return;
+    m_widgets.Forget(window);
     top->hide();
     // The window may be closing from inside one of its own widgets' event
     // handlers: FLTK deletes it once that handler has returned.
@@ -218,9 +205,8 @@ void FltkRenderer::TopLevelDestroyed(Window& window) {
 }
 
 void FltkRenderer::WindowChanged(Window& window, unsigned changes) {
-    auto it = m_widgets.find(window.Handle());
-    if (it == m_widgets.end()) return;
-    Fl_Widget* widget = it->second;
+    Fl_Widget* widget = m_widgets.NativeOf(&window);
+    if (widget == nullptr) return;
     if (window.IsTopLevel()) {
         auto* top = static_cast<TopLevelWindow*>(widget);
         if (changes & kChangeText) CopyTitle(*top, window);

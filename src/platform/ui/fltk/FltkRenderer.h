@@ -7,8 +7,8 @@
 #pragma once
 
 #include <memory>
-#include <unordered_map>
 
+#include "platform/ui/NativeWindows.h"
 #include "platform/ui/Renderer.h"
 
 class Fl_Group;
@@ -43,11 +43,10 @@ class FltkRenderer final : public Renderer {
     void BuildChildren(Window& model, Fl_Group& group, int originX, int originY);
     void AddWidget(Window& child, Fl_Group& group, int originX, int originY);
     Fl_Widget* MakeWidget(Window& control, int x, int y, int w, int h);
-    void Forget(Window& model);
     void PlaceSeparator(Window& sheet);
     TopLevelWindow* TopLevelOf(Window& window);
 
-    std::unordered_map<HWND, Fl_Widget*> m_widgets;
+    NativeWindows<Fl_Widget*> m_widgets;
 };
 
 }  // namespace ui::fltk

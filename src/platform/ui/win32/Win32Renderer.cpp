@@ -37,32 +37,8 @@ Win32Renderer::Win32Renderer() = default;
 Win32Renderer::~Win32Renderer() {
     // Windows still open go before the classes and the GDI objects they use.
     for (Window* window : OpenTopLevelWindows()) {
-        if (HWND native = NativeOf(window)) WindowClass::Destroy(native);
+        if (HWND native = m_natives.NativeOf(window)) WindowClass::Destroy(native);
     }
-}
-
-HWND Win32Renderer::NativeOf(const Window* model) const {
-    if (model == nullptr) return nullptr;
-    auto it = m_native.find(model->Handle());
-    return it == m_native.end() ? nullptr : it->second;
-}
-
-Window* Win32Renderer::ModelOf(HWND native) const {
-    auto it = m_model.find(native);
-    return it == m_model.end() ? nullptr : Window::FromHandle(it->second);
-}
-
-void Win32Renderer::Remember(Window& model, HWND native) {
-    m_native[model.Handle()] = native;
-    m_model[native] = model.Handle();
-}
-
-void Win32Renderer::Forget(Window& model) {
-    for (const std::unique_ptr<Window>& child : model.Children()) Forget(*child);
-    auto it = m_native.find(model.Handle());
-    if (it == m_native.end()) return;
-    m_model.erase(it->second);
-    m_native.erase(it);
 }
 
 BaseUnits Win32Renderer::UnitsOf(Window& container) {
@@ -70,14 +46,14 @@ BaseUnits Win32Renderer::UnitsOf(Window& container) {
 }
 
 HWND Win32Renderer::OwnerOf(Window& window) const {
-    return NativeOf(OpensOver(window));
+    return m_natives.NativeOf(OpensOver(window));
 }
 
 void Win32Renderer::TopLevelCreated(Window& window) {
     PixelRect rect = UnitsToPixels(window.Rect(), UnitsOf(window));
     HWND native = m_class.CreateTopLevel(TextView(window), rect.w, rect.h, OwnerOf(window));
     if (native == nullptr) return;
-    Remember(window, native);
+    m_natives.Remember(window, native);
     WindowClass::SetIcons(native, m_images.ProgramIcon(IconSize::Large),
                           m_images.ProgramIcon(IconSize::Small));
     BuildChildren(window, native);
@@ -86,7 +62,7 @@ void Win32Renderer::TopLevelCreated(Window& window) {
 }
 
 void Win32Renderer::ChildCreated(Window& child) {
-    HWND parent = NativeOf(child.Parent());
+    HWND parent = m_natives.NativeOf(child.Parent());
     if (parent == nullptr) return;
     AddNative(child, parent);
     Window* topLevel = child.TopLevel();
@@ -104,7 +80,7 @@ void Win32Renderer::AddNative(Window& child, HWND parent) {
     if (child.Role() == WindowRole::Page) {
         HWND page = m_class.CreatePage(parent, rect, child.IsVisible(), child.IsEnabled());
         if (page == nullptr) return;
-        Remember(child, page);
+        m_natives.Remember(child, page);
         BuildChildren(child, page);
         return;
     }
@@ -112,7 +88,7 @@ void Win32Renderer::AddNative(Window& child, HWND parent) {
                      rect,         child.IsVisible(), child.IsEnabled()};
     HWND control = CreateControl(parent, plan);
     if (control == nullptr) return;
-    Remember(child, control);
+    m_natives.Remember(child, control);
     ApplyFont(child, control);
     switch (child.Kind()) {
         case ControlKind::Picture:
@@ -135,7 +111,7 @@ void Win32Renderer::ApplyFont(Window& model, HWND native) {
 }
 
 void Win32Renderer::PlaceSeparator(Window& sheet) {
-    HWND native = NativeOf(&sheet);
+    HWND native = m_natives.NativeOf(&sheet);
     if (native == nullptr) return;
     if (std::optional<PixelRect> line = SeparatorOf(sheet, UnitsOf(sheet), 1)) {
         WindowClass::SetSeparator(native, *line);
@@ -143,7 +119,7 @@ void Win32Renderer::PlaceSeparator(Window& sheet) {
 }
 
 void Win32Renderer::TopLevelShown(Window& window) {
-    HWND native = NativeOf(&window);
+    HWND native = m_natives.NativeOf(&window);
     if (native == nullptr) return;
     WindowClass::Show(native, OwnerOf(window));
     // The default button is judged among visible controls: while the
@@ -153,14 +129,14 @@ void Win32Renderer::TopLevelShown(Window& window) {
 }
 
 void Win32Renderer::TopLevelDestroyed(Window& window) {
-    HWND native = NativeOf(&window);
+    HWND native = m_natives.NativeOf(&window);
     if (native == nullptr) return;
     bool wasActive = IsActive(native);
-    Forget(window);
+    m_natives.Forget(window);
     WindowClass::Destroy(native);
     // Give the keyboard back to the newest window still open.
     Window* newest = NewestOtherOpenWindow(window);
-    HWND below = NativeOf(newest);
+    HWND below = m_natives.NativeOf(newest);
     if (below == nullptr || !wasActive) return;
     Activate(below);
     ApplyFocus(*newest);
@@ -179,7 +155,7 @@ void Win32Renderer::ApplyTopLevelChanges(Window& window, HWND native, unsigned c
 }
 
 void Win32Renderer::WindowChanged(Window& window, unsigned changes) {
-    HWND native = NativeOf(&window);
+    HWND native = m_natives.NativeOf(&window);
     if (native == nullptr) return;
     if (window.IsTopLevel()) {
         ApplyTopLevelChanges(window, native, changes);
@@ -216,11 +192,11 @@ void Win32Renderer::FocusChanged(Window& topLevel, Window*) {
 }
 
 void Win32Renderer::ApplyFocus(Window& topLevel) {
-    HWND native = NativeOf(&topLevel);
+    HWND native = m_natives.NativeOf(&topLevel);
     if (!IsActive(native)) return;
     // A control that cannot take the focus leaves it with the window, so
     // that keys still reach the model.
-    HWND focus = NativeOf(topLevel.Focus());
+    HWND focus = m_natives.NativeOf(topLevel.Focus());
     if (focus == nullptr || !Focus(focus)) Focus(native);
 }
 
@@ -229,7 +205,7 @@ void Win32Renderer::ApplyDefaultFrames(Window& container) {
         if (child->Role() == WindowRole::Page) {
             ApplyDefaultFrames(*child);
         } else if (child->Kind() == ControlKind::PushButton) {
-            if (HWND native = NativeOf(child.get()))
+            if (HWND native = m_natives.NativeOf(child.get()))
                 SetDefaultFrame(native, WearsDefaultFrame(*child));
         }
     }
@@ -249,7 +225,7 @@ void Win32Renderer::Wake() {
 }
 
 void Win32Renderer::Clicked(HWND control) {
-    Window* model = ModelOf(control);
+    Window* model = m_natives.ModelOf(control);
     if (model == nullptr) return;
     HWND handle = model->Handle();
     ClickControl(handle);
@@ -260,7 +236,7 @@ void Win32Renderer::Clicked(HWND control) {
 }
 
 void Win32Renderer::EditChanged(HWND edit) {
-    Window* model = ModelOf(edit);
+    Window* model = m_natives.ModelOf(edit);
     if (model == nullptr) return;
     std::string text = TextOf(edit);
     if (text == TextView(*model)) return;
@@ -269,18 +245,18 @@ void Win32Renderer::EditChanged(HWND edit) {
 }
 
 void Win32Renderer::FocusEntered(HWND control) {
-    Window* model = ModelOf(control);
+    Window* model = m_natives.ModelOf(control);
     Window* topLevel = model != nullptr ? model->TopLevel() : nullptr;
     if (topLevel == nullptr || topLevel->Focus() == model) return;
     FocusControl(model->Handle());
 }
 
 void Win32Renderer::Activated(HWND topLevel) {
-    if (Window* model = ModelOf(topLevel)) ApplyFocus(*model);
+    if (Window* model = m_natives.ModelOf(topLevel)) ApplyFocus(*model);
 }
 
 void Win32Renderer::CloseBox(HWND topLevel) {
-    if (Window* model = ModelOf(topLevel)) CloseWindow(model->Handle());
+    if (Window* model = m_natives.ModelOf(topLevel)) CloseWindow(model->Handle());
 }
 
 bool Win32Renderer::KeyDown(unsigned virtualKey, bool shift, bool alt, bool inEdit) {

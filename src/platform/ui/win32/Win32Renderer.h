@@ -8,8 +8,8 @@
 #pragma once
 
 #include <memory>
-#include <unordered_map>
 
+#include "platform/ui/NativeWindows.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/win32/FontCache.h"
 #include "platform/ui/win32/ImageStore.h"
@@ -51,10 +51,6 @@ class Win32Renderer final : public Renderer, private NativeEvents {
     // Creates the native windows of `model`'s children inside `parent`.
     void BuildChildren(Window& model, HWND parent);
     void AddNative(Window& child, HWND parent);
-    void Remember(Window& model, HWND native);
-    void Forget(Window& model);
-    HWND NativeOf(const Window* model) const;
-    Window* ModelOf(HWND native) const;
     // The native window a new or shown top-level window belongs over.
     HWND OwnerOf(Window& window) const;
     BaseUnits UnitsOf(Window& container);
@@ -69,8 +65,7 @@ class Win32Renderer final : public Renderer, private NativeEvents {
     ImageStore m_images;
     WindowClass m_class{*this};
     MessagePump m_pump{m_class, *this};
-    std::unordered_map<HWND, HWND> m_native;  // model handle -> native window
-    std::unordered_map<HWND, HWND> m_model;   // native window -> model handle
+    NativeWindows<HWND> m_natives;
 };
 
 }  // namespace ui::win32
